@@ -1,0 +1,84 @@
+# Native build: plain code, unit tests with sanitizers, benchmarks, and the
+# Windows build with its Wine tests.
+find_package(GTest REQUIRED)
+find_package(ZLIB REQUIRED)
+include(GoogleTest)
+
+set(WARN -Wall -Wextra -Wno-unused-parameter)
+set(SAN -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+
+# Plain code, optimised (benchmarks) and instrumented (tests).
+add_library(tarvo_core STATIC ${CORE_SRC} ${KERNEL_CORE_SRC})
+target_include_directories(tarvo_core PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR})
+target_compile_options(tarvo_core PRIVATE ${WARN} -O2)
+target_link_libraries(tarvo_core PUBLIC ZLIB::ZLIB)
+
+add_library(tarvo_core_san STATIC ${CORE_SRC} ${KERNEL_CORE_SRC})
+target_include_directories(tarvo_core_san PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR})
+target_compile_options(tarvo_core_san PUBLIC ${WARN} ${SAN})
+target_link_options(tarvo_core_san PUBLIC ${SAN})
+target_link_libraries(tarvo_core_san PUBLIC ZLIB::ZLIB)
+
+enable_testing()
+file(GLOB UNIT_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
+if(UNIT_SRC)
+  add_executable(unit_tests ${UNIT_SRC})
+  target_link_libraries(unit_tests PRIVATE tarvo_core_san GTest::gtest_main)
+  target_compile_definitions(unit_tests PRIVATE TARVO_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+  gtest_discover_tests(unit_tests PROPERTIES LABELS native DISCOVERY_TIMEOUT 60)
+endif()
+
+file(GLOB BENCH_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)
+foreach(src ${BENCH_SRC})
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(${name} ${src})
+  target_compile_options(${name} PRIVATE ${WARN} -O2)
+  target_link_libraries(${name} PRIVATE tarvo_core)
+endforeach()
+
+# Shell tests (interoperability with programs nobody here wrote).
+file(GLOB SHELL_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/interop/*.sh)
+foreach(t ${SHELL_TESTS})
+  get_filename_component(name ${t} NAME_WE)
+  add_test(NAME interop.${name} COMMAND bash ${t} ${CMAKE_BINARY_DIR})
+  set_tests_properties(interop.${name} PROPERTIES LABELS native TIMEOUT 300)
+endforeach()
+
+# The Windows builds, as external projects: the product (32-bit, build/win32)
+# and the 64-bit test flavour (build/win64) for machines that cannot run
+# 32-bit programs. scripts/wine-env.sh picks the one this machine can run.
+option(TARVO_WINDOWS "Build and test the Windows libraries under Wine" ON)
+if(TARVO_WINDOWS)
+  include(ExternalProject)
+  foreach(flavour win32 win64)
+    if(flavour STREQUAL "win32")
+      set(chain mingw-i686.cmake)
+    else()
+      set(chain mingw-x86_64.cmake)
+    endif()
+    ExternalProject_Add(${flavour}
+      SOURCE_DIR ${CMAKE_SOURCE_DIR}
+      BINARY_DIR ${CMAKE_BINARY_DIR}/${flavour}
+      CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/${chain}
+                 -DCMAKE_BUILD_TYPE=Release
+      BUILD_ALWAYS TRUE
+      INSTALL_COMMAND "")
+  endforeach()
+
+  set(S ${CMAKE_SOURCE_DIR}/scripts)
+  add_test(NAME wine.prefix COMMAND ${S}/wine-prefix.sh ${CMAKE_BINARY_DIR})
+  set_tests_properties(wine.prefix PROPERTIES FIXTURES_SETUP wine LABELS wine TIMEOUT 400)
+
+  file(GLOB DLL_TEST_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/dll/*.cpp)
+  if(DLL_TEST_SRC)
+    add_test(NAME wine.dll_tests COMMAND ${S}/wine-run.sh ${CMAKE_BINARY_DIR} 900 dll_tests.exe)
+    set_tests_properties(wine.dll_tests PROPERTIES FIXTURES_REQUIRED wine LABELS wine TIMEOUT 1000)
+  endif()
+
+  file(GLOB SCRIPT_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/scripts/*.prg)
+  foreach(prg ${SCRIPT_TESTS})
+    get_filename_component(name ${prg} NAME_WE)
+    add_test(NAME script.${name} COMMAND ${S}/script-test.sh ${CMAKE_BINARY_DIR} ${prg})
+    set_tests_properties(script.${name} PROPERTIES FIXTURES_REQUIRED wine LABELS wine TIMEOUT 120)
+  endforeach()
+endif()

@@ -1,0 +1,39 @@
+// The host's file channels: numbered open files that the library reads and
+// writes through the file services.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <map>
+#include <string>
+
+namespace tarvo::run {
+
+struct Channels {
+    ~Channels();
+    // mode 0 read, 2 read and write (anything else: read); create 1 creates or
+    // truncates the file and opens it for reading and writing whatever the
+    // mode. Answers the channel (> 0) or -1.
+    std::int32_t Open(const std::string& name, std::int32_t mode, std::int32_t create);
+    // 0 on success, -1 for an unknown channel.
+    std::int32_t Close(std::int32_t channel);
+    // mode 0: one line into a buffer of `count` bytes, without its line end,
+    //         zero-terminated; answers the characters stored.
+    // mode 1: a block of `count` bytes; mode 2: the zero-terminated text and a
+    // line end (CR LF); mode 3: a block. Answers the bytes transferred, -1
+    // for an unknown channel.
+    std::int32_t Io(std::int32_t channel, char* buffer, std::int32_t count, std::int32_t mode);
+    // origin 0 start, 1 current, 2 end; answers the new position or -1.
+    std::int32_t Seek(std::int32_t channel, std::int32_t position, std::int32_t origin);
+    // Non-zero at the end of the file (also right after the last line).
+    std::int32_t Eof(std::int32_t channel);
+    void CloseAll();
+    int open() const { return static_cast<int>(files_.size()); }
+
+private:
+    std::FILE* Get(std::int32_t channel);
+    std::map<std::int32_t, std::FILE*> files_;
+    std::int32_t next_ = 1;
+};
+
+}  // namespace tarvo::run

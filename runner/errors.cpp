@@ -1,0 +1,33 @@
+// The host's error texts, by number.
+#include <map>
+#include <string>
+
+#include "runner/host.h"
+
+namespace tarvo::run {
+
+std::string ErrorText(int number) {
+    static const std::map<int, std::string> kTexts = {
+        {1, "File does not exist."},
+        {9, "Data type mismatch."},
+        {10, "Syntax error."},
+        {11, "Function argument value, type, or count is invalid."},
+        {12, "Variable is not found."},
+        {16, "Unrecognized command verb."},
+        {31, "Invalid subscript reference."},
+        {36, "Command contains unrecognized phrase/keyword."},
+        {39, "Numeric overflow. Data was lost."},
+        {43, "There is not enough memory to complete this operation."},
+        {107, "Operator/operand type mismatch."},
+        {129, "Memory variable is required."},
+        {182, "Insufficient memory."},
+        {302, "Character expression is required."},
+        {903, "String is too long to fit."},
+        {1098, "User-defined error."},
+        {1307, "Division by zero."},
+    };
+    auto it = kTexts.find(number);
+    return it != kTexts.end() ? it->second : "Error " + std::to_string(number) + ".";
+}
+
+}  // namespace tarvo::run

@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Configures and builds everything into build/ (native code, the 32-bit
+# product in build/win32, the 64-bit test flavour in build/win64).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$root/build" -j2

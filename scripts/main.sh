@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# The main job: set the machine up, build, prepare the Wine prefix and run the
+# bundled example through the replacement host.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh"
+"$root/scripts/build.sh"
+"$root/scripts/wine-prefix.sh" "$root/build"
+"$root/scripts/wine-run.sh" "$root/build" 120 tarvo-run.exe --call TST_TEST I:3

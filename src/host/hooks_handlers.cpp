@@ -1,0 +1,41 @@
+// The load hook TARVOIN and the unload hook TARVOOUT. Each family that keeps
+// process-wide state adds its set-up and release steps here, in order.
+#include <windows.h>
+
+#include <cstdlib>
+#include <ctime>
+
+#include "host/companion.h"
+#include "host/services.h"
+#include "host/table.h"
+#include "strings/random.h"
+#include "system/version_word.h"
+#include "ui/custom_colors.h"
+
+namespace tarvo {
+namespace {
+
+void TarvoIn(ParamBlock*) {
+    bool loaded = false;
+    if (LoadCompanion(&loaded) && !loaded)
+        ExecuteCommand("WAIT WINDOW 'Kernel not found' NOWAIT");
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    RandomSeed(RandomState(), static_cast<std::uint32_t>(std::rand()));
+    ResetCustomColors();
+    VersionWord() = GetVersion();
+}
+
+void TarvoOut(ParamBlock*) {
+    if (!FreeCompanion()) ExecuteCommand("WAIT WINDOW 'Kernel not freed' NOWAIT");
+}
+
+const FunctionDef kHooks[] = {
+    {"TARVOIN", TarvoIn, -2, ""},
+    {"TARVOOUT", TarvoOut, -3, ""},
+};
+
+}  // namespace
+
+Family HookFunctions() { return kHooks; }
+
+}  // namespace tarvo

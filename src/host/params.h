@@ -1,0 +1,46 @@
+// Reading a handler's parameters.
+//
+// Handlers read the field that the declared type letter implies; only `?`
+// parameters and some optional ones look at the record's own type letter.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "host/protocol.h"
+#include "host/services.h"
+
+namespace tarvo {
+
+using Handler = void (*)(ParamBlock* params);
+
+inline int ParamCount(const ParamBlock* p) { return p->count; }
+// Parameter n, 1-based.
+inline ValueRecord& Param(ParamBlock* p, int n) { return p->params[n - 1].value; }
+inline const VariableLocator& LocatorParam(ParamBlock* p, int n) {
+    return p->params[n - 1].locator;
+}
+inline std::int32_t IntParam(ParamBlock* p, int n) { return Param(p, n).integer; }
+inline double NumParam(ParamBlock* p, int n) { return Param(p, n).number; }
+inline bool LogicalParam(ParamBlock* p, int n) { return Param(p, n).length != 0; }
+inline bool HasParam(const ParamBlock* p, int n) { return p->count >= n; }
+
+// A character parameter made zero-terminated: its handle is resized to
+// length + 1 (error 182 when that fails), a zero is stored behind the text,
+// and the handle stays locked until the TextArg goes out of scope.
+struct TextArg {
+    std::uint32_t handle = 0;
+    char* data = nullptr;
+    std::int32_t length = 0;
+
+    TextArg(ParamBlock* p, int n);
+    ~TextArg();
+    TextArg(const TextArg&) = delete;
+    TextArg& operator=(const TextArg&) = delete;
+
+    std::string_view view() const { return {data, static_cast<std::size_t>(length)}; }
+    // The first character, or 0 for an empty text.
+    char first() const { return length > 0 ? data[0] : '\0'; }
+};
+
+}  // namespace tarvo

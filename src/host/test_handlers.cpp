@@ -1,0 +1,81 @@
+// The two test entries and the do-nothing handler that keeps obsolete names
+// callable.
+#include <windows.h>
+
+#include "host/dispatch.h"
+#include "host/services.h"
+#include "host/table.h"
+
+namespace tarvo {
+namespace {
+
+// TST_TEST(n): the n-th (0-based) element of 0, 1, 2, 27, 4, 5; any other
+// position answers -1.
+void TstTest(ParamBlock* p) {
+    static const std::int32_t kList[6] = {0, 1, 2, 27, 4, 5};
+    std::int32_t n = IntParam(p, 1);
+    ReturnInteger(n >= 0 && n < 6 ? kList[n] : -1);
+}
+
+LRESULT CALLBACK TestWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_CHAR:
+        if (wp == 27) {
+            DestroyWindow(hwnd);
+            return 0;
+        }
+        break;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+// TST_TEST2: a plain window "Test of TARVO" with its own message loop; the
+// Escape key closes it and ends the call.
+void TstTest2(ParamBlock*) {
+    WNDCLASSA wc{};
+    wc.style = CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = TestWindowProc;
+    wc.hInstance = LibraryInstance();
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.lpszClassName = "TARVO";
+    RegisterClassA(&wc);  // a second call finds the class registered already
+    HWND hwnd = CreateWindowA("TARVO", "Test of TARVO", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                              LibraryInstance(), nullptr);
+    if (!hwnd) return;
+    ShowWindow(hwnd, SW_SHOWNORMAL);
+    UpdateWindow(hwnd);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+// Returns no value at all.
+void Nothing(ParamBlock*) {}
+
+const FunctionDef kTest[] = {
+    {"TST_TEST", TstTest, 1, "I"},
+    {"TST_TEST2", TstTest2, 0, ""},
+};
+
+const FunctionDef kNothing[] = {
+    {"COM_CLOSE", Nothing, 1, "I"},
+    {"COM_STATE", Nothing, 0, ""},
+    {"FNT_ADD", Nothing, 1, "C"},
+    {"FNT_REM", Nothing, 1, "C"},
+    {"MIS_NOTHIN", Nothing, 10, ".?,.?,.?,.?,.?,.?,.?,.?,.?,.?,"},
+    {"MIS_NOTHING", Nothing, 0, ""},
+    {"NOTHING", Nothing, 0, ""},
+};
+
+}  // namespace
+
+Family TestFunctions() { return kTest; }
+Family NothingFunctions() { return kNothing; }
+
+}  // namespace tarvo

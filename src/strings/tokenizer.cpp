@@ -1,0 +1,119 @@
+#include "strings/tokenizer.h"
+
+#include <bitset>
+
+namespace tarvo {
+
+std::string SeparatorSet::Text() const {
+    std::string text;
+    // Code 0 would be the first byte of the text and end it.
+    if (flags_[0]) return text;
+    for (std::size_t code = 1; code < flags_.size(); ++code) {
+        if (flags_[code]) text.push_back(static_cast<char>(code));
+    }
+    return text;
+}
+
+std::string SeparatorSet::Replace(std::string_view chars) {
+    std::string previous = Text();
+    Clear();
+    for (char c : chars) flags_[static_cast<unsigned char>(c)] = 1;
+    return previous;
+}
+
+SeparatorSet& Separators() {
+    static SeparatorSet set;
+    return set;
+}
+
+std::string SetSeparators(std::string_view chars) { return Separators().Replace(chars); }
+
+void ResetSeparators() { Separators().Clear(); }
+
+std::size_t TokenStart(std::string_view text, std::int32_t n, const SeparatorSet& separators) {
+    const std::uint32_t wanted = static_cast<std::uint32_t>(n) - 1u;
+    if (wanted == 0) return 0;
+    std::uint32_t seen = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (separators.IsSeparator(text[i]) && ++seen == wanted) return i + 1;
+    }
+    return text.size();
+}
+
+std::size_t TokenLength(std::string_view text, std::size_t pos, const SeparatorSet& separators) {
+    std::size_t end = pos;
+    while (end < text.size() && !separators.IsSeparator(text[end])) ++end;
+    return end - pos;
+}
+
+std::string CopyToken(std::int32_t n, std::string_view text, const SeparatorSet& separators) {
+    const std::size_t start = TokenStart(text, n, separators);
+    return std::string(text.substr(start, TokenLength(text, start, separators)));
+}
+
+std::int32_t CountTokens(std::string_view text, const SeparatorSet& separators) {
+    std::int32_t count = 1;
+    for (char c : text) count += separators.IsSeparator(c) ? 1 : 0;
+    return count;
+}
+
+std::int32_t TokenPosition(std::int32_t n, std::string_view text,
+                           const SeparatorSet& separators) {
+    return static_cast<std::int32_t>(TokenStart(text, n, separators)) + 1;
+}
+
+std::string StrTok(std::int32_t n, std::string_view text, std::string_view delimiters) {
+    if (n < 1) return {};
+    text = text.substr(0, text.find('\0'));
+    delimiters = delimiters.substr(0, delimiters.find('\0'));
+    std::bitset<256> isDelimiter;
+    for (char c : delimiters) isDelimiter.set(static_cast<unsigned char>(c));
+    auto delimiter = [&](std::size_t i) {
+        return isDelimiter.test(static_cast<unsigned char>(text[i]));
+    };
+
+    std::size_t pos = 0;
+    for (std::int32_t k = 1;; ++k) {
+        while (pos < text.size() && delimiter(pos)) ++pos;
+        if (pos == text.size()) return {};
+        const std::size_t start = pos;
+        while (pos < text.size() && !delimiter(pos)) ++pos;
+        if (k == n) return std::string(text.substr(start, pos - start));
+    }
+}
+
+bool TokenWalk::Init(std::string_view text) {
+    offset = 0;
+    finished = false;
+    copy.assign(text);
+    length = static_cast<std::int32_t>(copy.size());
+    return true;
+}
+
+std::string TokenWalk::Next(const SeparatorSet& separators) {
+    if (offset < 0) offset = 0;
+    if (offset > length) {
+        finished = true;
+        return {};
+    }
+    std::int32_t i = offset;
+    while (i < length && !separators.IsSeparator(copy[static_cast<std::size_t>(i)])) ++i;
+    std::string token =
+        copy.substr(static_cast<std::size_t>(offset), static_cast<std::size_t>(i - offset));
+    if (i < length) {
+        offset = i + 1;
+    } else {
+        std::string().swap(copy);
+        length = 0;
+        finished = true;
+        offset = i;
+    }
+    return token;
+}
+
+TokenWalk& SharedTokenWalk() {
+    static TokenWalk walk;
+    return walk;
+}
+
+}  // namespace tarvo

@@ -1,0 +1,126 @@
+// The tokenizer: texts split into tokens at separator characters.
+//
+// A token is the run of characters from a start position up to, not
+// including, the next separator or the end of the text. Every separator ends
+// exactly one token, so a text with k separators has k + 1 tokens (runs of
+// separators enclose empty tokens; the empty text has one empty token).
+//
+// Texts are byte spans read over their full length: a zero byte is an
+// ordinary character here, and a separator when code 0 is in the set. The
+// handlers hand token results back with ReturnString, which ends them at
+// their first zero byte; these functions keep every byte.
+//
+// One separator set and one sequential walk serve the whole library (the
+// notification restore borrows the set and CopyToken). Neither is locked:
+// they are used from the host's thread only.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tarvo {
+
+// 256 flags, one per character code, looked up by unsigned byte value.
+// Copyable, so a caller can save the set, replace it and put it back.
+class SeparatorSet {
+public:
+    bool IsSeparator(char c) const { return flags_[static_cast<unsigned char>(c)] != 0; }
+    bool IsSeparator(unsigned char c) const { return flags_[c] != 0; }
+
+    // Every flag 0: nothing separates.
+    void Clear() { flags_.fill(0); }
+
+    // The separators as text, in ascending code order. Code 0 comes first and
+    // would end the text at once, so when it is a separator the text is
+    // empty; this is also the answer when all 256 codes are separators.
+    std::string Text() const;
+
+    // Replaces the set by the bytes of `chars` over its full length, zero
+    // bytes included (an empty text leaves the set empty). Answers the
+    // previous set as Text() gives it.
+    std::string Replace(std::string_view chars);
+
+    bool operator==(const SeparatorSet&) const = default;
+
+private:
+    std::array<std::uint8_t, 256> flags_{};
+};
+
+// The process-wide separator set; empty at load.
+SeparatorSet& Separators();
+
+// Replaces the process-wide set and answers the previous one (STR_SETSEP).
+std::string SetSeparators(std::string_view chars);
+// Empties the process-wide set (STR_RESSEP).
+void ResetSeparators();
+
+// --- direct access ----------------------------------------------------------
+
+// 0-based offset where the n-th token (1-based) starts. n = 1 gives 0;
+// otherwise the offset just after the (n-1)-th separator, or text.size()
+// when the text has fewer separators. n - 1 is taken as an unsigned 32-bit
+// count, so n <= 0 is never reached and gives text.size() too.
+std::size_t TokenStart(std::string_view text, std::int32_t n,
+                       const SeparatorSet& separators = Separators());
+
+// Number of characters from `pos` up to the next separator or the end.
+std::size_t TokenLength(std::string_view text, std::size_t pos,
+                        const SeparatorSet& separators = Separators());
+
+// The n-th token (STR_NTOKEN): TokenLength characters from TokenStart.
+// Past the last token the answer is empty.
+std::string CopyToken(std::int32_t n, std::string_view text,
+                      const SeparatorSet& separators = Separators());
+
+// 1 + the number of separator characters of the text (STR_NUMTOK).
+std::int32_t CountTokens(std::string_view text,
+                         const SeparatorSet& separators = Separators());
+
+// 1-based position where the n-th token starts (STR_TOKPOS): size + 1 when
+// the text has fewer than n - 1 separators, and for n below 1.
+std::int32_t TokenPosition(std::int32_t n, std::string_view text,
+                           const SeparatorSet& separators = Separators());
+
+// The n-th token by the C runtime's strtok rules, with its own delimiters
+// (STR_STRTOK): leading delimiters are skipped, a run of delimiters counts as
+// one, and there are no empty tokens. As with strtok, the text and the
+// delimiters end at their first zero byte. Fewer than n tokens, or n below
+// 1, give the empty text. Ignores the separator set and the walk.
+std::string StrTok(std::int32_t n, std::string_view text, std::string_view delimiters);
+
+// --- the sequential walk ----------------------------------------------------
+
+// STR_TOKINI / STR_TOKNEX / STR_TOKFIN / STR_GETOFF / STR_SETOFF.
+struct TokenWalk {
+    std::string copy;           // the walk's own copy of the text
+    std::int32_t length = 0;    // characters in the copy; 0 when there is none
+    std::int32_t offset = 0;    // 0-based start of the next token
+    bool finished = true;       // true until a text is set
+
+    // Starts a walk over `text`, dropping any previous copy. Always true.
+    bool Init(std::string_view text);
+
+    // The next token. Past the end of the copy (offset > length) it answers
+    // the empty text and sets the finished flag. A token stopped by a
+    // separator moves the offset past that separator; the token that runs to
+    // the end of the text sets the finished flag, drops the copy and leaves
+    // the offset at the end. So a trailing separator is followed by one more,
+    // empty, token, and the call that answers the last token finishes the
+    // walk. Tokens come back whole, however long (the fixed 2048-character
+    // token buffer of old is not imposed). Costs the token's length only.
+    std::string Next(const SeparatorSet& separators = Separators());
+
+    bool Finished() const { return finished; }
+    std::int32_t GetOffset() const { return offset; }
+    // Unchecked, except that a negative offset is taken as 0: the walk then
+    // starts over at the beginning of the text.
+    void SetOffset(std::int32_t newOffset) { offset = newOffset < 0 ? 0 : newOffset; }
+};
+
+// The process-wide walk; finished and without a copy at load.
+TokenWalk& SharedTokenWalk();
+
+}  // namespace tarvo

@@ -1,0 +1,70 @@
+// Shared set-up of the DLL tests: each test gets a Host with TARVO.fll
+// (from beside the test program) loaded, exactly as the host loads it.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "runner/host.h"
+
+namespace tarvo::test {
+
+inline std::string BesideExe(const char* file) {
+    char path[MAX_PATH];
+    DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string s(path, n);
+    return s.substr(0, s.find_last_of("\\/") + 1) + file;
+}
+
+// A scratch folder of the test's own, emptied at start.
+inline std::string ScratchDir(const std::string& name) {
+    char tmp[MAX_PATH];
+    GetTempPathA(MAX_PATH, tmp);
+    std::string dir = std::string(tmp) + "tarvo-" + name;
+    std::string cmd = "cmd /c rmdir /s /q \"" + dir + "\" >nul 2>nul";
+    std::system(cmd.c_str());
+    CreateDirectoryA(dir.c_str(), nullptr);
+    return dir;
+}
+
+class DllTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string why;
+        ASSERT_TRUE(host.Load(BesideExe("TARVO.fll"), &why)) << why;
+    }
+    void TearDown() override { host.Unload(); }
+
+    // The single value a call returned (fails the test if there was none or
+    // an error).
+    run::Value One(const std::string& name, std::initializer_list<run::Value> args) {
+        run::Outcome o = host.Call(name, args);
+        EXPECT_EQ(o.error, 0) << name << ": " << o.message;
+        EXPECT_EQ(o.returns.size(), 1u) << name;
+        return o.value();
+    }
+    std::string Text(const std::string& name, std::initializer_list<run::Value> args) {
+        run::Value v = One(name, args);
+        EXPECT_EQ(v.type, 'C') << name;
+        return v.text;
+    }
+    std::int32_t Int(const std::string& name, std::initializer_list<run::Value> args) {
+        run::Value v = One(name, args);
+        EXPECT_EQ(v.type, 'I') << name;
+        return v.integer;
+    }
+    bool Logical(const std::string& name, std::initializer_list<run::Value> args) {
+        run::Value v = One(name, args);
+        EXPECT_EQ(v.type, 'L') << name;
+        return v.logical;
+    }
+
+    run::Host host;
+};
+
+using run::Value;
+
+}  // namespace tarvo::test

@@ -1,0 +1,298 @@
+// The host protocol end to end: requests, tables, aborts, nesting, the
+// function table and the hooks, driven exactly as the host drives them.
+#include <cctype>
+#include <cstring>
+#include <map>
+#include <set>
+#include <thread>
+#include <vector>
+
+#include "dll_test.h"
+#include "host/handle_table.h"
+
+namespace tarvo::test {
+namespace {
+
+using run::ByValue;
+using run::Outcome;
+
+struct RawRequest {
+    std::vector<std::uint8_t> bytes = std::vector<std::uint8_t>(36 + 2 + 36 * 2, 0);
+    RequestBlock* block() { return reinterpret_cast<RequestBlock*>(bytes.data()); }
+};
+
+using ProtocolTest = DllTest;
+
+TEST_F(ProtocolTest, DescribeAnswersHeaderAndConstant) {
+    RawRequest r;
+    r.block()->code = kReqDescribe;
+    host.Request(r.block());
+    EXPECT_EQ(r.block()->word0, static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(host.header())));
+    EXPECT_EQ(r.block()->word1, kDescribeConstant);
+}
+
+TEST_F(ProtocolTest, UnusedAndUnknownCodesLeaveTheBlockAlone) {
+    for (std::uint32_t code : {3u, 5u, 7u, 8u, 9u, 12u, 13u, 15u, 19u, 1000u}) {
+        RawRequest r;
+        r.block()->code = code;
+        r.block()->word0 = 0x11111111;
+        r.block()->word1 = 0x22222222;
+        std::vector<std::uint8_t> before = r.bytes;
+        host.Request(r.block());
+        EXPECT_EQ(r.bytes, before) << "code " << code;
+    }
+}
+
+TEST_F(ProtocolTest, HandleRequestsAllocateAddressAndFree) {
+    int inUse = host.HandlesInUse();
+    RawRequest r;
+    r.block()->code = kReqAllocHandle;
+    r.block()->word0 = 10;
+    r.block()->word1 = 0x1234;
+    host.Request(r.block());
+    std::uint32_t h = r.block()->word0;
+    ASSERT_NE(h, 0u);
+    EXPECT_EQ(host.HandlesInUse(), inUse + 1);
+
+    r.block()->code = kReqHandleAddress;
+    r.block()->word0 = h;
+    host.Request(r.block());
+    auto* data = FromAddr<std::uint8_t>(r.block()->word0);
+    ASSERT_NE(data, nullptr);
+    std::uint16_t tag;
+    std::memcpy(&tag, data - 2, 2);
+    EXPECT_EQ(tag, 0x1234);
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(data[i], 0) << "blocks come zero-filled";
+
+    r.block()->code = kReqFreeHandle;
+    r.block()->word0 = h;
+    host.Request(r.block());
+    EXPECT_EQ(host.HandlesInUse(), inUse);
+    EXPECT_LE(TableNextFree(host.handleTable()), h) << "freeing lowers next-free";
+
+    // The address of a freed, zero or out-of-range handle is 0.
+    for (std::uint32_t bad : {h, 0u, 4096u, 70000u}) {
+        r.block()->code = kReqHandleAddress;
+        r.block()->word0 = bad;
+        host.Request(r.block());
+        EXPECT_EQ(r.block()->word0, 0u) << bad;
+    }
+}
+
+TEST_F(ProtocolTest, ValueRequestsKeepTheHostsValues) {
+    RawRequest r;
+    auto req = [&](std::uint32_t code, std::uint32_t w0) {
+        r.block()->code = code;
+        r.block()->word0 = w0;
+        host.Request(r.block());
+        return r.block()->word0;
+    };
+    std::uint16_t count = ValueInUse(host.valueTable());
+    std::uint32_t a = req(kReqValueAdd, 111);
+    std::uint32_t b = req(kReqValueAdd, 222);
+    ASSERT_NE(a, 0u);
+    ASSERT_NE(b, a);
+    EXPECT_EQ(ValueInUse(host.valueTable()), count + 2);
+    EXPECT_EQ(req(kReqValueGet, a), 111u);
+    EXPECT_EQ(req(kReqValueGet, b), 222u);
+    req(kReqValueRemove, 0);  // id 0 changes nothing
+    EXPECT_EQ(ValueInUse(host.valueTable()), count + 2);
+    req(kReqValueRemove, a);
+    EXPECT_EQ(ValueInUse(host.valueTable()), count + 1);
+    EXPECT_EQ(req(kReqValueGet, a), 0u);
+    EXPECT_EQ(req(kReqValueGet, 60000), 0u);
+    EXPECT_EQ(req(kReqValueAdd, 333), a) << "the freed id is found again";
+    req(kReqValueRemove, a);
+    req(kReqValueRemove, b);
+}
+
+TEST_F(ProtocolTest, TestEntryAnswersItsList) {
+    const std::int32_t expected[6] = {0, 1, 2, 27, 4, 5};
+    for (int i = 0; i < 6; ++i) {
+        Outcome o = host.Call("TST_TEST", {Value::Int(i)});
+        ASSERT_EQ(o.returns.size(), 1u);
+        EXPECT_EQ(o.returns[0].type, 'I');
+        EXPECT_EQ(o.returns[0].width, 10);
+        EXPECT_EQ(o.returns[0].value.integer, expected[i]);
+    }
+    EXPECT_EQ(Int("TST_TEST", {Value::Int(6)}), -1);
+    EXPECT_EQ(Int("TST_TEST", {Value::Int(-1)}), -1);
+    EXPECT_EQ(Int("tst_test", {Value::Num(3.7, 1)}), 27) << "N converted to the declared I";
+}
+
+TEST_F(ProtocolTest, ArgumentsAreCheckedAgainstTheTypeString) {
+    EXPECT_EQ(host.Call("TST_TEST", {}).error, 11);
+    EXPECT_EQ(host.Call("TST_TEST", {Value::Char("3")}).error, 11);
+    EXPECT_EQ(host.Call("TST_TEST", {Value::Int(1), Value::Int(2)}).error, 11);
+    EXPECT_FALSE(host.Call("NO_SUCH_NAME", {}).found);
+}
+
+TEST_F(ProtocolTest, DoNothingNamesReturnNoValue) {
+    int inUse = host.HandlesInUse();
+    for (const char* name : {"COM_STATE", "MIS_NOTHING", "NOTHING"})
+        EXPECT_FALSE(host.Call(name, {}).hasValue()) << name;
+    EXPECT_FALSE(host.Call("COM_CLOSE", {Value::Int(1)}).hasValue());
+    EXPECT_FALSE(host.Call("FNT_ADD", {Value::Char("Arial")}).hasValue());
+    EXPECT_FALSE(host.Call("FNT_REM", {Value::Char("")}).hasValue());
+    Outcome o = host.Call("MIS_NOTHIN", {Value::Int(1), Value::Char("x"), Value::Logical(true),
+                                         Value::Date(2440588), Value::Null()});
+    EXPECT_EQ(o.error, 0);
+    EXPECT_FALSE(o.hasValue());
+    EXPECT_FALSE(host.Call("MIS_NOTHIN", {}).hasValue());
+    EXPECT_EQ(host.HandlesInUse(), inUse) << "parameter handles all went back";
+}
+
+TEST_F(ProtocolTest, FunctionTableIsConsistent) {
+    const auto& fns = host.functions();
+    ASSERT_GE(fns.size(), 11u);
+    EXPECT_EQ(fns[fns.size() - 2].name, "TARVOIN");
+    EXPECT_EQ(fns[fns.size() - 2].count, -2);
+    EXPECT_EQ(fns.back().name, "TARVOOUT");
+    EXPECT_EQ(fns.back().count, -3);
+    std::set<std::string> names;
+    std::map<std::uint32_t, std::string> signatureOf;
+    std::set<std::uint32_t> nothing;
+    for (const char* n : {"COM_CLOSE", "NOTHING"}) nothing.insert(host.Find(n)->handler);
+    EXPECT_EQ(nothing.size(), 1u) << "one do-nothing handler";
+    for (const run::FunctionInfo& f : fns) {
+        SCOPED_TRACE(f.name);
+        EXPECT_FALSE(f.typesNull) << "type strings are never null";
+        bool dup = !names.insert(f.name).second;
+        if (dup) EXPECT_TRUE(f.name == "SYS_EXENAM" || f.name == "SYS_ISDISK");
+        for (char c : f.name) EXPECT_TRUE(std::isupper(static_cast<unsigned char>(c)) || std::isdigit(static_cast<unsigned char>(c)) || c == '_');
+        if (f.count < 0) continue;
+        EXPECT_LE(f.count, 10);
+        if (f.name.rfind("MIS_", 0) == 0 && f.count == 10) {
+            EXPECT_EQ(f.types, ".?,.?,.?,.?,.?,.?,.?,.?,.?,.?,");
+        } else {
+            EXPECT_EQ(static_cast<int>(f.params.size()), f.count) << f.types;
+        }
+        bool seenOptional = false;
+        for (const run::ParamType& p : f.params) {
+            EXPECT_NE(std::string("CNIDLOR?").find(p.letter), std::string::npos);
+            if (seenOptional) EXPECT_TRUE(p.optional) << "optional parameters come last";
+            seenOptional = seenOptional || p.optional;
+        }
+        // Aliases of one handler share one signature (the do-nothing one aside).
+        if (nothing.count(f.handler)) continue;
+        std::string sig = std::to_string(f.count) + ":" + f.types;
+        auto [it, fresh] = signatureOf.emplace(f.handler, sig);
+        if (!fresh) EXPECT_EQ(it->second, sig);
+    }
+}
+
+// A request made on a thread that never sent request 0 has no callback: it
+// can describe the library, but any service ends the request at once.
+TEST_F(ProtocolTest, ThreadWithoutCallbackAbortsQuietly) {
+    std::uint32_t handler = host.Find("TST_TEST")->handler;
+    auto* dispatch = reinterpret_cast<int(__fastcall*)(RequestBlock*)>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("TARVO.fll"),
+#ifdef _WIN64
+                       "DispatchAPI"
+#else
+                       "@DispatchAPI@4"
+#endif
+                       )));
+    ASSERT_NE(dispatch, nullptr);
+    std::uint32_t described = 0, constant = 0, after = 0xDEADBEEF;
+    int before = host.HandlesInUse();
+    std::thread t([&] {
+        RawRequest r;
+        r.block()->code = kReqDescribe;
+        dispatch(r.block());
+        described = r.block()->word0;
+        constant = r.block()->word1;
+        RawRequest call;
+        call.block()->code = kReqCall;
+        call.block()->function = handler;
+        call.block()->word0 = 0xDEADBEEF;
+        auto* params = reinterpret_cast<ParamBlock*>(call.bytes.data() + 36);
+        params->count = 1;
+        params->params[0].value.type = 'I';
+        params->params[0].value.integer = 3;
+        dispatch(call.block());
+        after = call.block()->word0;
+    });
+    t.join();
+    EXPECT_EQ(described, static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(host.header())));
+    EXPECT_EQ(constant, kDescribeConstant);
+    EXPECT_EQ(after, 0xDEADBEEFu) << "the request block is left as it was";
+    EXPECT_EQ(host.HandlesInUse(), before);
+}
+
+TEST_F(ProtocolTest, ErrorRaisedThroughAServiceEndsTheRequest) {
+    host.faults.abortAtService = 1;
+    host.faults.abortError = 182;
+    Outcome o = host.Call("TST_TEST", {Value::Int(3)});
+    EXPECT_EQ(o.error, 182);
+    EXPECT_EQ(o.message, run::ErrorText(182));
+    EXPECT_FALSE(o.hasValue());
+    host.faults.abortAtService = 0;
+    EXPECT_EQ(Int("TST_TEST", {Value::Int(3)}), 27) << "the next call works normally";
+}
+
+// With the companion library missing, the load hook asks the host to run
+// "WAIT WINDOW 'Kernel not found' NOWAIT". The command calls the library
+// again (a nested request, which is aborted), and the outer hook goes on.
+TEST_F(ProtocolTest, NestedRequestDuringACommandRestoresTheOuterTarget) {
+    host.Unload();
+    char sys[MAX_PATH];
+    GetSystemDirectoryA(sys, MAX_PATH);
+    std::string kernel = std::string(sys) + "\\KERNEL.DLL";
+    std::string aside = kernel + ".aside";
+    ASSERT_TRUE(MoveFileExA(kernel.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING));
+
+    run::Host inner;
+    std::vector<std::string> commands;
+    std::vector<int> nestedErrors;
+    std::vector<std::int32_t> nestedValues;
+    inner.hooks.executeCommand = [&](const std::string& cmd) {
+        commands.push_back(cmd);
+        inner.faults.abortAtService = 1;  // the nested call's first service fails
+        Outcome failed = inner.Call("TST_TEST", {Value::Int(3)});
+        inner.faults.abortAtService = 0;
+        nestedErrors.push_back(failed.error);
+        Outcome ok = inner.Call("TST_TEST", {Value::Int(3)});
+        nestedValues.push_back(ok.hasValue() ? ok.value().integer : -99);
+        return 0;
+    };
+    std::string why;
+    bool loaded = inner.Load(BesideExe("TARVO.fll"), &why);
+    MoveFileExA(aside.c_str(), kernel.c_str(), MOVEFILE_REPLACE_EXISTING);
+    ASSERT_TRUE(loaded) << why;
+    ASSERT_EQ(commands.size(), 1u);
+    EXPECT_EQ(commands[0], "WAIT WINDOW 'Kernel not found' NOWAIT");
+    EXPECT_EQ(nestedErrors, std::vector<int>{1});
+    EXPECT_EQ(nestedValues, std::vector<std::int32_t>{27});
+    // The library still works after the nested abort.
+    Outcome o = inner.Call("TST_TEST", {Value::Int(5)});
+    EXPECT_EQ(o.value().integer, 5);
+    inner.Unload();
+    ASSERT_TRUE(host.Load(BesideExe("TARVO.fll"), &why)) << why;
+}
+
+TEST_F(ProtocolTest, KernelPresentMeansNoWaitWindow) {
+    EXPECT_TRUE(host.waitWindows.empty());
+    for (const run::Trace& t : host.trace) EXPECT_NE(t.code, kSvcExecuteCommand);
+}
+
+// Under hostile memory every unlocked block moves on each service, and the
+// n-th allocation fails: a call either fails cleanly or succeeds, and no
+// handle is left behind.
+TEST_F(ProtocolTest, HostileMemorySweep) {
+    host.hostile = true;
+    for (int n = 1; n <= 4; ++n) {
+        host.allocCount = 0;
+        host.faults.failAllocAt = n;
+        int before = host.HandlesInUse();
+        Outcome o = host.Call("TST_TEST", {Value::Int(3)});
+        EXPECT_TRUE(o.error == 0 || o.error == 182) << n;
+        if (o.error == 0) EXPECT_EQ(o.value().integer, 27);
+        EXPECT_EQ(host.HandlesInUse(), before) << n;
+    }
+    host.hostile = false;
+    host.faults.failAllocAt = 0;
+}
+
+}  // namespace
+}  // namespace tarvo::test

@@ -120,6 +120,24 @@ TEST_F(CompanionTest, SystemWrappers) {
     EXPECT_GT(Fn<knl::DiskCountFn>("_TARVO_bytes_per_sector")("C:\\"), 0u);
     char reply[knl::kReplyLength + 1] = {};
     EXPECT_NE(Fn<knl::MciSendFn>("_TARVO_QX_MCI_send")("no such command", reply), 0);
+    EXPECT_NE(Fn<knl::CdFn>("_TARVO_QX_CD_play")(reply), 0) << "no CD device was opened";
+}
+
+TEST_F(CompanionTest, EmptyClipboardOfAWindow) {
+    HWND owner = CreateWindowA("STATIC", "owner", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(owner, nullptr);
+    ASSERT_TRUE(OpenClipboard(owner));
+    EmptyClipboard();
+    HGLOBAL text = GlobalAlloc(GMEM_MOVEABLE, 6);
+    std::memcpy(GlobalLock(text), "hello", 6);
+    GlobalUnlock(text);
+    SetClipboardData(CF_TEXT, text);
+    CloseClipboard();
+    ASSERT_TRUE(IsClipboardFormatAvailable(CF_TEXT));
+    auto emptyFn = Fn<knl::EmptyClipboardFn>("_QX_EmptyClipboard");
+    EXPECT_NE(emptyFn(static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(owner))), 0);
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_TEXT));
+    DestroyWindow(owner);
 }
 
 }  // namespace

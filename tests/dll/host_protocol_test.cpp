@@ -31,6 +31,23 @@ TEST_F(ProtocolTest, DescribeAnswersHeaderAndConstant) {
     EXPECT_EQ(r.block()->word1, kDescribeConstant);
 }
 
+// The library exports exactly one name.
+TEST_F(ProtocolTest, OnlyDispatchIsExported) {
+    auto* base = reinterpret_cast<std::uint8_t*>(GetModuleHandleA("TARVO.fll"));
+    ASSERT_NE(base, nullptr);
+    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
+    auto* exports = reinterpret_cast<IMAGE_EXPORT_DIRECTORY*>(base + dir.VirtualAddress);
+    ASSERT_EQ(exports->NumberOfNames, 1u);
+    auto* names = reinterpret_cast<DWORD*>(base + exports->AddressOfNames);
+    std::string name = reinterpret_cast<const char*>(base + names[0]);
+#ifdef _WIN64
+    EXPECT_EQ(name, "DispatchAPI");
+#else
+    EXPECT_EQ(name, "@DispatchAPI@4");
+#endif
+}
+
 TEST_F(ProtocolTest, UnusedAndUnknownCodesLeaveTheBlockAlone) {
     for (std::uint32_t code : {3u, 5u, 7u, 8u, 9u, 12u, 13u, 15u, 19u, 1000u}) {
         RawRequest r;
@@ -292,6 +309,45 @@ TEST_F(ProtocolTest, HostileMemorySweep) {
     }
     host.hostile = false;
     host.faults.failAllocAt = 0;
+}
+
+}  // namespace
+}  // namespace tarvo::test
+
+namespace tarvo::test {
+namespace {
+
+// TST_TEST2 runs its own message loop until its window gets the Escape
+// character; a driver thread plays the user.
+TEST_F(DllTest, TestWindowRunsUntilEscape) {
+    for (int round = 0; round < 2; ++round) {  // the second call finds the class registered
+        struct Seen {
+            bool found = false, visible = false;
+            UINT style = 0;
+            char title[64] = {};
+            HWND hwnd = nullptr;
+        } seen;
+        std::thread driver([&] {
+            for (int i = 0; i < 500 && !seen.hwnd; ++i) {
+                seen.hwnd = FindWindowA("TARVO", "Test of TARVO");
+                if (!seen.hwnd) Sleep(10);
+            }
+            if (!seen.hwnd) return;
+            seen.found = true;
+            seen.visible = IsWindowVisible(seen.hwnd) != 0;
+            seen.style = static_cast<UINT>(GetClassLongPtrA(seen.hwnd, GCL_STYLE));
+            GetWindowTextA(seen.hwnd, seen.title, sizeof seen.title);
+            PostMessageA(seen.hwnd, WM_CHAR, 27, 0);
+        });
+        run::Outcome o = host.Call("TST_TEST2", {});
+        driver.join();
+        ASSERT_TRUE(seen.found) << "round " << round;
+        EXPECT_TRUE(seen.visible);
+        EXPECT_EQ(seen.style, static_cast<UINT>(CS_HREDRAW | CS_VREDRAW));
+        EXPECT_STREQ(seen.title, "Test of TARVO");
+        EXPECT_FALSE(o.hasValue());
+        EXPECT_FALSE(IsWindow(seen.hwnd)) << "the window is gone when the call returns";
+    }
 }
 
 }  // namespace

@@ -91,6 +91,9 @@ std::int32_t SetObjectProperty(const ValueRecord* object, const char* name,
 void ReturnInteger(std::int32_t value, std::int16_t width = 10);
 void ReturnNumber(double value, std::int16_t width, std::int32_t decimals);
 void ReturnLogical(bool flag);
+// Returns a record whose handle the library allocated for the result: the
+// handle passes to the host, or is freed when the host aborts the return.
+void ReturnHandle(ValueRecord* value);
 // Copies a zero-terminated text into a new handle (type H). Out of memory:
 // nothing is returned and nothing raised.
 void ReturnString(const char* text);

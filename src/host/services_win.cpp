@@ -178,6 +178,16 @@ void ReturnLogical(bool flag) {
     ReturnValue(&r);
 }
 
+void ReturnHandle(ValueRecord* value) {
+    try {
+        ReturnValue(value);
+    } catch (const HostAbort&) {
+        // The host refused the result: the handle never became its own.
+        FreeHandle(value->handle);
+        throw;
+    }
+}
+
 void ReturnString(const char* text) {
     std::size_t len = std::strlen(text);
     std::uint32_t h = AllocHandle(static_cast<std::uint32_t>(len + 1));
@@ -187,7 +197,7 @@ void ReturnString(const char* text) {
     r.type = 'H';
     r.length = static_cast<std::int32_t>(len);
     r.handle = h;
-    ReturnValue(&r);
+    ReturnHandle(&r);
 }
 
 void ReturnBytes(const char* data, std::size_t length) {
@@ -198,7 +208,7 @@ void ReturnBytes(const char* data, std::size_t length) {
     r.type = 'C';
     r.length = static_cast<std::int32_t>(length);
     r.handle = h;
-    ReturnValue(&r);
+    ReturnHandle(&r);
 }
 
 // --- character parameters ---------------------------------------------------

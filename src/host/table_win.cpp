@@ -16,6 +16,9 @@ struct Table {
         const Family families[] = {
             NothingFunctions(),
             TestFunctions(),
+            TokenizerFunctions(),
+            TransformFunctions(),
+            SearchFunctions(),
             HookFunctions(),  // the two hooks close the table
         };
         for (Family f : families) {

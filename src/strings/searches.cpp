@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bitset>
+#include <vector>
 
 namespace tarvo {
 namespace {
@@ -59,9 +60,32 @@ struct CallWalk {
 
 std::int32_t StrNaiveSearch(std::string_view pattern, std::string_view text) {
     // The first occurrence is the same answer the naive left-to-right
-    // comparison gives; find() gets there with memchr on the first byte.
-    const std::size_t at = text.find(pattern);
-    return at == std::string_view::npos ? 0 : Position(at);
+    // comparison gives. A short pattern goes through find(), which gets there
+    // with memchr on the first byte and costs at most kShortPattern
+    // comparisons per text position. A longer one would let find() take
+    // pattern length x text length steps on texts such as "aaa...a" and
+    // "aa...ab"; Knuth-Morris-Pratt keeps that linear.
+    constexpr std::size_t kShortPattern = 64;
+    if (pattern.size() <= kShortPattern) {
+        const std::size_t at = text.find(pattern);
+        return at == std::string_view::npos ? 0 : Position(at);
+    }
+    if (pattern.size() > text.size()) return 0;
+    // border[i]: length of the longest proper border of pattern[0..i].
+    std::vector<std::uint32_t> border(pattern.size());
+    std::uint32_t k = 0;
+    for (std::size_t i = 1; i < pattern.size(); ++i) {
+        while (k > 0 && pattern[i] != pattern[k]) k = border[k - 1];
+        if (pattern[i] == pattern[k]) ++k;
+        border[i] = k;
+    }
+    std::size_t matched = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        while (matched > 0 && text[i] != pattern[matched]) matched = border[matched - 1];
+        if (text[i] == pattern[matched] && ++matched == pattern.size())
+            return Position(i + 1 - pattern.size());
+    }
+    return 0;
 }
 
 std::string StrCpbrk(std::string_view text, std::string_view set) {

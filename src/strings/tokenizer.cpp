@@ -85,6 +85,10 @@ std::string StrTok(std::int32_t n, std::string_view text, std::string_view delim
 bool TokenWalk::Init(std::string_view text) {
     offset = 0;
     finished = false;
+    // The previous copy goes first, so that a failed allocation leaves the
+    // walk without a copy rather than over the old text.
+    std::string().swap(copy);
+    length = 0;
     copy.assign(text);
     length = static_cast<std::int32_t>(copy.size());
     return true;

@@ -9,6 +9,7 @@ namespace tarvo::run {
 std::string ErrorText(int number) {
     static const std::map<int, std::string> kTexts = {
         {1, "File does not exist."},
+        {3, "File is in use."},
         {9, "Data type mismatch."},
         {10, "Syntax error."},
         {11, "Function argument value, type, or count is invalid."},
@@ -18,13 +19,26 @@ std::string ErrorText(int number) {
         {36, "Command contains unrecognized phrase/keyword."},
         {39, "Numeric overflow. Data was lost."},
         {43, "There is not enough memory to complete this operation."},
+        {96, "Nesting error."},
         {107, "Operator/operand type mismatch."},
         {129, "Memory variable is required."},
         {182, "Insufficient memory."},
+        {202, "Invalid path or file name."},
+        {232, "Variable is not an array."},
         {302, "Character expression is required."},
         {903, "String is too long to fit."},
+        {1001, "Feature is not available."},
         {1098, "User-defined error."},
+        {1229, "Too few arguments."},
+        {1230, "Too many arguments."},
         {1307, "Division by zero."},
+        {1308, "Insufficient stack space."},
+        {1733, "Class definition is not found."},
+        {1734, "Property is not found."},
+        {1903, "String is too long to fit."},
+        {1924, "Expression is not an object."},
+        {2034, "Date/Datetime evaluated to an invalid value."},
+        {2071, "User Thrown Error."},
     };
     auto it = kTexts.find(number);
     return it != kTexts.end() ? it->second : "Error " + std::to_string(number) + ".";

@@ -491,7 +491,8 @@ void Host::Serve(ServiceBlock* b) {
         b->code = kSvcRaiseUserError;
         break;
     case kSvcGetErrorInfo: {
-        std::string s = ErrorText(static_cast<int>(b->arg1));
+        int number = static_cast<int>(b->arg1);
+        std::string s = hooks.errorText ? hooks.errorText(number) : ErrorText(number);
         if (b->arg2) {
             char* buf = At<char>(b->arg2);
             std::size_t n = std::min<std::size_t>(s.size(), 255);
@@ -592,6 +593,21 @@ void Host::Serve(ServiceBlock* b) {
         // Tables and editor windows are not served yet: 0 (no table, no
         // window, nothing done).
         return answer(0);
+    }
+}
+
+void Host::Pump(unsigned milliseconds) {
+    DWORD start = GetTickCount();
+    for (;;) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) continue;  // a modal loop's leftover
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= milliseconds) return;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - elapsed, QS_ALLINPUT);
     }
 }
 

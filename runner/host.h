@@ -105,6 +105,8 @@ struct Hooks {
     std::function<int(std::uint32_t id, const Value& in)> storeVariable;
     // Text the library writes to the host's output.
     std::function<void(const std::string& text)> output;
+    // The text GetErrorInfo gives for an error number (ErrorText when unset).
+    std::function<std::string(int number)> errorText;
 };
 
 // The host's text for one of its error numbers.
@@ -151,6 +153,11 @@ struct Host {
     std::string HandleText(std::uint32_t handle, std::size_t length) const;
 
     HWND mainWindow() const { return mainWindow_; }
+
+    // Dispatches the thread's pending window messages (thread timers fire
+    // here); with a time, goes on doing so until that many milliseconds have
+    // passed.
+    void Pump(unsigned milliseconds = 0);
 
     std::vector<Trace> trace;      // services asked, oldest first
     bool traceOn = true;

@@ -6,4 +6,5 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh"
 "$root/scripts/wine-prefix.sh" "$root/build"
-"$root/scripts/wine-run.sh" "$root/build" 120 tarvo-run.exe --call TST_TEST I:3
+cd "$root"
+"$root/scripts/wine-run.sh" "$root/build" 120 tarvo-run.exe examples/tour.prg

@@ -1,0 +1,146 @@
+// Built-in functions: files, the program and objects.
+#include <windows.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "runner/lang/builtins.h"
+#include "runner/lang/support.h"
+
+namespace tarvo::run::lang {
+namespace {
+
+std::string PathPart(const std::string& p, char which) {
+    std::size_t slash = p.find_last_of("\\/:");
+    std::string dir = slash == std::string::npos ? "" : p.substr(0, slash + 1);
+    std::string file = slash == std::string::npos ? p : p.substr(slash + 1);
+    std::size_t dot = file.find_last_of('.');
+    std::string stem = dot == std::string::npos ? file : file.substr(0, dot);
+    std::string ext = dot == std::string::npos ? "" : file.substr(dot + 1);
+    switch (which) {
+    case 'P':
+        if (dir.size() > 1 && (dir.back() == '\\' || dir.back() == '/') && dir[dir.size() - 2] != ':')
+            dir.pop_back();
+        return dir;
+    case 'F': return file;
+    case 'S': return stem;
+    default: return ext;
+    }
+}
+
+const Builtin kTable[] = {
+    {"FILE", 1, 1, [](Args& a) {
+         DWORD attr = GetFileAttributesA(a.Text(0).c_str());
+         return L(attr != INVALID_FILE_ATTRIBUTES && !(attr & FILE_ATTRIBUTE_DIRECTORY));
+     }},
+    {"FILETOSTR", 1, 1, [](Args& a) {
+         std::string name = a.Text(0);
+         std::ifstream f(name, std::ios::binary);
+         if (!f) Raise(kErrFileMissing, "File '" + Lower(name) + "' does not exist.");
+         std::ostringstream ss;
+         ss << f.rdbuf();
+         return C(ss.str());
+     }},
+    {"STRTOFILE", 2, 3, [](Args& a) {
+         std::string text = a.Text(0), name = a.Text(1);
+         bool append = a.Has(2) && a.Logic(2);
+         std::ofstream f(name, std::ios::binary | (append ? std::ios::app : std::ios::trunc));
+         if (!f) return N(0);
+         f.write(text.data(), static_cast<std::streamsize>(text.size()));
+         return N(f ? static_cast<double>(text.size()) : 0);
+     }},
+    {"FULLPATH", 1, 1, [](Args& a) {
+         char buf[MAX_PATH * 2];
+         std::string name = a.Text(0);
+         DWORD n = GetFullPathNameA(name.c_str(), sizeof buf, buf, nullptr);
+         return C(n && n < sizeof buf ? std::string(buf, n) : name);
+     }},
+    {"CURDIR", 0, 0, [](Args&) {
+         char buf[MAX_PATH * 2];
+         DWORD n = GetCurrentDirectoryA(sizeof buf, buf);
+         std::string d(buf, n < sizeof buf ? n : 0);
+         if (d.size() > 1 && d[1] == ':') d.erase(0, 2);  // without the drive, as the host gives it
+         if (d.empty() || d.back() != '\\') d += '\\';
+         return C(d);
+     }},
+    {"ADDBS", 1, 1, [](Args& a) {
+         std::string p = a.Text(0);
+         if (!p.empty() && p.back() != '\\' && p.back() != '/' && p.back() != ':') p += '\\';
+         return C(p);
+     }},
+    {"JUSTPATH", 1, 1, [](Args& a) { return C(PathPart(a.Text(0), 'P')); }},
+    {"JUSTFNAME", 1, 1, [](Args& a) { return C(PathPart(a.Text(0), 'F')); }},
+    {"JUSTSTEM", 1, 1, [](Args& a) { return C(PathPart(a.Text(0), 'S')); }},
+    {"JUSTEXT", 1, 1, [](Args& a) { return C(PathPart(a.Text(0), 'E')); }},
+    {"GETENV", 1, 1, [](Args& a) {
+         const char* v = std::getenv(a.Text(0).c_str());
+         return C(v ? v : "");
+     }},
+    {"ERROR", 0, 0, [](Args& a) { return N(a.in.lastError().number); }},
+    {"MESSAGE", 0, 1, [](Args& a) {
+         if (a.Has(0) && a.Int(0) == 1) return C(a.in.lastError().source);
+         return C(a.in.lastError().message);
+     }},
+    {"LINENO", 0, 1, [](Args& a) { return N(a.in.frame().line); }},
+    {"PROGRAM", 0, 1, [](Args& a) { return C(a.in.frame().name); }},
+    {"PCOUNT", 0, 0, [](Args& a) { return N(static_cast<double>(a.in.frame().args.size())); }},
+    {"PARAMETERS", 0, 0, [](Args& a) { return N(static_cast<double>(a.in.frame().args.size())); }},
+    {"EVALUATE", 1, 1, [](Args& a) { return a.in.EvaluateText(a.Text(0)); }},
+    {"INKEY", 0, 2, [](Args&) { return N(0); }},
+    {"ALEN", 1, 2, [](Args& a) {
+         const Expr& e = a.Node(0);
+         std::string name = e.name;
+         VarP v = (e.kind == EK::Name || e.kind == EK::Ref) ? a.in.FindVariable(name) : nullptr;
+         if (!v || !v->isArray) Raise(kErrNotArray, "'" + UpperAscii(e.written) + "' is not an array.");
+         long which = a.Has(1) ? a.Int(1) : 0;
+         if (which == 1) return N(v->cols ? v->rows : static_cast<double>(v->items.size()));
+         if (which == 2) return N(v->cols);
+         if (which != 0) Raise(kErrArgument);
+         return N(static_cast<double>(v->items.size()));
+     }},
+    {"SET", 1, 2, [](Args& a) {
+         std::string what = Upper(a.Text(0));
+         const Settings& s = a.in.settings();
+         if (what == "EXACT") return C(s.exact ? "ON" : "OFF");
+         if (what == "CENTURY") return C(s.century ? "ON" : "OFF");
+         if (what == "DATE") return C(s.date);
+         if (what == "DECIMALS") return N(s.decimals);
+         if (what == "HOURS") return N(s.hours);
+         Raise(kErrArgument);
+     }},
+    {"CREATEOBJECT", 1, 255, [](Args& a) {
+         std::string cls = Upper(a.Text(0));
+         if (cls != "EMPTY" && cls != "CUSTOM" && cls != "EXCEPTION")
+             Raise(kErrNoClass, "Class definition " + cls + " is not found.");
+         int id = a.in.NewObject(cls);
+         Value v;
+         v.type = 'O';
+         v.integer = id;
+         Object* o = a.in.GetObject(v);
+         if (cls == "CUSTOM") {
+             o->properties = {{"CLASS", Value::Char("Custom")}, {"NAME", Value::Char("Custom1")}};
+         } else if (cls == "EXCEPTION") {
+             o->properties = {{"ERRORNO", N(0)}, {"MESSAGE", Value::Char("")}, {"LINENO", N(0)},
+                              {"LINECONTENTS", Value::Char("")}, {"PROCEDURE", Value::Char("")},
+                              {"DETAILS", Value::Char("")}, {"USERVALUE", Value::Char("")}};
+         }
+         return v;
+     }},
+    {"ADDPROPERTY", 2, 3, [](Args& a) {
+         Object* o = a.in.GetObject(a[0]);
+         if (!o) Raise(kErrArgument);
+         std::string name = Upper(a.Text(1));
+         if (name.empty() || !IsNameStart(static_cast<unsigned char>(name[0]))) Raise(kErrArgument);
+         Value v = a.Has(2) ? a[2] : Value::Logical(false);
+         if (Value* p = o->Find(name)) *p = v;
+         else o->properties.emplace_back(name, v);
+         return L(true);
+     }},
+};
+
+}  // namespace
+
+std::span<const Builtin> SystemBuiltins() { return kTable; }
+
+}  // namespace tarvo::run::lang

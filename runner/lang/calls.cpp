@@ -1,0 +1,317 @@
+// The interpreter: expressions, calls of functions and procedures, and the
+// library's loading.
+#include <windows.h>
+
+#include "runner/lang/interp.h"
+#include "runner/lang/lexer.h"
+#include "runner/lang/parser.h"
+#include "runner/lang/support.h"
+
+namespace tarvo::run::lang {
+
+// --- expressions -------------------------------------------------------------------
+
+Value Interpreter::EvaluateText(const std::string& expression) {
+    Depth depth(*this);
+    ExprP e = ParseExpression(expression);
+    return Eval(*e);
+}
+
+Value Interpreter::Logic(const Expr& e) {
+    auto check = [](const Value& v) {
+        if (v.type != 'L' && v.type != '0') Raise(kErrOperand);
+    };
+    bool isAnd = e.op == Op::And;
+    Value a = Eval(*e.args[0]);
+    check(a);
+    // Evaluation stops as soon as the answer is known.
+    if (a.type == 'L' && a.logical != isAnd) return a;
+    Value b = Eval(*e.args[1]);
+    check(b);
+    if (b.type == 'L' && b.logical != isAnd) return b;
+    if (a.type == '0' || b.type == '0') return Value::Null();
+    return Value::Logical(isAnd);
+}
+
+Value Interpreter::Eval(const Expr& e) {
+    switch (e.kind) {
+    case EK::Literal:
+        return e.value;
+    case EK::Name: {
+        VarP v = FindVariable(e.name);
+        if (!v) Raise(kErrNoVariable, "Variable '" + e.name + "' is not found.");
+        return v->isArray ? v->items.at(0) : v->value;
+    }
+    case EK::Call: {
+        VarP v = FindVariable(e.name);
+        if (v && v->isArray) return Element(*v, e.args, e.name);
+        return CallFunction(e);
+    }
+    case EK::Index: {
+        VarP v = FindVariable(e.name);
+        if (!v) Raise(kErrNoVariable, "Variable '" + e.name + "' is not found.");
+        if (!v->isArray) Raise(kErrNotArray, "'" + e.name + "' is not an array.");
+        return Element(*v, e.args, e.name);
+    }
+    case EK::Member: {
+        Value o = Eval(*e.args[0]);
+        Object* obj = GetObject(o);
+        if (!obj) Raise(kErrNotObject, UpperAscii(e.args[0]->written) + " is not an object.");
+        Value* p = obj->Find(e.name);
+        if (!p) Raise(kErrNoProperty, "Property " + e.name + " is not found.");
+        return *p;
+    }
+    case EK::Unary: {
+        Value v = Eval(*e.args[0]);
+        if (e.op == Op::Not) {
+            if (v.type == '0') return v;
+            if (v.type != 'L') Raise(kErrOperand);
+            return Value::Logical(!v.logical);
+        }
+        if (e.op == Op::Neg) return Negate(v);
+        if (!IsNumber(v) && v.type != '0') Raise(kErrOperand);
+        return v;
+    }
+    case EK::Binary: {
+        switch (e.op) {
+        case Op::And:
+        case Op::Or:
+            return Logic(e);
+        case Op::Add: case Op::Sub: case Op::Mul: case Op::Div: case Op::Mod: case Op::Pow: {
+            Value a = Eval(*e.args[0]);
+            Value b = Eval(*e.args[1]);
+            return Arithmetic(e.op, a, b, settings_);
+        }
+        default: {
+            Value a = Eval(*e.args[0]);
+            Value b = Eval(*e.args[1]);
+            return Compare(e.op, a, b, settings_);
+        }
+        }
+    }
+    case EK::Ref:
+        Raise(kErrSyntax);  // @name only passes an argument
+    case EK::Macro: {
+        VarP v = FindVariable(e.name);
+        if (!v) Raise(kErrNoVariable, "Variable '" + e.name + "' is not found.");
+        const Value& t = v->isArray ? v->items.at(0) : v->value;
+        if (!IsText(t)) Raise(kErrDataType);
+        return EvaluateText(t.text);
+    }
+    }
+    Raise(kErrSyntax);
+}
+
+// --- calls -----------------------------------------------------------------------
+
+const Procedure* Interpreter::FindProcedure(const std::string& name) const {
+    auto it = procedures_.find(name);
+    return it == procedures_.end() ? nullptr : it->second.get();
+}
+
+ArgCell Interpreter::Argument(const Expr& e, bool variablesByRef) {
+    if (e.kind == EK::Ref || (variablesByRef && e.kind == EK::Name && !e.parenthesized)) {
+        VarP v = FindVariable(e.name);
+        if (!v) Raise(kErrNoVariable, "Variable '" + e.name + "' is not found.");
+        return ArgCell{v, {}, true};
+    }
+    return ArgCell{nullptr, Eval(e), false};
+}
+
+// Built-in functions come first, then the library's, then the procedures of
+// the program; a built-in may also be called by an abbreviation.
+Value Interpreter::CallFunction(const Expr& call) {
+    if (IsBuiltin(call.name, false)) return CallBuiltin(*this, call.name, call);
+    if (host_.loaded()) {
+        const FunctionInfo* f = host_.Find(call.name);
+        if (f && f->count >= 0) return CallLibrary(call.name, call.args);
+    }
+    if (const Procedure* p = FindProcedure(call.name)) {
+        std::vector<ArgCell> args;
+        for (const ExprP& a : call.args) args.push_back(Argument(*a, false));
+        Counting c(expressionCalls_);
+        return CallProcedure(*p, std::move(args));
+    }
+    std::string full;
+    if (IsBuiltin(call.name, true, &full)) return CallBuiltin(*this, full, call);
+    Raise(kErrFileMissing, "File '" + Lower(call.written) + ".prg' does not exist.");
+}
+
+Value Interpreter::CallLibrary(const std::string& name, const std::vector<ExprP>& argExprs) {
+    Depth depth(*this);
+    std::vector<Arg> args;
+    struct Refs {
+        Interpreter& in;
+        std::vector<std::uint32_t> ids;
+        ~Refs() {
+            for (std::uint32_t id : ids) in.refs_.erase(id);
+        }
+    } refs{*this, {}};
+    for (const ExprP& a : argExprs) {
+        if (a->kind == EK::Ref) {
+            VarP v = FindVariable(a->name);
+            if (!v) Raise(kErrNoVariable, "Variable '" + a->name + "' is not found.");
+            if (v->isArray) Raise(kErrArgument);
+            std::uint32_t id = Locate(a->name);
+            refs.ids.push_back(id);
+            args.push_back(ByRef(id));
+        } else {
+            args.push_back(ByValue(Eval(*a)));
+        }
+    }
+    Frame& f = frame();
+    int line = f.line;
+    const Stmt* stmt = f.stmt;
+    Outcome out;
+    {
+        Counting c(libraryCalls_);
+        out = host_.Call(name, args);
+    }
+    f.line = line;
+    f.stmt = stmt;
+    CheckQuit();
+    if (out.error) Raise(out.error, out.message);
+    return out.value();
+}
+
+Value Interpreter::CallProcedure(const Procedure& p, std::vector<ArgCell> args) {
+    Depth depth(*this);
+    if (p.error) Raise(p.error, p.errorText);
+    if (static_cast<int>(args.size()) > std::max(p.declared, 0)) Raise(kErrTooMany);
+    FramePush push(*this, p.name);
+    Frame& f = frame();
+    f.args = std::move(args);
+    if (!p.inlineParams.empty()) Bind(p.inlineParams, true);
+    Exec(p.body);
+    return f.result;
+}
+
+void Interpreter::Do(const Stmt& s) {
+    std::string name = NameText(s.target);
+    std::vector<ArgCell> args;
+    for (const ExprP& a : s.args) args.push_back(Argument(*a, true));
+    if (const Procedure* p = FindProcedure(UpperAscii(name))) {
+        CallProcedure(*p, std::move(args));
+        return;
+    }
+    // A program file: name or name.prg, here or beside the main program.
+    std::string file = HasExtension(name) ? name : name + ".prg";
+    std::string path;
+    if (FileExists(file)) path = file;
+    else if (!IsAbsolute(file) && !programFolder_.empty() && FileExists(programFolder_ + "\\" + file))
+        path = programFolder_ + "\\" + file;
+    if (path.empty()) Raise(kErrFileMissing, "File '" + Lower(file) + "' does not exist.");
+    std::shared_ptr<Program>& program = files_[UpperAscii(FullPath(path))];
+    if (!program) {  // compiled once, as the host keeps a compiled program
+        std::string text;
+        if (!ReadWholeFile(path, &text)) Raise(kErrFileMissing, "File '" + Lower(file) + "' does not exist.");
+        auto compiled = std::make_shared<Program>();
+        compiled->name = Stem(path);
+        compiled->path = path;
+        CompileResult r = lang::Compile(text, compiled.get());
+        if (!r.ok) Raise(r.error);
+        program = compiled;
+        for (const auto& [n, proc] : program->procedures) procedures_.emplace(n, proc);
+    }
+    Procedure main;
+    main.name = program->name;
+    main.program = program->name;
+    main.declared = program->mainDeclared;
+    main.body = program->main;
+    CallProcedure(main, std::move(args));
+}
+
+std::string Interpreter::NameText(const NameArg& a) {
+    if (!a.present) return {};
+    if (!a.expr) return a.literal;
+    Value v;
+    if (a.expr->kind == EK::Macro) {
+        VarP var = FindVariable(a.expr->name);
+        if (!var) Raise(kErrNoVariable, "Variable '" + a.expr->name + "' is not found.");
+        v = var->isArray ? var->items.at(0) : var->value;
+    } else {
+        v = Eval(*a.expr);
+    }
+    if (!IsText(v)) Raise(kErrDataType);
+    return v.text;
+}
+
+std::string Interpreter::Substitute(const std::string& text) {
+    std::string out;
+    char quote = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (quote) {
+            if (c == quote) quote = 0;
+            out += c;
+            continue;
+        }
+        if (c == '"' || c == '\'') quote = c;
+        if (c == '&' && i + 1 < text.size() && IsNameStart(static_cast<unsigned char>(text[i + 1]))) {
+            std::size_t j = i + 1;
+            while (j < text.size() && IsNameChar(static_cast<unsigned char>(text[j]))) ++j;
+            std::string name = UpperAscii(text.substr(i + 1, j - i - 1));
+            VarP v = FindVariable(name);
+            if (!v) Raise(kErrNoVariable, "Variable '" + name + "' is not found.");
+            const Value& t = v->isArray ? v->items.at(0) : v->value;
+            if (!IsText(t)) Raise(kErrDataType);
+            out += t.text;
+            if (j < text.size() && text[j] == '.') ++j;
+            i = j - 1;
+            continue;
+        }
+        out += c;
+    }
+    return out;
+}
+
+// --- libraries -------------------------------------------------------------------
+
+std::string Interpreter::ResolveLibrary(const std::string& name) const {
+    std::vector<std::string> names = {name};
+    if (!HasExtension(name)) names.insert(names.begin(), name + ".fll");
+    std::vector<std::string> folders;
+    if (!programFolder_.empty()) folders.push_back(programFolder_);
+    for (const std::string& f : libraryFolders) folders.push_back(f);
+    for (const std::string& n : names) {
+        if (FileExists(n)) return FullPath(n);
+        if (IsAbsolute(n)) continue;
+        for (const std::string& f : folders)
+            if (FileExists(f + "\\" + n)) return FullPath(f + "\\" + n);
+    }
+    return {};
+}
+
+void Interpreter::LoadLibraryFile(const std::string& path) {
+    std::string why;
+    if (!host_.Load(path, &why)) {
+        if (!why.empty() && why[0] >= 'a' && why[0] <= 'z') why[0] = static_cast<char>(why[0] - 'a' + 'A');
+        Raise(kErrFileMissing, why + ".");
+    }
+    loadedLibrary_ = path;
+    CheckQuit();
+}
+
+void Interpreter::SetLibrary(const NameArg& target) {
+    if (!target.present) {
+        ReleaseLibrary(target);
+        return;
+    }
+    std::string name = NameText(target);
+    // The library cannot go while its own code is running below us.
+    if (serviceDepth_ || libraryCalls_) Raise(kErrFileInUse);
+    std::string path = ResolveLibrary(name);
+    if (path.empty()) Raise(kErrFileMissing, "File '" + Lower(name) + "' does not exist.");
+    if (host_.loaded() && UpperAscii(path) == UpperAscii(loadedLibrary_)) return;
+    UnloadLibrary();
+    LoadLibraryFile(path);
+}
+
+void Interpreter::ReleaseLibrary(const NameArg& target) {
+    if (serviceDepth_ || libraryCalls_) Raise(kErrFileInUse);
+    if (target.present && Stem(NameText(target)) != Stem(loadedLibrary_)) return;
+    UnloadLibrary();
+    CheckQuit();
+}
+
+}  // namespace tarvo::run::lang

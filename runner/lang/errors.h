@@ -1,0 +1,58 @@
+// The host errors the interpreter raises, with the host's numbers.
+#pragma once
+
+#include <string>
+
+#include "runner/value.h"
+
+namespace tarvo::run::lang {
+
+enum : int {
+    kErrFileMissing = 1,        // File '...' does not exist.
+    kErrFileInUse = 3,          // File is in use.
+    kErrDataType = 9,           // Data type mismatch.
+    kErrSyntax = 10,            // Syntax error.
+    kErrArgument = 11,          // Function argument value, type, or count is invalid.
+    kErrNoVariable = 12,        // Variable '...' is not found.
+    kErrUnknownVerb = 16,       // Unrecognized command verb.
+    kErrSubscript = 31,         // Invalid subscript reference.
+    kErrPhrase = 36,            // Command contains unrecognized phrase/keyword.
+    kErrOverflow = 39,          // Numeric overflow. Data was lost.
+    kErrMemory = 43,            // There is not enough memory to complete this operation.
+    kErrNesting = 96,           // Nesting error.
+    kErrBadPath = 202,          // Invalid path or file name.
+    kErrOperand = 107,          // Operator/operand type mismatch.
+    kErrNotArray = 232,         // '...' is not an array.
+    kErrNotAvailable = 1001,    // Feature is not available.
+    kErrUser = 1098,            // a text of the program's own (ERROR "text")
+    kErrTooFew = 1229,          // Too few arguments.
+    kErrTooMany = 1230,         // Too many arguments.
+    kErrDivZero = 1307,         // Division by zero.
+    kErrStack = 1308,           // Insufficient stack space.
+    kErrNoClass = 1733,         // Class definition ... is not found.
+    kErrNoProperty = 1734,      // Property ... is not found.
+    kErrStringTooLong = 1903,   // String is too long to fit.
+    kErrNotObject = 1924,       // ... is not an object.
+    kErrBadDate = 2034,         // Date/Datetime evaluated to an invalid value.
+    kErrThrown = 2071,          // User Thrown Error.
+};
+
+// A host error on its way to the nearest TRY, ON ERROR or the top.
+struct ScriptError {
+    int number = 0;
+    std::string message;
+    int line = 0;           // 0 until the statement that failed is known
+    std::string procedure;  // the program or procedure it happened in
+    std::string source;     // the text of that statement
+    Value userValue;        // THROW's value
+};
+
+// Raises error `number` with the host's text (or `message` when given).
+[[noreturn]] void Raise(int number, const std::string& message = std::string());
+
+// QUIT and CANCEL: end the program.
+struct QuitSignal {
+    int code = 0;
+};
+
+}  // namespace tarvo::run::lang

@@ -1,0 +1,264 @@
+// The interpreter of the replacement host: runs programs in the host
+// language against the loaded library, and serves the library's requests
+// that belong to the language (commands, expressions, variables passed by
+// reference, output) through the Host's hooks.
+//
+// Variables follow the host's scoping. Each running program or procedure has
+// a frame. A variable created by assignment is private to the frame that
+// created it and visible to every procedure it calls; PRIVATE hides the
+// callers' variables of those names until the frame creates its own; LOCAL
+// variables are seen by their own frame only; PUBLIC variables are seen
+// everywhere that no private or local of the same name hides them.
+// Frame 0 is the top level: the main program runs there, and so do the lines
+// of -c and of the line-by-line mode.
+//
+// Parameters: DO name WITH x passes a variable x by reference (an array
+// element, an expression or (x) by value); name(x) passes by value and
+// name(@x) by reference. PARAMETERS makes the parameters private,
+// LPARAMETERS and PROCEDURE name(a, b) local.
+//
+// Functions: the built-in ones first, then the library's, then the
+// procedures of the programs; a built-in may also be called by an
+// abbreviation of four letters or more. A library function that returns no
+// value gives .T.
+//
+// Errors: an error the program does not catch with TRY or ON ERROR ends it.
+// ON ERROR runs its command in place of the failing statement and goes on
+// with the next one (so a failing IF, DO WHILE or FOR line leaves its whole
+// block). ERROR() and MESSAGE() answer the last error caught until the next.
+// A command or expression the library sends runs in the frame that is
+// running at the time; an error in it is not raised in the program but
+// answered to the library as its number (ON ERROR does not see it either).
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "runner/host.h"
+#include "runner/lang/ast.h"
+#include "runner/lang/errors.h"
+#include "runner/lang/ops.h"
+
+namespace tarvo::run::lang {
+
+// A memory variable: one value, or an array of them.
+struct Var {
+    Value value = Value::Logical(false);
+    bool isArray = false;
+    int rows = 0;
+    int cols = 0;  // 0: one dimension
+    std::vector<Value> items;
+};
+using VarP = std::shared_ptr<Var>;
+
+struct Object {
+    std::string className;
+    std::vector<std::pair<std::string, Value>> properties;  // upper-case names, in order
+    Value* Find(const std::string& upperName);
+};
+
+// An argument on its way into a procedure.
+struct ArgCell {
+    VarP ref;        // by reference: the caller's variable
+    Value value;     // by value
+    bool byRef = false;
+};
+
+struct Frame {
+    std::string name;  // PROGRAM()'s answer
+    std::map<std::string, VarP> locals;
+    std::map<std::string, VarP> privates;
+    std::set<std::string> hidden;  // PRIVATE declared, not created yet
+    std::vector<ArgCell> args;
+    int line = 0;
+    const Stmt* stmt = nullptr;
+    Value result = Value::Logical(true);
+};
+
+// How a program run ended.
+struct RunResult {
+    int error = 0;          // 0: no error reached the top
+    std::string message;
+    int line = 0;
+    std::string procedure;
+    bool quit = false;      // QUIT or CANCEL
+    bool ok() const { return error == 0; }
+    // "Error 12 at line 5 (MAIN): Variable 'X' is not found."
+    std::string Describe() const;
+};
+
+class Interpreter {
+public:
+    explicit Interpreter(Host& host);
+    ~Interpreter();
+    Interpreter(const Interpreter&) = delete;
+    Interpreter& operator=(const Interpreter&) = delete;
+
+    // Output: where text goes (standard output unless set) and the line end
+    // written by ? and the like.
+    std::function<void(const std::string&)> write;
+    std::string lineEnd = "\r\n";
+    // Libraries: the one loaded when a program does not choose its own, and
+    // the folders SET LIBRARY TO searches after the current folder.
+    std::string defaultLibrary;
+    std::vector<std::string> libraryFolders;
+
+    // Compiles a program. On a nesting error answers null and fills `error`.
+    std::shared_ptr<Program> Compile(const std::string& text, const std::string& name,
+                                     RunResult* error, bool requireEndProc = false);
+    // Runs a compiled program's main part at the top level.
+    RunResult Run(const std::shared_ptr<Program>& program, const std::vector<Value>& args = {});
+    // Compiles and runs.
+    RunResult RunText(const std::string& text, const std::string& name = "PROGRAM");
+    // True when the program's first statement is SET LIBRARY TO or RELEASE LIBRARY.
+    static bool ChoosesLibrary(const Program& program);
+    // Loads `defaultLibrary`. False with the reason when it cannot be loaded.
+    bool LoadDefaultLibrary(std::string* why);
+    // Ends the output with a line end if its last line is still open.
+    void FinishOutput();
+    // Releases the library (its unload hook still reaches this interpreter).
+    void UnloadLibrary();
+
+    // The hooks' work (public so that tests can drive them directly).
+    int ExecuteFromLibrary(const std::string& command);
+    int EvaluateFromLibrary(const std::string& expression, Value& out);
+    int LoadReference(std::uint32_t id, Value& out);
+    int StoreReference(std::uint32_t id, const Value& in);
+    // The id a locator carries for the variable `name` (0 when there is no
+    // such variable), valid until Forget. A released variable answers -12.
+    std::uint32_t Locate(const std::string& name);
+    void Forget(std::uint32_t id) { refs_.erase(id); }
+    std::string ErrorInfoText(int number) const;
+
+    // Memory variables by name, as the program sees them now.
+    bool GetVariable(const std::string& name, Value* out);
+    void SetVariable(const std::string& name, const Value& v);
+
+    // --- for the built-in functions ---
+    Value Eval(const Expr& e);
+    Value EvaluateText(const std::string& expression);
+    Settings& settings() { return settings_; }
+    const ScriptError& lastError() const { return lastError_; }
+    Frame& frame() { return *frames_.back(); }
+    VarP FindVariable(const std::string& name);
+    Host& host() { return host_; }
+    int NewObject(const std::string& className);
+    Object* GetObject(const Value& v);
+    // Guards recursion of procedures, EVALUATE and macros (host error 1308).
+    struct Depth {
+        Interpreter& in;
+        explicit Depth(Interpreter& i);
+        ~Depth();
+    };
+    // Suppresses ON ERROR (TYPE() evaluates with errors caught).
+    struct Trying {
+        Interpreter& in;
+        explicit Trying(Interpreter& i) : in(i) { ++in.tryDepth_; }
+        ~Trying() { --in.tryDepth_; }
+    };
+
+    static constexpr int kMaxDepth = 128;  // nested DO levels, as the host allows
+
+private:
+    enum class Flow { Next, Exit, Loop, Return };
+    struct ServiceScope;
+    struct FramePush {
+        Interpreter& in;
+        FramePush(Interpreter& i, const std::string& name) : in(i) {
+            in.frames_.push_back(std::make_unique<Frame>());
+            in.frames_.back()->name = name;
+        }
+        ~FramePush() { in.frames_.pop_back(); }
+    };
+    // Counts up for as long as it lives.
+    struct Counting {
+        int& n;
+        explicit Counting(int& counter) : n(counter) { ++n; }
+        ~Counting() { --n; }
+    };
+
+    void Write(const std::string& text);
+    void NewLine();
+
+    Flow Exec(const Block& block);
+    Flow ExecGuarded(const Stmt& s);
+    Flow ExecStmt(const Stmt& s);
+    Flow ExecTry(const Stmt& s);
+    void RunOnError(const ScriptError& e);
+    void RunCommandText(const std::string& text);
+    void Complete(ScriptError& e) const;
+
+    void Assign(const Expr& target, const Value& v);
+    void AssignName(const std::string& name, const Value& v);
+    void Bind(const std::vector<std::string>& names, bool local);
+    Value Logic(const Expr& e);
+    long Subscript(const Expr& e);
+    std::string Substitute(const std::string& text);
+    void Declare(const Stmt& s);
+    void Release(const std::string& name);
+    Value& Element(Var& v, const std::vector<ExprP>& subs, const std::string& name);
+    void Dimension(Var& v, const std::vector<ExprP>& dims);
+    VarP Create(const std::string& name);
+
+    Value CallFunction(const Expr& call);
+    Value CallLibrary(const std::string& name, const std::vector<ExprP>& args);
+    Value CallProcedure(const Procedure& p, std::vector<ArgCell> args);
+    ArgCell Argument(const Expr& e, bool variablesByRef);
+    const Procedure* FindProcedure(const std::string& name) const;
+    void Do(const Stmt& s);
+
+    std::string NameText(const NameArg& a);
+    std::string ResolveLibrary(const std::string& name) const;
+    void SetLibrary(const NameArg& target);
+    void ReleaseLibrary(const NameArg& target);
+    void LoadLibraryFile(const std::string& path);
+    void CheckQuit();
+    void Wait(const Stmt& s);
+    void Set(const Stmt& s);
+    Value MakeException(const ScriptError& e);
+    void CollectObjects();
+
+    Host& host_;
+    Hooks savedHooks_;
+    Settings settings_;
+    std::vector<std::unique_ptr<Frame>> frames_;
+    std::map<std::string, VarP> publics_;
+    std::map<std::string, ProcedureP> procedures_;
+    std::vector<std::shared_ptr<Program>> programs_;
+    std::string programFolder_;
+    std::string loadedLibrary_;
+
+    ScriptError lastError_;
+    ScriptError serviceError_;  // the last error answered to the library
+    std::vector<ScriptError> catching_;  // errors whose CATCH is running (THROW alone rethrows)
+    std::string onError_;
+    int tryDepth_ = 0;
+    int inOnError_ = 0;
+    int serviceDepth_ = 0;   // inside a command or expression the library sent
+    int libraryCalls_ = 0;   // inside a call of a library function
+    int depth_ = 0;
+    bool quitRequested_ = false;
+
+    std::map<std::uint32_t, std::weak_ptr<Var>> refs_;
+    std::uint32_t nextRef_ = 0x10000;
+    std::map<int, Object> objects_;
+    int nextObject_ = 1;
+    std::size_t objectsKept_ = 0;  // objects alive after the last collection
+    int expressionCalls_ = 0;      // procedures running as functions inside an expression
+    std::map<std::string, std::shared_ptr<Program>> files_;  // programs run with DO, by path
+
+    bool lineOpen_ = false;   // the last output line has no line end yet
+    bool waitLine_ = false;   // ... and it is a WAIT WINDOW line
+};
+
+// Built-in functions. Answers false when `name` is none (`abbreviated`
+// accepts the host's four-letter-or-longer abbreviations).
+bool IsBuiltin(const std::string& name, bool abbreviated, std::string* full = nullptr);
+Value CallBuiltin(Interpreter& in, const std::string& name, const Expr& call);
+
+}  // namespace tarvo::run::lang

@@ -69,4 +69,14 @@ ENDDO
 ? "Parameter 2 of 'f(x, g(1,2), 3)':", "[" + STR_NPARAM("f(x, g(1,2), 3)", 2) + "]"
 ? "Where 'needle' starts:", STR_NAIVESEARCH("needle", "haystack with a needle")
 
+* LZH compression, file to file (in the temporary folder). The coder prints
+* its progress and statistics on standard output.
+work = ADDBS(GETENV("TEMP"))
+=STRTOFILE(REPLICATE("All work and no play. ", 200), work + "tour.txt")
+? "LZH_ENCODE and LZH_DECODE:"
+?
+=LZH_ENCODE(work + "tour.txt", work + "tour.lzh")
+=LZH_DECODE(work + "tour.lzh", work + "tour.out")
+? "Restored intact:", FILETOSTR(work + "tour.out") == FILETOSTR(work + "tour.txt")
+
 WAIT WINDOW "End of the tour" NOWAIT

@@ -25,6 +25,7 @@ using Family = std::span<const FunctionDef>;
 Family HookFunctions();     // TARVOIN, TARVOOUT (always last)
 Family TestFunctions();     // TST_
 Family NothingFunctions();  // the do-nothing handler's names
+Family LzhFunctions();       // LZH_ENCODE, LZH_DECODE
 Family TokenizerFunctions();  // STR_ tokenizer (STR_TOKINI ... STR_STRTOK)
 Family TransformFunctions();  // STR_ transforms (STR_LEFT ... STR_INTSTR)
 Family SearchFunctions();     // STR_ searches and extraction (STR_NAIVESEARCH ... STR_END)

@@ -15,6 +15,7 @@ struct Table {
     Table() {
         const Family families[] = {
             NothingFunctions(),
+            LzhFunctions(),
             TestFunctions(),
             TokenizerFunctions(),
             TransformFunctions(),

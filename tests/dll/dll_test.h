@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "runner/host.h"
@@ -30,10 +31,18 @@ inline std::string ScratchDir(const std::string& name) {
     return dir;
 }
 
+// TARVO_HOSTILE=1 runs every DLL test under hostile memory: unlocked blocks
+// move on every service and fresh unzeroed blocks hold garbage.
+inline bool HostileRun() {
+    const char* v = std::getenv("TARVO_HOSTILE");
+    return v && *v && *v != '0';
+}
+
 class DllTest : public ::testing::Test {
 protected:
     void SetUp() override {
         std::string why;
+        host.hostile = HostileRun();
         ASSERT_TRUE(host.Load(BesideExe("TARVO.fll"), &why)) << why;
     }
     void TearDown() override { host.Unload(); }

@@ -307,7 +307,7 @@ TEST_F(ProtocolTest, HostileMemorySweep) {
         if (o.error == 0) EXPECT_EQ(o.value().integer, 27);
         EXPECT_EQ(host.HandlesInUse(), before) << n;
     }
-    host.hostile = false;
+    host.hostile = HostileRun();
     host.faults.failAllocAt = 0;
 }
 

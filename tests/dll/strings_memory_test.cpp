@@ -132,7 +132,7 @@ TEST_F(StringMemoryTest, MovingBlocksChangeNothing) {
             EXPECT_TRUE(SameValue(o.value(), quiet[i].value())) << cases[i].name;
         }
     }
-    host.hostile = false;
+    host.hostile = HostileRun();
 }
 
 // The n-th block allocation, then the n-th resize, fails. Each call either
@@ -193,7 +193,7 @@ TEST_F(StringMemoryTest, HostileMemorySweep) {
                 if (!same) ++failures;
             }
         }
-        host.hostile = false;
+        host.hostile = HostileRun();
         host.faults.failAllocAt = 0;
         host.faults.failResizeAt = 0;
         EXPECT_GT(failures, 0) << "the sweep reached an allocation";
@@ -216,7 +216,7 @@ TEST_F(StringMemoryTest, FailuresStepByStep) {
         const int before = host.HandlesInUse();
         Outcome o = host.Call(name, args);
         EXPECT_EQ(host.HandlesInUse(), before) << name;
-        host.hostile = false;
+        host.hostile = HostileRun();
         host.faults.failAllocAt = 0;
         host.faults.failResizeAt = 0;
         return o;
@@ -262,7 +262,7 @@ TEST_F(StringMemoryTest, TokIniThatCannotReadItsTextLeavesTheWalk) {
     host.resizeCount = 0;
     host.faults.failResizeAt = 1;
     Outcome o = host.Call("STR_TOKINI", {Value::Char("new,text")});
-    host.hostile = false;
+    host.hostile = HostileRun();
     host.faults.failResizeAt = 0;
     EXPECT_EQ(o.error, 182);
     EXPECT_FALSE(o.hasValue());

@@ -8,7 +8,7 @@
 // go back from the parameter's block, which holds the text zero-terminated,
 // without a copy of their own.
 //
-// Decision where the old library left the behaviour open: STR_N, STR_CHAR and
+// Choice made where the behaviour was ours to decide: STR_N, STR_CHAR and
 // STR_PEEK with a position outside 1..length answer the empty text or 0.
 #include <cstdint>
 #include <string>

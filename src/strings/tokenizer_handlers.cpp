@@ -7,7 +7,7 @@
 // instances (SharedTokenWalk(), Separators()); these handlers only read the
 // parameters, call the module and hand back one result.
 //
-// Decisions where the old library left the behaviour open:
+// Choices made where the behaviour was ours to decide:
 //   - STR_TOKNEX hands back a token whole, however long: no 2048-character
 //     token buffer cuts it.
 //   - STR_SETOFF with a negative offset is taken as 0: the next STR_TOKNEX

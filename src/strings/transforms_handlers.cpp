@@ -8,7 +8,7 @@
 // parameter text itself (STR_LEFT, STR_RIGHT, STR_TILLNULL, STR_LTRIM) it
 // goes back from the parameter's block, without a copy of its own.
 //
-// Decisions where the old library left the behaviour open:
+// Choices made where the behaviour was ours to decide:
 //   - STR_PADL with a text as long as the width or longer (and with a width
 //     of 0 or below) answers the text unchanged; the companion would keep
 //     only its first `width` characters.

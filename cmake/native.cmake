@@ -72,11 +72,14 @@ if(TARVO_WINDOWS)
   file(GLOB DLL_TEST_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/dll/*.cpp)
   if(DLL_TEST_SRC)
     add_test(NAME wine.dll_tests COMMAND ${S}/wine-run.sh ${CMAKE_BINARY_DIR} 900 dll_tests.exe)
-    set_tests_properties(wine.dll_tests PROPERTIES FIXTURES_REQUIRED wine LABELS wine TIMEOUT 1000)
+    # Some DLL tests move KERNEL.DLL out of the prefix for a moment: the two
+    # runs of the suite must not overlap.
+    set_tests_properties(wine.dll_tests PROPERTIES FIXTURES_REQUIRED wine LABELS wine TIMEOUT 1000
+                         RESOURCE_LOCK wine_system_dir)
     # The whole suite again under hostile memory (see tests/dll/dll_test.h).
     add_test(NAME wine.dll_tests_hostile COMMAND ${S}/wine-run.sh ${CMAKE_BINARY_DIR} 900 dll_tests.exe)
     set_tests_properties(wine.dll_tests_hostile PROPERTIES FIXTURES_REQUIRED wine LABELS wine
-                         TIMEOUT 1000 ENVIRONMENT TARVO_HOSTILE=1)
+                         TIMEOUT 1000 ENVIRONMENT TARVO_HOSTILE=1 RESOURCE_LOCK wine_system_dir)
   endif()
 
   file(GLOB SCRIPT_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/scripts/*.prg)

@@ -72,8 +72,8 @@ if(TARVO_WINDOWS)
   file(GLOB DLL_TEST_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/dll/*.cpp)
   if(DLL_TEST_SRC)
     add_test(NAME wine.dll_tests COMMAND ${S}/wine-run.sh ${CMAKE_BINARY_DIR} 900 dll_tests.exe)
-    # Some DLL tests move KERNEL.DLL out of the prefix for a moment: the two
-    # runs of the suite must not overlap.
+    # Some DLL tests move KERNEL.DLL out of the prefix for a moment: nothing
+    # else that loads the library may run meanwhile (RESOURCE_LOCK).
     set_tests_properties(wine.dll_tests PROPERTIES FIXTURES_REQUIRED wine LABELS wine TIMEOUT 1000
                          RESOURCE_LOCK wine_system_dir)
     # The whole suite again under hostile memory (see tests/dll/dll_test.h).
@@ -86,6 +86,7 @@ if(TARVO_WINDOWS)
   foreach(prg ${SCRIPT_TESTS})
     get_filename_component(name ${prg} NAME_WE)
     add_test(NAME script.${name} COMMAND ${S}/script-test.sh ${CMAKE_BINARY_DIR} ${prg})
-    set_tests_properties(script.${name} PROPERTIES FIXTURES_REQUIRED wine LABELS wine TIMEOUT 120)
+    set_tests_properties(script.${name} PROPERTIES FIXTURES_REQUIRED wine LABELS wine TIMEOUT 120
+                         RESOURCE_LOCK wine_system_dir)
   endforeach()
 endif()

@@ -36,14 +36,6 @@ foreach(src ${BENCH_SRC})
   target_link_libraries(${name} PRIVATE tarvo_core)
 endforeach()
 
-# Shell tests (interoperability with programs nobody here wrote).
-file(GLOB SHELL_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/interop/*.sh)
-foreach(t ${SHELL_TESTS})
-  get_filename_component(name ${t} NAME_WE)
-  add_test(NAME interop.${name} COMMAND bash ${t} ${CMAKE_BINARY_DIR})
-  set_tests_properties(interop.${name} PROPERTIES LABELS native TIMEOUT 300)
-endforeach()
-
 # The Windows builds, as external projects: the product (32-bit, build/win32)
 # and the 64-bit test flavour (build/win64) for machines that cannot run
 # 32-bit programs. scripts/wine-env.sh picks the one this machine can run.
@@ -63,6 +55,14 @@ if(TARVO_WINDOWS)
                  -DCMAKE_BUILD_TYPE=Release
       BUILD_ALWAYS TRUE
       INSTALL_COMMAND "")
+  endforeach()
+
+  # Shell tests over the built images (no Wine needed).
+  file(GLOB SHELL_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/interop/*.sh)
+  foreach(t ${SHELL_TESTS})
+    get_filename_component(name ${t} NAME_WE)
+    add_test(NAME interop.${name} COMMAND bash ${t} ${CMAKE_BINARY_DIR})
+    set_tests_properties(interop.${name} PROPERTIES LABELS windows TIMEOUT 300)
   endforeach()
 
   set(S ${CMAKE_SOURCE_DIR}/scripts)

@@ -334,6 +334,8 @@ TEST_F(DllTest, TestWindowRunsUntilEscape) {
             }
             if (!seen.hwnd) return;
             seen.found = true;
+            // The window exists a moment before it is shown.
+            for (int i = 0; i < 500 && !IsWindowVisible(seen.hwnd); ++i) Sleep(10);
             seen.visible = IsWindowVisible(seen.hwnd) != 0;
             seen.style = static_cast<UINT>(GetClassLongPtrA(seen.hwnd, GCL_STYLE));
             GetWindowTextA(seen.hwnd, seen.title, sizeof seen.title);

@@ -3,25 +3,14 @@
 #include <cmath>
 #include <cstdio>
 
+#include "kernel/calendar.h"
+
 namespace tarvo::run {
 
-long DayNumber(int y, int m, int d) {
-    long a = (14 - m) / 12;
-    long yy = y + 4800 - a;
-    long mm = m + 12 * a - 3;
-    return d + (153 * mm + 2) / 5 + 365 * yy + yy / 4 - yy / 100 + yy / 400 - 32045;
-}
+long DayNumber(int y, int m, int d) { return knl::YmdToJdn(y, m, d); }
 
 void CivilDate(long jdn, int* y, int* m, int* d) {
-    long a = jdn + 32044;
-    long b = (4 * a + 3) / 146097;
-    long c = a - 146097 * b / 4;
-    long dd = (4 * c + 3) / 1461;
-    long e = c - 1461 * dd / 4;
-    long mm = (5 * e + 2) / 153;
-    *d = static_cast<int>(e - (153 * mm + 2) / 5 + 1);
-    *m = static_cast<int>(mm + 3 - 12 * (mm / 10));
-    *y = static_cast<int>(100 * b + dd - 4800 + mm / 10);
+    knl::JdnToYmd(static_cast<std::int32_t>(jdn), y, m, d);
 }
 
 std::string Display(const Value& v) {

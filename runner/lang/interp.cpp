@@ -259,10 +259,13 @@ void Interpreter::Complete(ScriptError& e) const {
 
 // --- services for the library ------------------------------------------------
 
-int Interpreter::ExecuteFromLibrary(const std::string& command) {
+// Runs work for a library service: a script error becomes the host's error
+// number (0 when the work succeeds); QUIT is noted and answers `onQuit`.
+template <typename Work>
+int Interpreter::ServeLibrary(int onQuit, Work&& work) {
     ServiceScope scope(*this);
     try {
-        RunCommandText(command);
+        work();
         return 0;
     } catch (ScriptError& e) {
         Complete(e);
@@ -270,27 +273,18 @@ int Interpreter::ExecuteFromLibrary(const std::string& command) {
         return e.number;
     } catch (const QuitSignal&) {
         quitRequested_ = true;
-        return 0;
+        return onQuit;
     } catch (const std::exception&) {
         return kErrMemory;
     }
 }
 
+int Interpreter::ExecuteFromLibrary(const std::string& command) {
+    return ServeLibrary(0, [&] { RunCommandText(command); });
+}
+
 int Interpreter::EvaluateFromLibrary(const std::string& expression, Value& out) {
-    ServiceScope scope(*this);
-    try {
-        out = EvaluateText(expression);
-        return 0;
-    } catch (ScriptError& e) {
-        Complete(e);
-        serviceError_ = e;
-        return e.number;
-    } catch (const QuitSignal&) {
-        quitRequested_ = true;
-        return kErrSyntax;
-    } catch (const std::exception&) {
-        return kErrMemory;
-    }
+    return ServeLibrary(kErrSyntax, [&] { out = EvaluateText(expression); });
 }
 
 int Interpreter::LoadReference(std::uint32_t id, Value& out) {

@@ -167,6 +167,8 @@ public:
 private:
     enum class Flow { Next, Exit, Loop, Return };
     struct ServiceScope;
+    template <typename Work>
+    int ServeLibrary(int onQuit, Work&& work);
     struct FramePush {
         Interpreter& in;
         FramePush(Interpreter& i, const std::string& name) : in(i) {

@@ -25,15 +25,4 @@ const BlockOps& GlobalBlockOps();
 // Runs one request frame (used by DispatchAPI).
 void RunRequest(RequestBlock* request);
 
-// Runs fn with an abort target of its own: for code the host's thread runs
-// outside any DispatchAPI call (timer callbacks, window procedures). An abort
-// or any other exception ends fn quietly and never reaches Windows' frames.
-template <typename Fn>
-void Guarded(Fn&& fn) noexcept {
-    try {
-        fn();
-    } catch (...) {
-    }
-}
-
 }  // namespace tarvo

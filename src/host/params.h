@@ -39,6 +39,12 @@ struct TextArg {
     TextArg& operator=(const TextArg&) = delete;
 
     std::string_view view() const { return {data, static_cast<std::size_t>(length)}; }
+    // Returns `length` characters from offset `from` (the slice must end at or
+    // before the terminating zero) without copying a possibly large text first:
+    // the character behind the slice is set to zero for the one ReturnString
+    // call and put back afterwards, on an abort too. The byte written lies
+    // inside this parameter's block, which stays locked meanwhile.
+    void ReturnSlice(std::size_t from, std::size_t length);
     // The first character, or 0 for an empty text.
     char first() const { return length > 0 ? data[0] : '\0'; }
 };

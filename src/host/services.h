@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "host/protocol.h"
 
@@ -97,6 +98,7 @@ void ReturnHandle(ValueRecord* value);
 // Copies a zero-terminated text into a new handle (type H). Out of memory:
 // nothing is returned and nothing raised.
 void ReturnString(const char* text);
+inline void ReturnString(const std::string& text) { ReturnString(text.c_str()); }
 // A character value with an explicit length, so zero bytes survive. The
 // bytes go into a new handle; out of memory raises 182.
 void ReturnBytes(const char* data, std::size_t length);

@@ -224,6 +224,16 @@ TextArg::TextArg(ParamBlock* p, int n) {
     data[length] = '\0';
 }
 
+void TextArg::ReturnSlice(std::size_t from, std::size_t length) {
+    struct PutBack {
+        char* at;
+        char byte;
+        ~PutBack() { *at = byte; }
+    } putBack{data + from + length, data[from + length]};
+    data[from + length] = '\0';
+    ReturnString(data + from);
+}
+
 TextArg::~TextArg() {
     if (handle) UnlockHandle(handle);
 }

@@ -68,24 +68,24 @@ void StrBalancHandler(ParamBlock* p) {
 void StrNParamHandler(ParamBlock* p) {
     TextArg call(p, 1);
     std::string parameter = StrNParam(call.view(), IntParam(p, 2));
-    ReturnString(parameter.c_str());
+    ReturnString(parameter);
 }
 
 // STR_FIRST / STR_LAST(text): the first / last character that is not a blank.
 void StrFirstHandler(ParamBlock* p) {
     TextArg text(p, 1);
-    ReturnString(StrFirst(text.view()).c_str());
+    ReturnString(StrFirst(text.view()));
 }
 
 void StrLastHandler(ParamBlock* p) {
     TextArg text(p, 1);
-    ReturnString(StrLast(text.view()).c_str());
+    ReturnString(StrLast(text.view()));
 }
 
 // STR_N(text, n): the character at position n.
 void StrNHandler(ParamBlock* p) {
     TextArg text(p, 1);
-    ReturnString(StrNth(text.view(), IntParam(p, 2)).c_str());
+    ReturnString(StrNth(text.view(), IntParam(p, 2)));
 }
 
 // STR_CHAR(text, n): the text from position n on (what StrTail would copy).

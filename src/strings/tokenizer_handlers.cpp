@@ -29,22 +29,6 @@
 namespace tarvo {
 namespace {
 
-// Hands back `length` characters of a zero-terminated parameter text from
-// `start`, without another copy of a possibly large text: the character
-// behind the slice is set to zero for the one ReturnString call and put back
-// afterwards (on an abort too). `start + length` never passes the text's
-// terminating zero, so the byte written lies inside the parameter's block,
-// which the TextArg keeps locked.
-void ReturnSlice(char* start, std::size_t length) {
-    struct PutBack {
-        char* at;
-        char byte;
-        ~PutBack() { *at = byte; }
-    } putBack{start + length, start[length]};
-    start[length] = '\0';
-    ReturnString(start);
-}
-
 // STR_TOKINI(text): starts a walk over the text. The module copies it (an
 // allocation failure raises 182 through the dispatcher, leaving no copy).
 void StrTokIni(ParamBlock* p) {
@@ -55,7 +39,7 @@ void StrTokIni(ParamBlock* p) {
 // STR_TOKNEX(): the next token of the walk; the empty text past its end.
 void StrTokNex(ParamBlock*) {
     std::string token = SharedTokenWalk().Next();
-    ReturnString(token.c_str());
+    ReturnString(token);
 }
 
 // STR_TOKFIN(): .T. once the walk is used up, and before any STR_TOKINI.
@@ -76,7 +60,7 @@ void StrSetOff(ParamBlock* p) {
 void StrSetSep(ParamBlock* p) {
     TextArg chars(p, 1);
     std::string previous = SetSeparators(chars.view());
-    ReturnString(previous.c_str());
+    ReturnString(previous);
 }
 
 // STR_RESSEP(): empties the separator set; returns nothing at all.
@@ -94,7 +78,7 @@ void StrNToken(ParamBlock* p) {
     const std::int32_t n = IntParam(p, 1);
     TextArg text(p, 2);
     const std::size_t start = TokenStart(text.view(), n);
-    ReturnSlice(text.data + start, TokenLength(text.view(), start));
+    text.ReturnSlice(start, TokenLength(text.view(), start));
 }
 
 // STR_TOKPOS(n, text): 1-based start of the n-th token; length + 1 when the
@@ -112,7 +96,7 @@ void StrStrTok(ParamBlock* p) {
     TextArg text(p, 2);
     TextArg delimiters(p, 3);
     std::string token = StrTok(n, text.view(), delimiters.view());
-    ReturnString(token.c_str());
+    ReturnString(token);
 }
 
 const FunctionDef kTokenizer[] = {

@@ -37,23 +37,6 @@ namespace {
 
 constexpr char kAllocationFailed[] = "TARVO : Memory Allocation Failed";
 
-// Hands back `length` characters of a zero-terminated parameter text from
-// `start` without copying them first: the character behind the slice is set
-// to zero for the one ReturnString call and put back afterwards (on an abort
-// too). The slice never passes the text's terminating zero, so the byte
-// written lies inside the parameter's block, which its TextArg keeps locked.
-void ReturnSlice(char* start, std::size_t length) {
-    struct PutBack {
-        char* at;
-        char byte;
-        ~PutBack() { *at = byte; }
-    } putBack{start + length, start[length]};
-    start[length] = '\0';
-    ReturnString(start);
-}
-
-void ReturnText(const std::string& text) { ReturnString(text.c_str()); }
-
 // A working buffer size that the host's handles can hold; larger requests
 // are out of memory (182) before anything is allocated.
 std::uint32_t BufferSize(std::uint64_t size) {
@@ -67,7 +50,7 @@ void StrLeftHandler(ParamBlock* p) {
     TextArg text(p, 1);
     const std::int32_t n = IntParam(p, 2);
     const std::size_t take = n <= 0 ? 0 : std::min<std::size_t>(text.view().size(), n);
-    ReturnSlice(text.data, take);
+    text.ReturnSlice(0, take);
 }
 
 // STR_RIGHT(text, n): the last n characters, like STR_LEFT from the end.
@@ -141,7 +124,7 @@ void StrMakeHandler(ParamBlock* p) {
         return;
     case 'L': ReturnString(value.length != 0 ? "1" : "0"); return;
     case 'M': ReturnString("<Memo>"); return;
-    case 'N': ReturnText(FcvtDigits(value.number, value.length)); return;
+    case 'N': ReturnString(FcvtDigits(value.number, value.length)); return;
     case 'T': ReturnString("Should return a datetime"); return;
     case 'Y': {
         // The low 32 bits of the 8-byte currency value, as a signed number.
@@ -161,9 +144,9 @@ void StrReduceHandler(ParamBlock* p) {
     TextArg text(p, 1);
     if (HasParam(p, 2)) {
         TextArg c(p, 2);
-        ReturnText(StrReduce(text.view(), c.first()));
+        ReturnString(StrReduce(text.view(), c.first()));
     } else {
-        ReturnText(StrReduce(text.view()));
+        ReturnString(StrReduce(text.view()));
     }
 }
 
@@ -183,41 +166,41 @@ void StrChrSwaHandler(ParamBlock* p) {
     TextArg text(p, 1);
     TextArg from(p, 2);
     TextArg to(p, 3);
-    ReturnText(StrChrSwap(text.view(), from.first(), to.first()));
+    ReturnString(StrChrSwap(text.view(), from.first(), to.first()));
 }
 
 // STR_KEEP(text, set): only the characters that occur in the set.
 void StrKeepHandler(ParamBlock* p) {
     TextArg text(p, 1);
     TextArg set(p, 2);
-    ReturnText(StrKeep(text.view(), set.view()));
+    ReturnString(StrKeep(text.view(), set.view()));
 }
 
 // STR_EXCLUDE / STR_EXCLUD(text, set): the characters that do not.
 void StrExcludeHandler(ParamBlock* p) {
     TextArg text(p, 1);
     TextArg set(p, 2);
-    ReturnText(StrExclude(text.view(), set.view()));
+    ReturnString(StrExclude(text.view(), set.view()));
 }
 
 // STR_DIONLY(text [, ignored]): the digits and points of the text. The
 // second parameter is accepted and never read.
 void StrDiOnlyHandler(ParamBlock* p) {
     TextArg text(p, 1);
-    ReturnText(StrDigitsOnly(text.view()));
+    ReturnString(StrDigitsOnly(text.view()));
 }
 
 // STR_MIRROR / STR_REVERS(text): the characters in reverse order.
 void StrMirrorHandler(ParamBlock* p) {
     TextArg text(p, 1);
-    ReturnText(StrReverse(text.view()));
+    ReturnString(StrReverse(text.view()));
 }
 
 // STR_POKE(text, n, code): the n-th character replaced by the low byte of
 // code; code 0 cuts the text before position n.
 void StrPokeHandler(ParamBlock* p) {
     TextArg text(p, 1);
-    ReturnText(StrPoke(text.view(), IntParam(p, 2), IntParam(p, 3)));
+    ReturnString(StrPoke(text.view(), IntParam(p, 2), IntParam(p, 3)));
 }
 
 // STR_NULL(): the empty text.
@@ -259,12 +242,12 @@ void StrShrHandler(ParamBlock* p) { ReturnRotated(p, false); }
 // STR_RELIN(text) / STR_RELOUT(packed): run-length packing and unpacking.
 void StrRelInHandler(ParamBlock* p) {
     TextArg text(p, 1);
-    ReturnText(StrPack(text.view()));
+    ReturnString(StrPack(text.view()));
 }
 
 void StrRelOutHandler(ParamBlock* p) {
     TextArg packed(p, 1);
-    ReturnText(StrUnpack(packed.view()));
+    ReturnString(StrUnpack(packed.view()));
 }
 
 // STR_COMMA(number, style): digit grouping. A first parameter that is not a
@@ -273,14 +256,14 @@ void StrCommaHandler(ParamBlock* p) {
     if (Param(p, 1).type != 'C') return;
     TextArg number(p, 1);
     TextArg style(p, 2);
-    ReturnText(StrComma(number.view(), style.first()));
+    ReturnString(StrComma(number.view(), style.first()));
 }
 
 // STR_PROPER(text, delimiters): case by word delimiters.
 void StrProperHandler(ParamBlock* p) {
     TextArg text(p, 1);
     TextArg delimiters(p, 2);
-    ReturnText(StrProper(text.view(), delimiters.view()));
+    ReturnString(StrProper(text.view(), delimiters.view()));
 }
 
 // The three text slots of STR_INTSTR, empty at load.

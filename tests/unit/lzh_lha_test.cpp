@@ -14,11 +14,14 @@
 #include <vector>
 
 #include "strings/lzh.h"
+#include "tests/support/byte_files.h"
 #include "tests/support/lzh_reference.h"
 
 namespace {
 
-using Bytes = std::vector<uint8_t>;
+using test_data::Bytes;
+using test_data::ReadFile;
+using test_data::WriteFile;
 namespace fs = std::filesystem;
 
 // CRC-16 as LHA uses it: polynomial 0x8005 bit-reversed, starting from 0.
@@ -62,16 +65,6 @@ Bytes Archive(const std::string& name, const Bytes& original, const Bytes& coded
   out.insert(out.end(), body.begin(), body.end());
   out.push_back(0);
   return out;
-}
-
-Bytes ReadFile(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteFile(const fs::path& p, const Bytes& data) {
-  std::ofstream out(p, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
 }
 
 std::string Shell(const std::string& s) { return "'" + s + "'"; }
@@ -146,10 +139,8 @@ TEST_F(LzhLha, RestoresBinary) {
 }
 
 TEST_F(LzhLha, RestoresRandomData) {
-  std::mt19937 rng(3);
-  Bytes random(150000);  // long enough for the model to be rebuilt
-  for (auto& b : random) b = static_cast<uint8_t>(rng());
-  ExpectLhaRestores("random.bin", random);
+  // Long enough for the model to be rebuilt.
+  ExpectLhaRestores("random.bin", test_data::RandomBytes(150000, 3));
 }
 
 TEST_F(LzhLha, RestoresRuns) {

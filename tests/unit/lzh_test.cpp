@@ -13,40 +13,19 @@
 #include <vector>
 
 #include "strings/lzh.h"
+#include "tests/support/byte_files.h"
 #include "tests/support/lzh_reference.h"
 
 namespace {
 
-using Bytes = std::vector<uint8_t>;
+using test_data::Bytes;
+using test_data::RandomBytes;
+using test_data::ReadFile;
+using test_data::Runs;
+using test_data::WriteFile;
 namespace fs = std::filesystem;
 
 Bytes FromText(const std::string& s) { return Bytes(s.begin(), s.end()); }
-
-Bytes RandomBytes(size_t n, uint32_t seed) {
-  std::mt19937 rng(seed);
-  Bytes out(n);
-  for (auto& b : out) b = static_cast<uint8_t>(rng());
-  return out;
-}
-
-// Runs of one byte value, lengths drawn from [1, longest].
-Bytes Runs(size_t n, size_t longest, uint32_t seed) {
-  std::mt19937 rng(seed);
-  Bytes out;
-  while (out.size() < n) out.insert(out.end(), 1 + rng() % longest, static_cast<uint8_t>(rng()));
-  out.resize(n);
-  return out;
-}
-
-Bytes ReadFile(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteFile(const fs::path& p, const Bytes& data) {
-  std::ofstream out(p, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
-}
 
 // Source text of this project, prose in comments and code around it, the
 // files in name order up to 300 KB.

@@ -233,7 +233,7 @@ Token ReadToken(const std::string& s, std::size_t pos, bool operand) {
     Token t = Make(Tok::Op, i, i + 1);
     auto two = [&](const char* op) {
         if (s.compare(i, 2, op) == 0) {
-            t.text = op;
+            t.text.assign(op, 2);  // every operator here has two characters
             t.end = i + 2;
             return true;
         }

@@ -70,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   const auto ref = lzh_reference::Decode(in);
   Pieces p{&in, 0, in.empty() ? 0 : static_cast<size_t>(in.back() % 8)};
-  const tarvo::LzhStats stats = tarvo::LzhDecode(IoFor(p));
+  const tarvo::LzhStats stats = tarvo::LzhDecodeStream(IoFor(p));
   if (p.out != ref.data || p.progress != ref.progress || stats.text != ref.data.size()) Fail();
   if (in.size() >= 4) {
     const uint32_t stated = static_cast<uint32_t>(in[0]) | static_cast<uint32_t>(in[1]) << 8 |
@@ -82,11 +82,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 #elif defined(LZH_FUZZ_ROUNDTRIP)
   const auto ref = lzh_reference::Encode(in);
   Pieces p{&in, 0, in.empty() ? 0 : static_cast<size_t>(in[0] % 8)};
-  const tarvo::LzhStats stats = tarvo::LzhEncode(IoFor(p), static_cast<uint32_t>(in.size()));
+  const tarvo::LzhStats stats = tarvo::LzhEncodeStream(IoFor(p), static_cast<uint32_t>(in.size()));
   if (p.out != ref.data || p.progress != ref.progress) Fail();
   if (stats.text != in.size() || stats.code != p.out.size() - 4) Fail();
   Pieces back{&p.out, 0, static_cast<size_t>(size % 5)};
-  tarvo::LzhDecode(IoFor(back));
+  tarvo::LzhDecodeStream(IoFor(back));
   if (back.out != in) Fail();
   if (lzh_reference::Decode(p.out).data != in) Fail();
 #else

@@ -257,17 +257,17 @@ void BenchSize(Host& host, std::size_t size) {
     }
     // STR_RELIN / STR_RELOUT against the pure functions called directly.
     {
-        const std::string packed = tarvo::StrPack(runs);
+        const std::string packed = tarvo::StrRelIn(runs);
         Check(CallOk(host, "STR_RELIN", runArg).text == packed, "STR_RELIN");
         Row r{"STR_RELIN", size};
         r.library = Measure([&] { CallOk(host, "STR_RELIN", runArg); });
-        r.baseline = Measure([&] { g_sink = g_sink + tarvo::StrPack(runs).size(); });
+        r.baseline = Measure([&] { g_sink = g_sink + tarvo::StrRelIn(runs).size(); });
         Report(r);
         const std::vector<Arg> packedArg{ByValue(Value::Char(packed))};
         Check(CallOk(host, "STR_RELOUT", packedArg).text == runs, "STR_RELOUT");
         Row o{"STR_RELOUT (packed input)", packed.size()};
         o.library = Measure([&] { CallOk(host, "STR_RELOUT", packedArg); });
-        o.baseline = Measure([&] { g_sink = g_sink + tarvo::StrUnpack(packed).size(); });
+        o.baseline = Measure([&] { g_sink = g_sink + tarvo::StrRelOut(packed).size(); });
         Report(o);
     }
     // STR_REVERS against std::string(rbegin, rend).

@@ -6,8 +6,7 @@
 #include <ctime>
 
 #include "host/companion.h"
-#include "host/services.h"
-#include "host/table.h"
+#include "host/declare.h"
 #include "strings/random.h"
 #include "system/version_word.h"
 #include "ui/custom_colors.h"
@@ -29,13 +28,12 @@ void TarvoOut(ParamBlock*) {
     if (!FreeCompanion()) ExecuteCommand("WAIT WINDOW 'Kernel not freed' NOWAIT");
 }
 
-const FunctionDef kHooks[] = {
-    {"TARVOIN", TarvoIn, -2, ""},
-    {"TARVOOUT", TarvoOut, -3, ""},
+const FunctionDef kRows[] = {
+#include "host/hook_rows.h"
 };
 
 }  // namespace
 
-Family HookFunctions() { return kHooks; }
+Family HookFunctions() { return kRows; }
 
 }  // namespace tarvo

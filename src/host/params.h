@@ -49,4 +49,16 @@ struct TextArg {
     char first() const { return length > 0 ? data[0] : '\0'; }
 };
 
+// A variable (or field) passed by reference.
+struct Ref {
+    const VariableLocator* locator = nullptr;
+    bool IsField() const { return locator->workArea != -1; }
+    // Its value through LoadVariable. A character value comes in a fresh
+    // handle that the caller owns. A negative answer of the host is raised
+    // as that host error.
+    ValueRecord Load() const;
+    // Stores the value through StoreVariable; a negative answer is raised.
+    void Store(const ValueRecord& value) const;
+};
+
 }  // namespace tarvo

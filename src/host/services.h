@@ -18,6 +18,20 @@ namespace tarvo {
 
 struct HostAbort {};
 
+// Runs the body of a callback that Windows calls (a timer, an enumeration, a
+// notification): outside any DispatchAPI nothing else would catch a host
+// abort, so it ends the body here and never reaches Windows' frames. Answers
+// false when the body was aborted.
+template <typename Body>
+bool GuardCallback(Body&& body) noexcept {
+    try {
+        body();
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
 // --- the raw service call -------------------------------------------------
 std::uint32_t CallService(std::uint32_t code, std::uint32_t a1 = 0, std::uint32_t a2 = 0,
                           std::uint32_t a3 = 0, std::uint32_t a4 = 0, std::uint32_t a5 = 0);

@@ -234,6 +234,18 @@ void TextArg::ReturnSlice(std::size_t from, std::size_t length) {
     ReturnString(data + from);
 }
 
+ValueRecord Ref::Load() const {
+    ValueRecord value{};
+    const std::int32_t answer = LoadVariable(locator, &value);
+    if (answer < 0) RaiseError(static_cast<std::uint32_t>(-answer));
+    return value;
+}
+
+void Ref::Store(const ValueRecord& value) const {
+    const std::int32_t answer = StoreVariable(locator, &value);
+    if (answer < 0) RaiseError(static_cast<std::uint32_t>(-answer));
+}
+
 TextArg::~TextArg() {
     if (handle) UnlockHandle(handle);
 }

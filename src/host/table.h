@@ -1,6 +1,7 @@
-// The function table. Each family declares its records next to its handlers
-// as a FunctionDef array and a Family accessor; table_win.cpp lists the
-// families once and builds the packed records the host reads.
+// The function table. Each family declares its rows in a `*_rows.h` file
+// (see host/declare.h), which its `*_handlers.cpp` turns into a FunctionDef
+// array behind a Family accessor; table_win.cpp lists the families once and
+// builds the packed records the host reads.
 #pragma once
 
 #include <cstddef>
@@ -21,10 +22,19 @@ struct FunctionDef {
 
 using Family = std::span<const FunctionDef>;
 
+// Entries of a type string, which is the parameter count of its row; a
+// trailing comma ends the list without adding one.
+constexpr std::int16_t EntryCount(const char* types) {
+    if (!*types) return 0;
+    std::int16_t n = 1;
+    for (const char* c = types; *c; ++c)
+        if (*c == ',' && c[1]) ++n;
+    return n;
+}
+
 // The families, in table order (defined next to their handlers).
 Family HookFunctions();     // TARVOIN, TARVOOUT (always last)
-Family TestFunctions();     // TST_
-Family NothingFunctions();  // the do-nothing handler's names
+Family TestFunctions();     // TST_ and the do-nothing handler's names
 Family LzhFunctions();       // LZH_ENCODE, LZH_DECODE
 Family TokenizerFunctions();  // STR_ tokenizer (STR_TOKINI ... STR_STRTOK)
 Family TransformFunctions();  // STR_ transforms (STR_LEFT ... STR_INTSTR)

@@ -14,9 +14,8 @@ struct Table {
 
     Table() {
         const Family families[] = {
-            NothingFunctions(),
-            LzhFunctions(),
             TestFunctions(),
+            LzhFunctions(),
             TokenizerFunctions(),
             TransformFunctions(),
             SearchFunctions(),

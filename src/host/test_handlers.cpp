@@ -2,19 +2,17 @@
 // callable.
 #include <windows.h>
 
+#include "host/declare.h"
 #include "host/dispatch.h"
-#include "host/services.h"
-#include "host/table.h"
 
 namespace tarvo {
 namespace {
 
 // TST_TEST(n): the n-th (0-based) element of 0, 1, 2, 27, 4, 5; any other
 // position answers -1.
-void TstTest(ParamBlock* p) {
+std::int32_t TstTest(std::int32_t n) {
     static const std::int32_t kList[6] = {0, 1, 2, 27, 4, 5};
-    std::int32_t n = IntParam(p, 1);
-    ReturnInteger(n >= 0 && n < 6 ? kList[n] : -1);
+    return n >= 0 && n < 6 ? kList[n] : -1;
 }
 
 LRESULT CALLBACK TestWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -58,24 +56,12 @@ void TstTest2(ParamBlock*) {
 // Returns no value at all.
 void Nothing(ParamBlock*) {}
 
-const FunctionDef kTest[] = {
-    {"TST_TEST", TstTest, 1, "I"},
-    {"TST_TEST2", TstTest2, 0, ""},
-};
-
-const FunctionDef kNothing[] = {
-    {"COM_CLOSE", Nothing, 1, "I"},
-    {"COM_STATE", Nothing, 0, ""},
-    {"FNT_ADD", Nothing, 1, "C"},
-    {"FNT_REM", Nothing, 1, "C"},
-    {"MIS_NOTHIN", Nothing, 10, ".?,.?,.?,.?,.?,.?,.?,.?,.?,.?,"},
-    {"MIS_NOTHING", Nothing, 0, ""},
-    {"NOTHING", Nothing, 0, ""},
+const FunctionDef kRows[] = {
+#include "host/test_rows.h"
 };
 
 }  // namespace
 
-Family TestFunctions() { return kTest; }
-Family NothingFunctions() { return kNothing; }
+Family TestFunctions() { return kRows; }
 
 }  // namespace tarvo

@@ -726,11 +726,11 @@ void MemoryWrite(void* ctx, const uint8_t* buf, size_t n) {
 
 }  // namespace
 
-LzhStats LzhEncode(const LzhIo& io, uint32_t size) {
+LzhStats LzhEncodeStream(const LzhIo& io, uint32_t size) {
   return std::make_unique<Encoder>()->Run(io, size);
 }
 
-LzhStats LzhDecode(const LzhIo& io) {
+LzhStats LzhDecodeStream(const LzhIo& io) {
   return std::make_unique<Decoder>()->Run(io);
 }
 
@@ -744,7 +744,7 @@ LzhStats LzhEncodeFile(FILE* in, FILE* out, bool print) {
   io.write = FileWrite;
   io.progress = print ? PrintProgress : nullptr;
   io.ctx = &files;
-  const LzhStats stats = LzhEncode(io, size);
+  const LzhStats stats = LzhEncodeStream(io, size);
   if (print && size != 0) {
     std::printf("In : %ld bytes\n", static_cast<long>(stats.text));
     std::printf("Out: %ld bytes\n", static_cast<long>(stats.code));
@@ -761,7 +761,7 @@ LzhStats LzhDecodeFile(FILE* in, FILE* out, bool print) {
   io.write = FileWrite;
   io.progress = print ? PrintProgress : nullptr;
   io.ctx = &files;
-  const LzhStats stats = LzhDecode(io);
+  const LzhStats stats = LzhDecodeStream(io);
   if (print && stats.text != 0) std::printf("%12ld\n", static_cast<long>(stats.text));
   return stats;
 }
@@ -795,7 +795,7 @@ std::vector<uint8_t> LzhEncodeBytes(std::span<const uint8_t> in, LzhStats* stats
   io.read = MemoryRead;
   io.write = MemoryWrite;
   io.ctx = &m;
-  const LzhStats s = LzhEncode(io, static_cast<uint32_t>(in.size()));
+  const LzhStats s = LzhEncodeStream(io, static_cast<uint32_t>(in.size()));
   if (stats) *stats = s;
   return out;
 }
@@ -812,9 +812,19 @@ std::vector<uint8_t> LzhDecodeBytes(std::span<const uint8_t> in, LzhStats* stats
   io.read = MemoryRead;
   io.write = MemoryWrite;
   io.ctx = &m;
-  const LzhStats s = LzhDecode(io);
+  const LzhStats s = LzhDecodeStream(io);
   if (stats) *stats = s;
   return out;
+}
+
+void LzhEncode(const char* in_path, const char* out_path) {
+  LzhEncodePaths(in_path, out_path, true);
+  std::fflush(stdout);
+}
+
+void LzhDecode(const char* in_path, const char* out_path) {
+  LzhDecodePaths(in_path, out_path, true);
+  std::fflush(stdout);
 }
 
 }  // namespace tarvo

@@ -38,12 +38,12 @@ struct LzhIo {
 
 // Writes the header with `size`, then compresses everything the source yields.
 // With a size of 0 only the header is written.
-LzhStats LzhEncode(const LzhIo& io, uint32_t size);
+LzhStats LzhEncodeStream(const LzhIo& io, uint32_t size);
 
 // Reads the header and writes exactly the size it states: past the end of the
 // input the bit stream reads as 0 bits, and a match running past the stated
 // size is cut. An input shorter than 4 bytes produces nothing.
-LzhStats LzhDecode(const LzhIo& io);
+LzhStats LzhDecodeStream(const LzhIo& io);
 
 // FILE* to FILE*. Encoding measures the input with fseek/ftell and rewinds it.
 // With print set, writes the progress lines ("%12ld\r") and the closing lines
@@ -57,6 +57,11 @@ LzhStats LzhDecodeFile(FILE* in, FILE* out, bool print);
 // Returns whether coding took place.
 bool LzhEncodePaths(const char* in_path, const char* out_path, bool print);
 bool LzhDecodePaths(const char* in_path, const char* out_path, bool print);
+
+// LZH_ENCODE / LZH_DECODE: the paths' files with the progress and statistics
+// lines on standard output, flushed before returning.
+void LzhEncode(const char* in_path, const char* out_path);
+void LzhDecode(const char* in_path, const char* out_path);
 
 // In memory, quietly.
 std::vector<uint8_t> LzhEncodeBytes(std::span<const uint8_t> in, LzhStats* stats = nullptr);

@@ -1,35 +1,14 @@
-// LZH_ENCODE and LZH_DECODE: compress one file into another and back.
-//
-// Neither returns a value. The progress and statistics lines go to the
-// process's standard output: tarvo-run shows them; inside a windowed host,
-// which has no console, they go nowhere visible.
-#include <cstdio>
-
-#include "host/table.h"
+// LZH compression in the function table (strings/lzh.h).
+#include "host/declare.h"
 #include "strings/lzh.h"
 
 namespace tarvo {
 namespace {
-
-void LzhEncodeHandler(ParamBlock* p) {
-    TextArg in(p, 1), out(p, 2);
-    LzhEncodePaths(in.data, out.data, true);
-    std::fflush(stdout);
-}
-
-void LzhDecodeHandler(ParamBlock* p) {
-    TextArg in(p, 1), out(p, 2);
-    LzhDecodePaths(in.data, out.data, true);
-    std::fflush(stdout);
-}
-
-const FunctionDef kLzh[] = {
-    {"LZH_ENCODE", LzhEncodeHandler, 2, "C,C"},
-    {"LZH_DECODE", LzhDecodeHandler, 2, "C,C"},
+const FunctionDef kRows[] = {
+#include "strings/lzh_rows.h"
 };
-
 }  // namespace
 
-Family LzhFunctions() { return kLzh; }
+Family LzhFunctions() { return kRows; }
 
 }  // namespace tarvo

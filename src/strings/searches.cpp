@@ -88,9 +88,9 @@ std::int32_t StrNaiveSearch(std::string_view pattern, std::string_view text) {
     return 0;
 }
 
-std::string StrCpbrk(std::string_view text, std::string_view set) {
+std::string_view StrCpbrk(std::string_view text, std::string_view set) {
     const std::size_t at = FirstOf(text, set);
-    return at == std::string_view::npos ? std::string() : std::string(text.substr(at));
+    return text.substr(at == std::string_view::npos ? text.size() : at);
 }
 
 std::int32_t StrNpbrk(std::string_view text, std::string_view set) {
@@ -98,11 +98,11 @@ std::int32_t StrNpbrk(std::string_view text, std::string_view set) {
     return at == std::string_view::npos ? 0 : Position(at);
 }
 
-std::int32_t StrChrCount(std::string_view text, char c) {
+std::int32_t StrChrCnt(std::string_view text, char c) {
     return static_cast<std::int32_t>(std::count(text.begin(), text.end(), c));
 }
 
-std::int32_t StrBalance(std::string_view text, std::string_view pair, std::int32_t n) {
+std::int32_t StrBalanc(std::string_view text, std::string_view pair, std::int32_t n) {
     const char open = pair.size() > 0 ? pair[0] : '\0';
     const char close = pair.size() > 1 ? pair[1] : '\0';
     if (n < 1) return 0;
@@ -123,10 +123,10 @@ std::int32_t StrBalance(std::string_view text, std::string_view pair, std::int32
     return 0;
 }
 
-std::string StrNParam(std::string_view call, std::int32_t n) {
+std::string_view StrNParam(std::string_view call, std::int32_t n) {
     const std::size_t paren = call.find('(');
-    if (paren == std::string_view::npos) return std::string(call);
-    if (n < 1) return {};
+    if (paren == std::string_view::npos) return call;
+    if (n < 1) return call.substr(0, 0);
 
     CallWalk walk{call, paren + 1};
     walk.WalkWhileCommasBelow(n - 1);
@@ -141,27 +141,27 @@ std::string StrNParam(std::string_view call, std::int32_t n) {
     // When the first walk already ran out of parameters, that stop lies
     // before the start: the answer is everything from the start on.
     if (end < start) end = call.size();
-    return std::string(call.substr(start, end - start));
+    return call.substr(start, end - start);
 }
 
-std::string StrFirst(std::string_view text) {
+std::string_view StrFirst(std::string_view text) {
     const std::size_t at = text.find_first_not_of(' ');
-    return at == std::string_view::npos ? std::string() : std::string(1, text[at]);
+    return at == std::string_view::npos ? text.substr(0, 0) : text.substr(at, 1);
 }
 
-std::string StrLast(std::string_view text) {
+std::string_view StrLast(std::string_view text) {
     const std::size_t at = text.find_last_not_of(' ');
-    return at == std::string_view::npos ? std::string() : std::string(1, text[at]);
+    return at == std::string_view::npos ? text.substr(0, 0) : text.substr(at, 1);
 }
 
-std::string StrNth(std::string_view text, std::int32_t n) {
-    if (!InRange(text, n)) return {};
-    return std::string(1, text[static_cast<std::size_t>(n) - 1]);
+std::string_view StrN(std::string_view text, std::int32_t n) {
+    if (!InRange(text, n)) return text.substr(0, 0);
+    return text.substr(static_cast<std::size_t>(n) - 1, 1);
 }
 
-std::string StrTail(std::string_view text, std::int32_t n) {
-    if (!InRange(text, n)) return {};
-    return std::string(text.substr(static_cast<std::size_t>(n) - 1));
+std::string_view StrChar(std::string_view text, std::int32_t n) {
+    if (!InRange(text, n)) return text.substr(0, 0);
+    return text.substr(static_cast<std::size_t>(n) - 1);
 }
 
 std::int32_t StrPeek(std::string_view text, std::int32_t n) {
@@ -169,12 +169,12 @@ std::int32_t StrPeek(std::string_view text, std::int32_t n) {
     return static_cast<signed char>(text[static_cast<std::size_t>(n) - 1]);
 }
 
-bool StrStartsAgree(std::string_view a, std::string_view b) {
+bool StrStart(std::string_view a, std::string_view b) {
     const std::size_t m = std::min(a.size(), b.size());
     return a.substr(0, m) == b.substr(0, m);
 }
 
-bool StrEndsAgree(std::string_view a, std::string_view b) {
+bool StrEnd(std::string_view a, std::string_view b) {
     const std::size_t m = std::min(a.size(), b.size());
     return a.substr(a.size() - m) == b.substr(b.size() - m);
 }

@@ -26,9 +26,9 @@ SeparatorSet& Separators() {
     return set;
 }
 
-std::string SetSeparators(std::string_view chars) { return Separators().Replace(chars); }
+std::string StrSetSep(std::string_view chars) { return Separators().Replace(chars); }
 
-void ResetSeparators() { Separators().Clear(); }
+void StrResSep() { Separators().Clear(); }
 
 std::size_t TokenStart(std::string_view text, std::int32_t n, const SeparatorSet& separators) {
     const std::uint32_t wanted = static_cast<std::uint32_t>(n) - 1u;
@@ -62,8 +62,8 @@ std::int32_t TokenPosition(std::int32_t n, std::string_view text,
     return static_cast<std::int32_t>(TokenStart(text, n, separators)) + 1;
 }
 
-std::string StrTok(std::int32_t n, std::string_view text, std::string_view delimiters) {
-    if (n < 1) return {};
+std::string_view StrStrTok(std::int32_t n, std::string_view text, std::string_view delimiters) {
+    if (n < 1) return text.substr(0, 0);
     text = text.substr(0, text.find('\0'));
     delimiters = delimiters.substr(0, delimiters.find('\0'));
     std::bitset<256> isDelimiter;
@@ -75,10 +75,10 @@ std::string StrTok(std::int32_t n, std::string_view text, std::string_view delim
     std::size_t pos = 0;
     for (std::int32_t k = 1;; ++k) {
         while (pos < text.size() && delimiter(pos)) ++pos;
-        if (pos == text.size()) return {};
+        if (pos == text.size()) return text.substr(pos);
         const std::size_t start = pos;
         while (pos < text.size() && !delimiter(pos)) ++pos;
-        if (k == n) return std::string(text.substr(start, pos - start));
+        if (k == n) return text.substr(start, pos - start);
     }
 }
 
@@ -118,6 +118,21 @@ std::string TokenWalk::Next(const SeparatorSet& separators) {
 TokenWalk& SharedTokenWalk() {
     static TokenWalk walk;
     return walk;
+}
+
+bool StrTokIni(std::string_view text) { return SharedTokenWalk().Init(text); }
+std::string StrTokNex() { return SharedTokenWalk().Next(); }
+bool StrTokFin() { return SharedTokenWalk().Finished(); }
+std::int32_t StrGetOff() { return SharedTokenWalk().GetOffset(); }
+bool StrSetOff(std::int32_t offset) {
+    SharedTokenWalk().SetOffset(offset);
+    return true;
+}
+std::int32_t StrNumTok(std::string_view text) { return CountTokens(text); }
+std::int32_t StrTokPos(std::int32_t n, std::string_view text) { return TokenPosition(n, text); }
+std::string_view StrNToken(std::int32_t n, std::string_view text) {
+    const std::size_t start = TokenStart(text, n);
+    return text.substr(start, TokenLength(text, start));
 }
 
 }  // namespace tarvo

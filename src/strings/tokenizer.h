@@ -53,9 +53,9 @@ private:
 SeparatorSet& Separators();
 
 // Replaces the process-wide set and answers the previous one (STR_SETSEP).
-std::string SetSeparators(std::string_view chars);
+std::string StrSetSep(std::string_view chars);
 // Empties the process-wide set (STR_RESSEP).
-void ResetSeparators();
+void StrResSep();
 
 // --- direct access ----------------------------------------------------------
 
@@ -89,7 +89,7 @@ std::int32_t TokenPosition(std::int32_t n, std::string_view text,
 // one, and there are no empty tokens. As with strtok, the text and the
 // delimiters end at their first zero byte. Fewer than n tokens, or n below
 // 1, give the empty text. Ignores the separator set and the walk.
-std::string StrTok(std::int32_t n, std::string_view text, std::string_view delimiters);
+std::string_view StrStrTok(std::int32_t n, std::string_view text, std::string_view delimiters);
 
 // --- the sequential walk ----------------------------------------------------
 
@@ -122,5 +122,17 @@ struct TokenWalk {
 
 // The process-wide walk; finished and without a copy at load.
 TokenWalk& SharedTokenWalk();
+
+// --- the functions of the table, over the process-wide set and walk ----------
+
+bool StrTokIni(std::string_view text);     // starts the walk; always true
+std::string StrTokNex();                   // the next token of the walk
+bool StrTokFin();                          // true once the walk is used up
+std::int32_t StrGetOff();                  // offset of the next token
+bool StrSetOff(std::int32_t offset);       // moves the walk; always true
+std::int32_t StrNumTok(std::string_view text);                 // CountTokens
+std::int32_t StrTokPos(std::int32_t n, std::string_view text);  // TokenPosition
+// The n-th token as a piece of the text (empty past the last token).
+std::string_view StrNToken(std::int32_t n, std::string_view text);
 
 }  // namespace tarvo

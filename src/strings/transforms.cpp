@@ -4,6 +4,7 @@
 #include <bitset>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 
 namespace tarvo {
@@ -33,22 +34,21 @@ constexpr std::int64_t kMaxFcvtDigits = 348;
 
 }  // namespace
 
-std::string StrLeft(std::string_view text, std::int32_t n) {
-    if (n <= 0) return {};
-    return std::string(text.substr(0, static_cast<std::size_t>(n)));
+std::string_view StrLeft(std::string_view text, std::int32_t n) {
+    if (n <= 0) return text.substr(0, 0);
+    return text.substr(0, static_cast<std::size_t>(n));
 }
 
-std::string StrRight(std::string_view text, std::int32_t n) {
-    if (n <= 0) return {};
+std::string_view StrRight(std::string_view text, std::int32_t n) {
+    if (n <= 0) return text.substr(text.size());
     const std::size_t take = std::min(text.size(), static_cast<std::size_t>(n));
-    return std::string(text.substr(text.size() - take));
+    return text.substr(text.size() - take);
 }
 
-std::string StrTillNull(std::string_view text) {
-    return std::string(text.substr(0, text.find('\0')));
-}
+std::string_view StrTillNull(std::string_view text) { return text.substr(0, text.find('\0')); }
 
-std::string StrReduce(std::string_view text, char c) {
+std::string StrReduce(std::string_view text, Opt<char> reduce) {
+    const char c = reduce.or_else(text.empty() ? '\0' : text.front());
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -58,17 +58,13 @@ std::string StrReduce(std::string_view text, char c) {
     return out;
 }
 
-std::string StrReduce(std::string_view text) {
-    return StrReduce(text, text.empty() ? '\0' : text.front());
-}
-
-std::string StrLTrim(std::string_view text, char c) {
+std::string_view StrLTrim(std::string_view text, char c) {
     std::size_t i = 0;
     while (i < text.size() && text[i] == c) ++i;
-    return std::string(text.substr(i));
+    return text.substr(i);
 }
 
-std::string StrChrSwap(std::string_view text, char from, char to) {
+std::string StrChrSwa(std::string_view text, char from, char to) {
     std::string out(text);
     for (std::size_t i = 0; i < out.size(); ++i) {
         if (out[i] != from) continue;
@@ -100,7 +96,7 @@ std::string StrExclude(std::string_view text, std::string_view set) {
     return out;
 }
 
-std::string StrDigitsOnly(std::string_view text) {
+std::string StrDiOnly(std::string_view text, Opt<Unread<'C'>>) {
     std::string out;
     for (char c : text) {
         if ((c >= '0' && c <= '9') || c == '.') out.push_back(c);
@@ -108,7 +104,7 @@ std::string StrDigitsOnly(std::string_view text) {
     return out;
 }
 
-std::string StrReverse(std::string_view text) { return std::string(text.rbegin(), text.rend()); }
+std::string StrMirror(std::string_view text) { return std::string(text.rbegin(), text.rend()); }
 
 std::string StrPoke(std::string_view text, std::int32_t n, std::int32_t code) {
     std::string out(text);
@@ -122,7 +118,7 @@ std::string StrPoke(std::string_view text, std::int32_t n, std::int32_t code) {
     return out;
 }
 
-std::string StrShiftLeft(std::string_view text, std::int32_t bits) {
+std::string StrShl(std::string_view text, std::int32_t bits) {
     std::string out(text);
     if (out.empty() || bits <= 0 || bits > 8) return out;
     const unsigned back = 8u - static_cast<unsigned>(bits);
@@ -135,7 +131,7 @@ std::string StrShiftLeft(std::string_view text, std::int32_t bits) {
     return out;
 }
 
-std::string StrShiftRight(std::string_view text, std::int32_t bits) {
+std::string StrShr(std::string_view text, std::int32_t bits) {
     std::string out(text);
     if (out.empty() || bits <= 0 || bits > 8) return out;
     const unsigned back = 8u - static_cast<unsigned>(bits);
@@ -148,7 +144,7 @@ std::string StrShiftRight(std::string_view text, std::int32_t bits) {
     return out;
 }
 
-std::string StrPack(std::string_view text) {
+std::string StrRelIn(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     char previous = '\0';
@@ -173,7 +169,7 @@ std::string StrPack(std::string_view text) {
     return out;
 }
 
-std::string StrUnpack(std::string_view packed) {
+std::string StrRelOut(std::string_view packed) {
     // Size first, with unsigned count bytes, so the output is allocated once.
     std::size_t size = 0;
     for (std::size_t i = 0; i < packed.size();) {
@@ -281,5 +277,40 @@ std::string FcvtDigits(double value, std::int32_t decimals) {
     }
     return out;
 }
+
+std::string StrMake(const AnyValue& value) {
+    char buffer[32];
+    switch (value.type) {
+    case '0': return ".NULL.";
+    case 'C': return std::string(StrTillNull(value.text));
+    case 'D': return "Should return a date";
+    case 'G': return "<Gen>";
+    case 'I': return std::to_string(value.integer);
+    case 'L': return value.logical ? "1" : "0";
+    case 'M': return "<Memo>";
+    case 'N': return FcvtDigits(value.number, value.decimals);
+    case 'T': return "Should return a datetime";
+    case 'Y': {
+        const auto low = static_cast<std::int32_t>(
+            static_cast<std::uint32_t>(static_cast<std::uint64_t>(value.currency)));
+        std::snprintf(buffer, sizeof buffer, "$%d", static_cast<int>(low));
+        return buffer;
+    }
+    default: return "Unknown data type";
+    }
+}
+
+std::optional<std::string> StrIntStr(std::int32_t slot, Opt<std::string_view> text) {
+    static std::string slots[3];
+    if (slot < 1 || slot > 3) return std::nullopt;
+    std::string& stored = slots[slot - 1];
+    std::string previous = stored;
+    if (text.present) stored = text.value.substr(0, 255);
+    return previous;
+}
+
+const char* StrNull() { return ""; }
+const char* StrMixup(Unread<'C'>, Unread<'I'>) { return ""; }
+void StrFstDig(std::string_view) {}
 
 }  // namespace tarvo

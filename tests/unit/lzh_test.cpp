@@ -337,7 +337,7 @@ TEST(LzhProgress, ReportedAsTheReferenceDoes) {
     const auto ref = lzh_reference::Encode(in);
     Sink enc;
     enc.input = &in;
-    tarvo::LzhEncode(enc.Io(), static_cast<uint32_t>(in.size()));
+    tarvo::LzhEncodeStream(enc.Io(), static_cast<uint32_t>(in.size()));
     EXPECT_EQ(enc.progress, ref.progress);
     ASSERT_FALSE(enc.progress.empty());
     // The first report comes with the first step, the others each time the
@@ -351,7 +351,7 @@ TEST(LzhProgress, ReportedAsTheReferenceDoes) {
     const auto ref_back = lzh_reference::Decode(ref.data);
     Sink dec;
     dec.input = &ref.data;
-    tarvo::LzhDecode(dec.Io());
+    tarvo::LzhDecodeStream(dec.Io());
     EXPECT_EQ(dec.progress, ref_back.progress);
     EXPECT_EQ(dec.written, in.size());
   }
@@ -376,14 +376,14 @@ TEST(LzhStreams, ReadsOfAnySizeGiveTheSameBytes) {
     enc.input = &in;
     enc.piece = piece;
     enc.keep = true;
-    tarvo::LzhEncode(enc.Io(), static_cast<uint32_t>(in.size()));
+    tarvo::LzhEncodeStream(enc.Io(), static_cast<uint32_t>(in.size()));
     EXPECT_EQ(enc.kept, coded);
     for (const Bytes* stream : {&coded, static_cast<const Bytes*>(&cut)}) {
       Sink dec;
       dec.input = stream;
       dec.piece = piece;
       dec.keep = true;
-      const tarvo::LzhStats stats = tarvo::LzhDecode(dec.Io());
+      const tarvo::LzhStats stats = tarvo::LzhDecodeStream(dec.Io());
       EXPECT_EQ(dec.kept, stream == &coded ? in : cut_back);
       EXPECT_EQ(stats.code, stream->size() - 4);
     }
@@ -441,7 +441,7 @@ TEST(LzhDecode, HugeStatedSizeIsWrittenInBoundedMemory) {
   Bytes in = {0, 0, 0x80, 0, 0x9C, 0x31, 0xFF, 0x00, 0x12, 0x7E, 0xA5, 0x5A, 0x00, 0x01, 0xC3, 0x3C};
   Sink sink;
   sink.input = &in;
-  const tarvo::LzhStats stats = tarvo::LzhDecode(sink.Io());
+  const tarvo::LzhStats stats = tarvo::LzhDecodeStream(sink.Io());
   EXPECT_EQ(sink.written, size);
   EXPECT_EQ(stats.text, size);
   EXPECT_EQ(stats.code, in.size() - 4);
@@ -472,7 +472,7 @@ TEST(LzhDecode, HugeStatedSizeIsWrittenInBoundedMemory) {
     *x->written += n;
     if (*x->written >= (size_t{64} << 20)) throw Stop{};
   };
-  EXPECT_THROW(tarvo::LzhDecode(io), Stop);
+  EXPECT_THROW(tarvo::LzhDecodeStream(io), Stop);
   EXPECT_GE(written, size_t{64} << 20);
 }
 

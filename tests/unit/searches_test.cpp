@@ -60,24 +60,24 @@ TEST(StrSearch, SetBreaksAndCounts) {
     EXPECT_EQ(StrNpbrk("a\0b"s, "\0"s), 2);
     EXPECT_EQ(StrCpbrk("a\0b"s, "b"), "b");
     EXPECT_EQ(StrNpbrk("ab\xFF", "\xFF"), 3);
-    EXPECT_EQ(StrChrCount("banana", 'a'), 3);
-    EXPECT_EQ(StrChrCount("", 'a'), 0);
-    EXPECT_EQ(StrChrCount("a\0\0"s, '\0'), 2);
-    EXPECT_EQ(StrChrCount("\xE9x\xE9", '\xE9'), 2);
+    EXPECT_EQ(StrChrCnt("banana", 'a'), 3);
+    EXPECT_EQ(StrChrCnt("", 'a'), 0);
+    EXPECT_EQ(StrChrCnt("a\0\0"s, '\0'), 2);
+    EXPECT_EQ(StrChrCnt("\xE9x\xE9", '\xE9'), 2);
 }
 
 TEST(StrSearch, BalanceFindsTheMatchingClose) {
-    EXPECT_EQ(StrBalance("a(b(c)d)e", "()", 1), 8);
-    EXPECT_EQ(StrBalance("a(b(c)d)e", "()", 2), 6);
-    EXPECT_EQ(StrBalance("a(b(c)d)e", "()", 3), 0);
-    EXPECT_EQ(StrBalance("a(b(c)d)e", "()", 0), 0);
-    EXPECT_EQ(StrBalance("a(b(c)d)e", "()", -1), 0);
-    EXPECT_EQ(StrBalance("((a)", "()", 1), 0);
-    EXPECT_EQ(StrBalance("((a)", "()", 2), 4);
-    EXPECT_EQ(StrBalance(")(a)", "()", 1), 4);
-    EXPECT_EQ(StrBalance("[x[y]]", "[]", 1), 6);
-    EXPECT_EQ(StrBalance("|a|b|", "||", 1), 0);
-    EXPECT_EQ(StrBalance("\xAB" "a\xBB", "\xAB\xBB", 1), 3);
+    EXPECT_EQ(StrBalanc("a(b(c)d)e", "()", 1), 8);
+    EXPECT_EQ(StrBalanc("a(b(c)d)e", "()", 2), 6);
+    EXPECT_EQ(StrBalanc("a(b(c)d)e", "()", 3), 0);
+    EXPECT_EQ(StrBalanc("a(b(c)d)e", "()", 0), 0);
+    EXPECT_EQ(StrBalanc("a(b(c)d)e", "()", -1), 0);
+    EXPECT_EQ(StrBalanc("((a)", "()", 1), 0);
+    EXPECT_EQ(StrBalanc("((a)", "()", 2), 4);
+    EXPECT_EQ(StrBalanc(")(a)", "()", 1), 4);
+    EXPECT_EQ(StrBalanc("[x[y]]", "[]", 1), 6);
+    EXPECT_EQ(StrBalanc("|a|b|", "||", 1), 0);
+    EXPECT_EQ(StrBalanc("\xAB" "a\xBB", "\xAB\xBB", 1), 3);
 }
 
 TEST(StrSearch, NParamParser) {
@@ -114,33 +114,33 @@ TEST(StrExtract, FirstLastAndPositions) {
     EXPECT_EQ(StrLast("   "), "");
     EXPECT_EQ(StrLast("ab  "), "b");
 
-    EXPECT_EQ(StrNth("abc", 1), "a");
-    EXPECT_EQ(StrNth("abc", 3), "c");
-    EXPECT_EQ(StrTail("abc", 2), "bc");
-    EXPECT_EQ(StrTail("a\0c"s, 1), "a\0c"s);
+    EXPECT_EQ(StrN("abc", 1), "a");
+    EXPECT_EQ(StrN("abc", 3), "c");
+    EXPECT_EQ(StrChar("abc", 2), "bc");
+    EXPECT_EQ(StrChar("a\0c"s, 1), "a\0c"s);
     EXPECT_EQ(StrPeek("\xC8", 1), -56);
     EXPECT_EQ(StrPeek("a\x7F\x80\xFF", 2), 127);
     EXPECT_EQ(StrPeek("a\x7F\x80\xFF", 3), -128);
     EXPECT_EQ(StrPeek("a\x7F\x80\xFF", 4), -1);
     for (int n : {0, -1, 4, INT_MIN, INT_MAX}) {
-        EXPECT_EQ(StrNth("abc", n), "") << n;
-        EXPECT_EQ(StrTail("abc", n), "") << n;
+        EXPECT_EQ(StrN("abc", n), "") << n;
+        EXPECT_EQ(StrChar("abc", n), "") << n;
         EXPECT_EQ(StrPeek("abc", n), 0) << n;
     }
 }
 
 TEST(StrExtract, StartAndEndAgreement) {
-    EXPECT_TRUE(StrStartsAgree("abc", "ab"));
-    EXPECT_TRUE(StrStartsAgree("ab", "abc"));
-    EXPECT_FALSE(StrStartsAgree("abc", "abd"));
-    EXPECT_TRUE(StrStartsAgree("abc", ""));
-    EXPECT_FALSE(StrStartsAgree("a\0c"s, "a\0d"s));
-    EXPECT_TRUE(StrStartsAgree("a\0b"s, "a\0"s));
-    EXPECT_TRUE(StrEndsAgree("abc", "bc"));
-    EXPECT_TRUE(StrEndsAgree("c", "abc"));
-    EXPECT_FALSE(StrEndsAgree("abc", "ac"));
-    EXPECT_TRUE(StrEndsAgree("", "abc"));
-    EXPECT_FALSE(StrEndsAgree("x\0a"s, "\0b"s));
+    EXPECT_TRUE(StrStart("abc", "ab"));
+    EXPECT_TRUE(StrStart("ab", "abc"));
+    EXPECT_FALSE(StrStart("abc", "abd"));
+    EXPECT_TRUE(StrStart("abc", ""));
+    EXPECT_FALSE(StrStart("a\0c"s, "a\0d"s));
+    EXPECT_TRUE(StrStart("a\0b"s, "a\0"s));
+    EXPECT_TRUE(StrEnd("abc", "bc"));
+    EXPECT_TRUE(StrEnd("c", "abc"));
+    EXPECT_FALSE(StrEnd("abc", "ac"));
+    EXPECT_TRUE(StrEnd("", "abc"));
+    EXPECT_FALSE(StrEnd("x\0a"s, "\0b"s));
 }
 
 }  // namespace

@@ -40,11 +40,11 @@ TEST(TokSeparators, TextIsAscendingUnsignedAndEndsAtCodeZero) {
 
 TEST(TokSeparators, ProcessWideSetThroughSetAndReset) {
     const SeparatorSet saved = Separators();
-    SetSeparators(", ");
-    EXPECT_EQ(SetSeparators(";,"), " ,");
+    StrSetSep(", ");
+    EXPECT_EQ(StrSetSep(";,"), " ,");
     EXPECT_EQ(CountTokens("a;b,c d"), 3);
-    ResetSeparators();
-    EXPECT_EQ(SetSeparators(";"), "");
+    StrResSep();
+    EXPECT_EQ(StrSetSep(";"), "");
     Separators() = saved;
 }
 
@@ -88,19 +88,19 @@ TEST(TokDirect, ZeroBytesAndHighCodes) {
 }
 
 TEST(TokStrtok, RunsSkippedNoEmptyTokens) {
-    EXPECT_EQ(StrTok(2, ",,a,,b", ","), "b");
-    EXPECT_EQ(StrTok(1, ",,a,,b,,", ","), "a");
-    EXPECT_EQ(StrTok(3, "a,b", ","), "");
-    EXPECT_EQ(StrTok(0, "a", ","), "");
-    EXPECT_EQ(StrTok(-3, "a", ","), "");
-    EXPECT_EQ(StrTok(1, ",,,", ","), "");
-    EXPECT_EQ(StrTok(1, "a b", ""), "a b");
-    EXPECT_EQ(StrTok(3, "x; y ,z", " ;,"), "z");
-    EXPECT_EQ(StrTok(2, "a\xFF\xFF" "b", "\xFF"), "b");
+    EXPECT_EQ(StrStrTok(2, ",,a,,b", ","), "b");
+    EXPECT_EQ(StrStrTok(1, ",,a,,b,,", ","), "a");
+    EXPECT_EQ(StrStrTok(3, "a,b", ","), "");
+    EXPECT_EQ(StrStrTok(0, "a", ","), "");
+    EXPECT_EQ(StrStrTok(-3, "a", ","), "");
+    EXPECT_EQ(StrStrTok(1, ",,,", ","), "");
+    EXPECT_EQ(StrStrTok(1, "a b", ""), "a b");
+    EXPECT_EQ(StrStrTok(3, "x; y ,z", " ;,"), "z");
+    EXPECT_EQ(StrStrTok(2, "a\xFF\xFF" "b", "\xFF"), "b");
     // As with strtok, texts end at their first zero byte.
-    EXPECT_EQ(StrTok(2, "a,b\0,c"s, ","), "b");
-    EXPECT_EQ(StrTok(3, "a,b\0,c"s, ","), "");
-    EXPECT_EQ(StrTok(1, "a;b", "\0;"s), "a;b");
+    EXPECT_EQ(StrStrTok(2, "a,b\0,c"s, ","), "b");
+    EXPECT_EQ(StrStrTok(3, "a,b\0,c"s, ","), "");
+    EXPECT_EQ(StrStrTok(1, "a;b", "\0;"s), "a;b");
 }
 
 TEST(TokWalk, FreshWalkIsFinishedAndYieldsEmpty) {

@@ -1,0 +1,315 @@
+// Function-table rows, declared once.
+//
+// A family lists its rows in a `*_rows.h` file:
+//
+//     ROW("STR_LEFT", "C,I", DOC(...), Fn<StrLeft>)
+//
+// `Fn<F>` is a handler made from the plain function F: it reads each
+// parameter by F's C++ parameter type, calls F and returns its result by
+// F's result type (the type list is in host/args.h). The row's type string
+// is checked against F's signature when the table is compiled, and the
+// parameter count is the number of entries in the type string. A function
+// returning a double names its decimals: `Fn<F, 4>`. Handlers that need the
+// whole parameter block (`void H(ParamBlock*)`) are declared with `Raw(H)`
+// and are not checked.
+//
+// Rows that must never be called with random arguments (they end or block
+// the host, change the machine, reach hardware, write outside the caller's
+// files ...) are written ROW_NOFUZZ(name, types, "why", doc, handler).
+//
+// The `*_handlers.cpp` file of the family includes this header, then its
+// rows inside an array of FunctionDef; host/catalogue.cpp includes the same
+// rows with the documentation and fuzz marks instead of the handlers.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <type_traits>
+#include <utility>
+
+#include "host/args.h"
+#include "host/params.h"
+#include "host/services.h"
+#include "host/table.h"
+
+namespace tarvo {
+
+// --- reading parameters -------------------------------------------------------
+// In<T> reads one parameter of type T: `letter` (and `optional`) give its
+// entry in the type string, Read() takes it from the block, get() hands it
+// to the function.
+
+template <typename T>
+struct In;
+
+template <>
+struct In<std::string_view> {
+    static constexpr char letter = 'C';
+    std::optional<TextArg> arg;
+    void Read(ParamBlock* p, int n) { arg.emplace(p, n); }
+    std::string_view get() const { return arg->view(); }
+    const TextArg* text() const { return &*arg; }
+};
+
+template <>
+struct In<const char*> : In<std::string_view> {
+    const char* get() const { return arg->data; }
+};
+
+template <>
+struct In<char> : In<std::string_view> {
+    char get() const { return arg->first(); }
+};
+
+template <typename T>
+    requires(std::is_integral_v<T> && !std::is_same_v<T, bool> && !std::is_same_v<T, char>)
+struct In<T> {
+    static constexpr char letter = 'I';
+    std::int32_t value = 0;
+    void Read(ParamBlock* p, int n) { value = IntParam(p, n); }
+    T get() const { return static_cast<T>(value); }
+};
+
+template <>
+struct In<double> {
+    static constexpr char letter = 'N';
+    double value = 0;
+    void Read(ParamBlock* p, int n) { value = NumParam(p, n); }
+    double get() const { return value; }
+};
+
+template <>
+struct In<NumInt> {
+    static constexpr char letter = 'N';
+    NumInt value;
+    void Read(ParamBlock* p, int n) { value.value = IntParam(p, n); }
+    NumInt get() const { return value; }
+};
+
+template <>
+struct In<bool> {
+    static constexpr char letter = 'L';
+    bool value = false;
+    void Read(ParamBlock* p, int n) { value = LogicalParam(p, n); }
+    bool get() const { return value; }
+};
+
+template <>
+struct In<Day> {
+    static constexpr char letter = 'D';
+    Day value;
+    void Read(ParamBlock* p, int n) { value.number = NumParam(p, n); }
+    Day get() const { return value; }
+};
+
+template <>
+struct In<Ref> {
+    static constexpr char letter = 'R';
+    Ref value;
+    void Read(ParamBlock* p, int n) { value.locator = &LocatorParam(p, n); }
+    Ref get() const { return value; }
+};
+
+// Any type: the record's own letter decides; a character value is made
+// zero-terminated like any text parameter.
+template <>
+struct In<AnyValue> {
+    static constexpr char letter = '?';
+    AnyValue value;
+    std::optional<TextArg> arg;
+    void Read(ParamBlock* p, int n) {
+        const ValueRecord& r = Param(p, n);
+        value.type = r.type;
+        value.integer = r.integer;
+        value.number = r.number;
+        value.decimals = r.length;
+        value.logical = r.length != 0;
+        value.currency = r.currency;
+        if (r.type == 'C') {
+            arg.emplace(p, n);
+            value.text = arg->view();
+        }
+    }
+    AnyValue get() const { return value; }
+    const TextArg* text() const { return arg ? &*arg : nullptr; }
+};
+
+template <char Letter>
+struct In<Unread<Letter>> {
+    static constexpr char letter = Letter;
+    void Read(ParamBlock*, int) {}
+    Unread<Letter> get() const { return {}; }
+};
+
+template <typename T>
+struct In<Opt<T>> {
+    static constexpr char letter = In<T>::letter;
+    static constexpr bool optional = true;
+    In<T> inner;
+    bool present = false;
+    void Read(ParamBlock* p, int n) {
+        present = HasParam(p, n);
+        if (present) inner.Read(p, n);
+    }
+    Opt<T> get() const { return present ? Opt<T>{true, inner.get()} : Opt<T>{}; }
+    const TextArg* text() const {
+        if constexpr (requires { inner.text(); }) return present ? inner.text() : nullptr;
+        else return nullptr;
+    }
+};
+
+template <typename T>
+constexpr bool IsOptional() {
+    if constexpr (requires { In<T>::optional; }) return In<T>::optional;
+    else return false;
+}
+
+// --- returning results ----------------------------------------------------------
+
+// The text parameter whose block holds `at`, if any.
+template <typename Holders>
+const TextArg* TextHolding(const Holders& holders, const char* at) {
+    const TextArg* found = nullptr;
+    std::apply(
+        [&](const auto&... h) {
+            auto check = [&](const auto& one) {
+                if constexpr (requires { one.text(); }) {
+                    const TextArg* t = one.text();
+                    if (!found && t && at >= t->data && at <= t->data + t->length) found = t;
+                }
+            };
+            (check(h), ...);
+        },
+        holders);
+    return found;
+}
+
+template <int Decimals, typename R, typename Holders>
+void Return(R&& result, const Holders& holders) {
+    using T = std::remove_cvref_t<R>;
+    if constexpr (std::is_same_v<T, bool>) {
+        ReturnLogical(result);
+    } else if constexpr (std::is_integral_v<T>) {
+        ReturnInteger(static_cast<std::int32_t>(result));
+    } else if constexpr (std::is_same_v<T, double>) {
+        static_assert(Decimals >= 0, "a function returning a number names its decimals: Fn<F, 4>");
+        ReturnNumber(result, 20, Decimals);
+    } else if constexpr (std::is_same_v<T, std::string>) {
+        ReturnString(result.c_str());
+    } else if constexpr (std::is_same_v<T, const char*>) {
+        ReturnString(result);
+    } else if constexpr (std::is_same_v<T, Bytes>) {
+        ReturnBytes(result.data.data(), result.data.size());
+    } else if constexpr (std::is_same_v<T, std::string_view>) {
+        if (const TextArg* t = result.data() ? TextHolding(holders, result.data()) : nullptr)
+            const_cast<TextArg*>(t)->ReturnSlice(static_cast<std::size_t>(result.data() - t->data),
+                                                 result.size());
+        else
+            ReturnString(std::string(result).c_str());
+    } else if constexpr (requires { result.has_value(); }) {
+        if (result) Return<Decimals>(*result, holders);
+    } else {
+        static_assert(sizeof(T) == 0, "no way to return this type to the host");
+    }
+}
+
+// --- the adapter ------------------------------------------------------------------
+
+template <typename F>
+struct Signature;
+
+template <typename R, typename... A>
+struct Signature<R (*)(A...)> {
+    using Result = R;
+    using Holders = std::tuple<In<std::remove_cvref_t<A>>...>;
+    static constexpr std::size_t count = sizeof...(A);
+
+    // The type string the parameters imply, e.g. "C,I,.C".
+    static constexpr std::array<char, 3 * sizeof...(A) + 1> types = [] {
+        std::array<char, 3 * sizeof...(A) + 1> s{};
+        std::size_t i = 0;
+        auto add = [&](char letter, bool optional) {
+            if (i > 0) s[i++] = ',';
+            if (optional) s[i++] = '.';
+            s[i++] = letter;
+        };
+        (add(In<std::remove_cvref_t<A>>::letter, IsOptional<std::remove_cvref_t<A>>()), ...);
+        return s;
+    }();
+};
+
+#if defined(_WIN32) && !defined(_WIN64)
+template <typename R, typename... A>
+struct Signature<R(__stdcall*)(A...)> : Signature<R (*)(A...)> {};
+#endif
+
+template <auto F, int Decimals>
+void Adapt(ParamBlock* p) {
+    using S = Signature<decltype(F)>;
+    typename S::Holders holders;
+    std::apply(
+        [&](auto&... h) {
+            int n = 0;
+            (h.Read(p, ++n), ...);  // left to right
+        },
+        holders);
+    if constexpr (std::is_void_v<typename S::Result>) {
+        std::apply([](auto&... h) { F(h.get()...); }, holders);
+    } else {
+        Return<Decimals>(std::apply([](auto&... h) { return F(h.get()...); }, holders), holders);
+    }
+}
+
+// --- rows -------------------------------------------------------------------------
+
+// A handler together with the type string its signature implies (none for
+// a raw handler).
+struct Decl {
+    Handler handler;
+    const char* types;
+};
+
+template <auto F, int Decimals = -1>
+inline constexpr Decl Fn{&Adapt<F, Decimals>, Signature<decltype(F)>::types.data()};
+
+constexpr Decl Raw(Handler handler) { return {handler, nullptr}; }
+
+// Fn<F>, answering nothing at all unless the first parameter is a character
+// value.
+template <Handler H>
+void WhenText(ParamBlock* p) {
+    if (Param(p, 1).type == 'C') H(p);
+}
+template <auto F, int Decimals = -1>
+inline constexpr Decl OnlyWithText{&WhenText<&Adapt<F, Decimals>>,
+                                   Signature<decltype(F)>::types.data()};
+
+constexpr bool SameText(const char* a, const char* b) {
+    while (*a && *a == *b) ++a, ++b;
+    return *a == *b;
+}
+
+// A callable row. A type string that does not match the handler's
+// signature stops the compilation here.
+consteval FunctionDef Row(const char* name, const char* types, Decl decl) {
+    if (decl.types && !SameText(types, decl.types))
+        throw "the row's type string does not match its function's parameters";
+    return {name, decl.handler, EntryCount(types), types};
+}
+
+// The load hook (count -2) and the unload hook (count -3).
+consteval FunctionDef Hook(const char* name, std::int16_t count, Decl decl) {
+    return {name, decl.handler, count, ""};
+}
+
+}  // namespace tarvo
+
+// What a rows file expands to inside a family's FunctionDef array.
+#define ROW(name, types, doc, ...) ::tarvo::Row(name, types, __VA_ARGS__),
+#define ROW_NOFUZZ(name, types, why, doc, ...) ::tarvo::Row(name, types, __VA_ARGS__),
+#define HOOK(name, count, doc, ...) ::tarvo::Hook(name, count, __VA_ARGS__),

@@ -159,45 +159,6 @@ TEST_F(ProtocolTest, DoNothingNamesReturnNoValue) {
     EXPECT_EQ(host.HandlesInUse(), inUse) << "parameter handles all went back";
 }
 
-TEST_F(ProtocolTest, FunctionTableIsConsistent) {
-    const auto& fns = host.functions();
-    ASSERT_GE(fns.size(), 11u);
-    EXPECT_EQ(fns[fns.size() - 2].name, "TARVOIN");
-    EXPECT_EQ(fns[fns.size() - 2].count, -2);
-    EXPECT_EQ(fns.back().name, "TARVOOUT");
-    EXPECT_EQ(fns.back().count, -3);
-    std::set<std::string> names;
-    std::map<std::uint32_t, std::string> signatureOf;
-    std::set<std::uint32_t> nothing;
-    for (const char* n : {"COM_CLOSE", "NOTHING"}) nothing.insert(host.Find(n)->handler);
-    EXPECT_EQ(nothing.size(), 1u) << "one do-nothing handler";
-    for (const run::FunctionInfo& f : fns) {
-        SCOPED_TRACE(f.name);
-        EXPECT_FALSE(f.typesNull) << "type strings are never null";
-        bool dup = !names.insert(f.name).second;
-        if (dup) EXPECT_TRUE(f.name == "SYS_EXENAM" || f.name == "SYS_ISDISK");
-        for (char c : f.name) EXPECT_TRUE(std::isupper(static_cast<unsigned char>(c)) || std::isdigit(static_cast<unsigned char>(c)) || c == '_');
-        if (f.count < 0) continue;
-        EXPECT_LE(f.count, 10);
-        if (f.name.rfind("MIS_", 0) == 0 && f.count == 10) {
-            EXPECT_EQ(f.types, ".?,.?,.?,.?,.?,.?,.?,.?,.?,.?,");
-        } else {
-            EXPECT_EQ(static_cast<int>(f.params.size()), f.count) << f.types;
-        }
-        bool seenOptional = false;
-        for (const run::ParamType& p : f.params) {
-            EXPECT_NE(std::string("CNIDLOR?").find(p.letter), std::string::npos);
-            if (seenOptional) EXPECT_TRUE(p.optional) << "optional parameters come last";
-            seenOptional = seenOptional || p.optional;
-        }
-        // Aliases of one handler share one signature (the do-nothing one aside).
-        if (nothing.count(f.handler)) continue;
-        std::string sig = std::to_string(f.count) + ":" + f.types;
-        auto [it, fresh] = signatureOf.emplace(f.handler, sig);
-        if (!fresh) EXPECT_EQ(it->second, sig);
-    }
-}
-
 // A request made on a thread that never sent request 0 has no callback: it
 // can describe the library, but any service ends the request at once.
 TEST_F(ProtocolTest, ThreadWithoutCallbackAbortsQuietly) {

@@ -39,28 +39,6 @@ std::string Bytes(std::initializer_list<int> codes) {
     return s;
 }
 
-TEST_F(TransformTest, SignaturesAndAliases) {
-    const std::vector<std::pair<const char*, const char*>> expected = {
-        {"STR_LEFT", "C,I"},   {"STR_RIGHT", "C,I"},    {"STR_TILLNULL", "C"},
-        {"STR_PADL", "C,I,C"}, {"STR_HEXA", "C"},       {"STR_HTOS", "C"},
-        {"STR_MAKE", "?"},     {"STR_REDUCE", "C,.C"},  {"STR_LTRIM", "C,C"},
-        {"STR_CHRSWA", "C,C,C"}, {"STR_KEEP", "C,C"},   {"STR_EXCLUDE", "C,C"},
-        {"STR_EXCLUD", "C,C"}, {"STR_DIONLY", "C,.C"},  {"STR_MIRROR", "C"},
-        {"STR_REVERS", "C"},   {"STR_POKE", "C,I,I"},   {"STR_NULL", ""},
-        {"STR_MIXUP", "C,I"},  {"STR_FSTDIG", "C"},     {"STR_SHL", "C,I"},
-        {"STR_SHR", "C,I"},    {"STR_RELIN", "C"},      {"STR_RELOUT", "C"},
-        {"STR_COMMA", "C,C"},  {"STR_PROPER", "C,C"},   {"STR_INTSTR", "I,.C"}};
-    for (const auto& [name, types] : expected) {
-        const run::FunctionInfo* f = host.Find(name);
-        ASSERT_NE(f, nullptr) << name;
-        EXPECT_EQ(f->types, types) << name;
-        EXPECT_EQ(f->count, static_cast<std::int16_t>(f->params.size())) << name;
-    }
-    EXPECT_EQ(host.Find("STR_EXCLUD")->handler, host.Find("STR_EXCLUDE")->handler);
-    EXPECT_EQ(host.Find("STR_REVERS")->handler, host.Find("STR_MIRROR")->handler);
-    EXPECT_NE(host.Find("STR_SHL")->handler, host.Find("STR_SHR")->handler);
-}
-
 TEST_F(TransformTest, LeftAndRight) {
     auto left = [&](const std::string& t, int n) { return Text("STR_LEFT", {Value::Char(t), Value::Int(n)}); };
     auto right = [&](const std::string& t, int n) { return Text("STR_RIGHT", {Value::Char(t), Value::Int(n)}); };

@@ -1,0 +1,186 @@
+// What the string handlers add to their plain functions (which have their
+// own unit tests): argument order, result records and widths, pieces of a
+// parameter ending at a zero byte, optional parameters, calls that answer
+// nothing, the companion's buffers and state that lives from call to call.
+#include <string>
+
+#include "dll_test.h"
+
+namespace tarvo::test {
+namespace {
+
+using namespace std::string_literals;
+using run::Outcome;
+
+using StringHandlerTest = DllTest;
+
+// The single record a call returned.
+run::Returned Record(run::Host& host, const char* name, std::initializer_list<Value> args) {
+    Outcome o = host.Call(name, args);
+    EXPECT_EQ(o.error, 0) << name << ": " << o.message;
+    EXPECT_EQ(o.returns.size(), 1u) << name;
+    return o.returns.empty() ? run::Returned{} : o.returns.back();
+}
+
+TEST_F(StringHandlerTest, ResultRecords) {
+    run::Returned r = Record(host, "STR_NUMTOK", {Value::Char("a")});
+    EXPECT_EQ(r.type, 'I');
+    EXPECT_EQ(r.width, 10);
+    r = Record(host, "STR_START", {Value::Char("ab"), Value::Char("a")});
+    EXPECT_EQ(r.type, 'L');
+    EXPECT_EQ(r.length, 1);
+    r = Record(host, "STR_LEFT", {Value::Char("abc"), Value::Int(2)});
+    EXPECT_EQ(r.type, 'H');
+    EXPECT_EQ(r.length, 2);
+    EXPECT_EQ(r.value.text, "ab");
+    // Argument order: the pattern comes first, the token number first.
+    EXPECT_EQ(Int("STR_NAIVESEARCH", {Value::Char("lo"), Value::Char("hello")}), 4);
+    host.Call("STR_SETSEP", {Value::Char(",")});
+    EXPECT_EQ(Text("STR_NTOKEN", {Value::Int(2), Value::Char("a,bc,d")}), "bc");
+    EXPECT_EQ(Int("STR_TOKPOS", {Value::Int(2), Value::Char("a,bc,d")}), 3);
+}
+
+// Pieces of a parameter go back from its own block: they end at their first
+// zero byte, and the parameter itself is left as it came.
+TEST_F(StringHandlerTest, PiecesOfTheParameter) {
+    const std::string t = "ab\0cd,ef"s;
+    host.Call("STR_SETSEP", {Value::Char(",")});
+    EXPECT_EQ(Text("STR_LEFT", {Value::Char(t), Value::Int(4)}), "ab");
+    EXPECT_EQ(Text("STR_LEFT", {Value::Char(t), Value::Int(1)}), "a");
+    EXPECT_EQ(Text("STR_RIGHT", {Value::Char(t), Value::Int(5)}), "cd,ef");
+    EXPECT_EQ(Text("STR_TILLNULL", {Value::Char(t)}), "ab");
+    EXPECT_EQ(Text("STR_LTRIM", {Value::Char("aab"), Value::Char("a")}), "b");
+    EXPECT_EQ(Text("STR_NTOKEN", {Value::Int(2), Value::Char(t)}), "ef");
+    EXPECT_EQ(Text("STR_CPBRK", {Value::Char(t), Value::Char("d")}), "d,ef");
+    EXPECT_EQ(Text("STR_CHAR", {Value::Char(t), Value::Int(4)}), "cd,ef");
+    EXPECT_EQ(Text("STR_N", {Value::Char(t), Value::Int(9)}), "");
+    EXPECT_EQ(Text("STR_STRTOK", {Value::Int(2), Value::Char("x;y;z"), Value::Char(";")}), "y");
+}
+
+TEST_F(StringHandlerTest, OptionalAndUnreadParameters) {
+    EXPECT_EQ(Text("STR_REDUCE", {Value::Char("aab  c")}), "ab  c") << "the text's first character";
+    EXPECT_EQ(Text("STR_REDUCE", {Value::Char("aab  c"), Value::Char(" ")}), "aab c");
+    EXPECT_EQ(Text("STR_DIONLY", {Value::Char("a1.5"), Value::Char("ignored")}), "1.5");
+    EXPECT_EQ(Text("STR_MIXUP", {Value::Char("abc"), Value::Int(2)}), "");
+    EXPECT_EQ(Text("STR_NULL", {}), "");
+    // STR_INTSTR answers the slot and then stores; a bad slot answers nothing.
+    EXPECT_EQ(Text("STR_INTSTR", {Value::Int(2), Value::Char("two")}), "");
+    EXPECT_EQ(Text("STR_INTSTR", {Value::Int(2)}), "two");
+    EXPECT_EQ(Text("STR_INTSTR", {Value::Int(2), Value::Char(std::string(300, 'x'))}), "two");
+    EXPECT_EQ(Text("STR_INTSTR", {Value::Int(2)}).size(), 255u);
+    EXPECT_FALSE(host.Call("STR_INTSTR", {Value::Int(4), Value::Char("x")}).hasValue());
+}
+
+// Names that answer nothing at all (the host then sees .T.).
+TEST_F(StringHandlerTest, NoValue) {
+    EXPECT_FALSE(host.Call("STR_RESSEP", {}).hasValue());
+    EXPECT_FALSE(host.Call("STR_FSTDIG", {Value::Char("12")}).hasValue());
+    Outcome o = host.Call("STR_COMMA", {run::ByValue(Value::Int(1234)), run::ByValue(Value::Char("."))},
+                          false);
+    EXPECT_EQ(o.error, 0);
+    EXPECT_FALSE(o.hasValue()) << "a number where a text is declared";
+    EXPECT_EQ(Text("STR_COMMA", {Value::Char("1234567.5"), Value::Char(",")}), "1.234.567,5");
+}
+
+// STR_MAKE reads the record's own type letter.
+TEST_F(StringHandlerTest, MakeByTypeLetter) {
+    Value memo = Value::Char("memo text");
+    memo.type = 'M';
+    Value general;
+    general.type = 'G';
+    const std::pair<Value, const char*> cases[] = {
+        {Value::Logical(true), "1"},
+        {Value::Int(INT32_MIN), "-2147483648"},
+        {Value::Date(2451545), "Should return a date"},
+        {Value::DateTime(2451545.5), "Should return a datetime"},
+        {Value::Null(), ".NULL."},
+        {Value::Char("ab\0c"s), "ab"},
+        {memo, "<Memo>"},
+        {general, "<Gen>"},
+        {Value::Num(-3.14, 2), "314"},
+        {Value::Currency((std::int64_t{5} << 32) + 7), "$7"},
+        {Value::Currency(0xFFFFFFFFll), "$-1"},
+    };
+    for (const auto& [value, text] : cases) EXPECT_EQ(Text("STR_MAKE", {value}), text) << value.type;
+    std::uint32_t var = host.NewVariable(Value::Int(1));
+    EXPECT_EQ(host.Call("STR_MAKE", {run::ByRef(var)}).value().text, "Unknown data type")
+        << "a locator is no value";
+}
+
+// The companion's buffers: sized by the handler, filled by KERNEL.DLL.
+TEST_F(StringHandlerTest, CompanionBuffers) {
+    EXPECT_EQ(Text("STR_PADL", {Value::Char("abc"), Value::Int(6), Value::Char("*x")}), "***abc");
+    EXPECT_EQ(Text("STR_PADL", {Value::Char("abcdef"), Value::Int(3), Value::Char("*")}), "abcdef");
+    EXPECT_EQ(Text("STR_PADL", {Value::Char("ab\0cd"s), Value::Int(4), Value::Char("-")}), "--ab");
+    EXPECT_EQ(Text("STR_PADL", {Value::Char("a"), Value::Int(0), Value::Char("-")}), "a");
+    std::string all;
+    for (int c = 0; c < 256; ++c) all.push_back(static_cast<char>(c));
+    const std::string hex = Text("STR_HEXA", {Value::Char(all)});
+    EXPECT_EQ(hex.size(), 512u);
+    EXPECT_EQ(hex.substr(0, 6) + hex.substr(506), "000102FDFEFF");
+    EXPECT_EQ(Text("STR_HTOS", {Value::Char("414243")}), "ABC");
+}
+
+// The rotations keep their length, zero bytes included.
+TEST_F(StringHandlerTest, RotationsKeepZeroBytes) {
+    run::Returned r = Record(host, "STR_SHL", {Value::Char("\x00\x80"s), Value::Int(1)});
+    EXPECT_EQ(r.type, 'C');
+    EXPECT_EQ(r.length, 2);
+    EXPECT_EQ(r.value.text, "\x01\x00"s);
+    r = Record(host, "STR_SHR", {Value::Char(""), Value::Int(3)});
+    EXPECT_EQ(r.type, 'C');
+    EXPECT_EQ(r.length, 0);
+}
+
+// The tokenizer's set and walk live from call to call, and start over with
+// every load.
+TEST_F(StringHandlerTest, TokenizerStateAcrossCalls) {
+    EXPECT_TRUE(Logical("STR_TOKFIN", {}));
+    EXPECT_EQ(Text("STR_SETSEP", {Value::Char(";\0,"s)}), "") << "empty at load";
+    EXPECT_EQ(Int("STR_NUMTOK", {Value::Char("a\0b,c"s)}), 3) << "zero bytes separate too";
+    EXPECT_TRUE(Logical("STR_TOKINI", {Value::Char("one;" + std::string(3000, 't'))}));
+    EXPECT_EQ(Text("STR_TOKNEX", {}), "one");
+    EXPECT_EQ(Int("STR_GETOFF", {}), 4);
+    EXPECT_EQ(Text("STR_TOKNEX", {}).size(), 3000u) << "a long token comes back whole";
+    EXPECT_TRUE(Logical("STR_TOKFIN", {}));
+    EXPECT_TRUE(Logical("STR_SETOFF", {Value::Int(-5)}));
+    EXPECT_EQ(Int("STR_GETOFF", {}), 0);
+    host.Unload();
+    std::string why;
+    ASSERT_TRUE(host.Load(BesideExe("TARVO.fll"), &why)) << why;
+    EXPECT_EQ(Int("STR_NUMTOK", {Value::Char("a;b")}), 1);
+}
+
+// Under failing memory: a parameter that cannot be made zero-terminated, a
+// working buffer and a result that cannot be had each end the call in their
+// own way, and STR_TOKNEX uses its token up even when it cannot hand it back.
+TEST_F(StringHandlerTest, FailuresWhereTheyHappen) {
+    auto call = [&](int allocAt, int resizeAt, const char* name, std::initializer_list<Value> args) {
+        host.hostile = true;
+        host.allocCount = host.resizeCount = 0;
+        host.faults.failAllocAt = allocAt;
+        host.faults.failResizeAt = resizeAt;
+        Outcome o = host.Call(name, args);
+        host.hostile = HostileRun();
+        host.faults.failAllocAt = host.faults.failResizeAt = 0;
+        return o;
+    };
+    const Value bytes = Value::Char("\x81\x01"s);
+    EXPECT_EQ(call(0, 1, "STR_HEXA", {bytes}).error, 182) << "the parameter";
+    EXPECT_EQ(call(1, 0, "STR_HEXA", {bytes}).error, 182) << "the working buffer";
+    Outcome o = call(2, 0, "STR_HEXA", {bytes});
+    EXPECT_EQ(o.error, 0);
+    EXPECT_FALSE(o.hasValue()) << "ReturnString without memory answers nothing";
+    o = call(1, 0, "STR_SHL", {bytes, Value::Int(1)});
+    EXPECT_EQ(o.value().text, "TARVO : Memory Allocation Failed");
+
+    host.Call("STR_SETSEP", {Value::Char(",")});
+    EXPECT_TRUE(Logical("STR_TOKINI", {Value::Char("a,b,c")}));
+    EXPECT_FALSE(call(1, 0, "STR_TOKNEX", {}).hasValue());
+    EXPECT_EQ(Text("STR_TOKNEX", {}), "b");
+    EXPECT_EQ(call(0, 1, "STR_TOKINI", {Value::Char("new,text")}).error, 182);
+    EXPECT_EQ(Text("STR_TOKNEX", {}), "c") << "the failed STR_TOKINI left the walk alone";
+}
+
+}  // namespace
+}  // namespace tarvo::test

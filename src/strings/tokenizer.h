@@ -109,8 +109,8 @@ struct TokenWalk {
     // the end of the text sets the finished flag, drops the copy and leaves
     // the offset at the end. So a trailing separator is followed by one more,
     // empty, token, and the call that answers the last token finishes the
-    // walk. Tokens come back whole, however long (the fixed 2048-character
-    // token buffer of old is not imposed). Costs the token's length only.
+    // walk. Tokens come back whole, however long. Costs the token's length
+    // only.
     std::string Next(const SeparatorSet& separators = Separators());
 
     bool Finished() const { return finished; }

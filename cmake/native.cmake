@@ -82,6 +82,13 @@ if(TARVO_WINDOWS)
                          TIMEOUT 1000 ENVIRONMENT TARVO_HOSTILE=1 RESOURCE_LOCK wine_system_dir)
   endif()
 
+  # The signature fuzzer over every name, with fixed seeds, in both modes
+  # (scripts/fuzz-names.sh runs it long with any seed and count).
+  add_test(NAME wine.fuzz_names COMMAND ${S}/wine-run.sh ${CMAKE_BINARY_DIR} 600 tarvo-fuzz.exe --seed 1 --count 40)
+  add_test(NAME wine.fuzz_names_hostile COMMAND ${S}/wine-run.sh ${CMAKE_BINARY_DIR} 600 tarvo-fuzz.exe --seed 2 --count 40 --hostile)
+  set_tests_properties(wine.fuzz_names wine.fuzz_names_hostile PROPERTIES FIXTURES_REQUIRED wine
+                       LABELS wine TIMEOUT 700 RESOURCE_LOCK wine_system_dir)
+
   file(GLOB SCRIPT_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/scripts/*.prg)
   foreach(prg ${SCRIPT_TESTS})
     get_filename_component(name ${prg} NAME_WE)

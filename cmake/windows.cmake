@@ -70,6 +70,12 @@ target_link_libraries(tarvo-run PRIVATE tarvo_host)
 tarvo_link(tarvo-run 0x00400000)
 add_dependencies(tarvo-run TARVO KERNEL)
 
+# The signature fuzzer over the loaded library.
+add_executable(tarvo-fuzz ${CMAKE_SOURCE_DIR}/runner/fuzz/main_win.cpp)
+target_link_libraries(tarvo-fuzz PRIVATE tarvo_host)
+tarvo_link(tarvo-fuzz 0x00400000)
+add_dependencies(tarvo-fuzz TARVO KERNEL)
+
 file(GLOB DLL_TEST_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/dll/*.cpp)
 if(DLL_TEST_SRC)
   set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)

@@ -239,6 +239,7 @@ struct Signature<R (*)(A...)> {
             s[i++] = letter;
         };
         (add(In<std::remove_cvref_t<A>>::letter, IsOptional<std::remove_cvref_t<A>>()), ...);
+        (void)add;  // no parameters
         return s;
     }();
 };

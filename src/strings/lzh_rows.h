@@ -11,9 +11,9 @@ ROW("LZH_ENCODE", "C,C", DOC(
     .errors = "None: when either file cannot be opened nothing is compressed (a missing "
               "source still leaves an empty target).",
     .notes = "Writes the running byte count (\"%12ld\" and a carriage return) at the start "
-             "and every 1024 bytes, then \"In : n bytes\", \"Out: n bytes\" (header not counted) and "
-             "\"Out/In: ratio\" to standard output. An empty source gives exactly 4 zero "
-             "bytes and prints nothing.",
+             "and every 1024 bytes, then \"In : n bytes\", \"Out: n bytes\" (header not "
+             "counted) and \"Out/In: ratio\" to standard output. An empty source gives "
+             "exactly 4 zero bytes and prints nothing.",
     .example = "=STRTOFILE(REPLICATE('tarvo ', 50), 'plain.txt')\n"
                "=LZH_ENCODE('plain.txt', 'packed.lzh')\n"
                "? LEN(FILETOSTR('packed.lzh'))",

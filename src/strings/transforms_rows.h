@@ -179,8 +179,8 @@ ROW("STR_SHL", "C,I", DOC(
     .result = "A text of the same length whose bits are rotated left: the bits that leave the "
               "first byte enter the last. Zero bytes are kept. 0, and a count outside 0 to 8, "
               "give the text unchanged; 8 moves the first byte to the end.",
-    .errors = "Error 182 when memory runs out. When the result's memory cannot be had, the answer is "
-              "\"TARVO : Memory Allocation Failed\".",
+    .errors = "Error 182 when memory runs out. When the result's memory cannot be had, the "
+              "answer is \"TARVO : Memory Allocation Failed\".",
     .example = "? STR_HEXA(STR_SHL(CHR(129) + CHR(1), 1))",
     .output = "0203"), Raw(Rotated<StrShl>))
 ROW("STR_SHR", "C,I", DOC(
@@ -190,8 +190,8 @@ ROW("STR_SHR", "C,I", DOC(
     .result = "A text of the same length whose bits are rotated right: the bits that leave the "
               "last byte enter the first. Zero bytes are kept. 0, and a count outside 0 to 8, "
               "give the text unchanged; 8 moves the last byte to the front.",
-    .errors = "Error 182 when memory runs out. When the result's memory cannot be had, the answer is "
-              "\"TARVO : Memory Allocation Failed\".",
+    .errors = "Error 182 when memory runs out. When the result's memory cannot be had, the "
+              "answer is \"TARVO : Memory Allocation Failed\".",
     .example = "? STR_HEXA(STR_SHR(CHR(129) + CHR(1), 1))",
     .output = "C080"), Raw(Rotated<StrShr>))
 ROW("STR_RELIN", "C", DOC(

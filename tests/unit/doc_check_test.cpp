@@ -80,9 +80,11 @@ TEST(DocCheck, AliasesPointToADocumentedMainName) {
 
 TEST(DocCheck, EveryRowInAListedFamily) {
     const FamilyInfo two[] = {{"F", "About F."}, {"G", ""}};
-    EXPECT_EQ(CheckDocs(std::vector<CatalogueEntry>{{"H", "A", "", 0, nullptr, Full(nullptr)}}, two),
-              (std::vector<std::string>{"A: its family \"H\" is not listed", "family \"F\" has no rows",
-                                        "family \"G\" has no rows", "family \"G\" has no introduction"}));
+    const std::vector<CatalogueEntry> rows{{"H", "A", "", 0, nullptr, Full(nullptr)}};
+    EXPECT_EQ(CheckDocs(rows, two),
+              (std::vector<std::string>{"A: its family \"H\" is not listed",
+                                        "family \"F\" has no rows", "family \"G\" has no rows",
+                                        "family \"G\" has no introduction"}));
 }
 
 TEST(DocCheck, ParametersReadFromTheirLines) {

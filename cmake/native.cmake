@@ -97,3 +97,6 @@ if(TARVO_WINDOWS)
                          RESOURCE_LOCK wine_system_dir)
   endforeach()
 endif()
+
+# The reference, the example test and the release test (tools/reference).
+add_subdirectory(tools/reference)

@@ -1,13 +1,12 @@
 // Every family's rows, with their documentation and fuzz marks. A new family
-// adds its rows file here (and its accessor to table_win.cpp); the tests
-// check that both list the same names.
+// adds its rows file here, with its title and a short introduction (and its
+// accessor to table_win.cpp); the tests check that both list the same names.
 #include "host/catalogue.h"
 
 #include "host/table.h"
 
 #define DOC(...) ::tarvo::Doc{__VA_ARGS__}
 #define ALIAS_OF(main) ::tarvo::Doc{.aliasOf = main}
-#define UNDOCUMENTED ::tarvo::Doc{}
 #define ROW(name, types, doc, ...) {FAMILY, name, types, ::tarvo::EntryCount(types), nullptr, doc},
 #define ROW_NOFUZZ(name, types, why, doc, ...) {FAMILY, name, types, ::tarvo::EntryCount(types), why, doc},
 #define HOOK(name, count, doc, ...) {FAMILY, name, "", count, "the host runs it itself", doc},
@@ -15,23 +14,60 @@
 namespace tarvo {
 namespace {
 
+#define TESTS "Tests and obsolete names"
+#define LZH "LZH compression"
+#define TOKENIZER "Strings: tokenizer"
+#define TRANSFORMS "Strings: transforms"
+#define SEARCHES "Strings: searches and extraction"
+#define HOOKS "Load and unload hooks"
+
+const FamilyInfo kFamilies[] = {
+    {TESTS,
+     "Two entries for checking that the library is loaded and answers, and the names that "
+     "are kept callable for older programs but do nothing."},
+    {LZH,
+     "One file compressed into another and back, in the LZHUF format (the -lh1- method of "
+     "LHA archives behind a 4-byte size header). Progress and statistics go to the process's "
+     "standard output: tarvo-run shows them, a windowed host has no console."},
+    {TOKENIZER,
+     "A text split into tokens at separator characters. One separator set serves the whole "
+     "library and stays in force until it is changed; it is empty at load, so nothing "
+     "separates until STR_SETSEP is called. Every separator ends exactly one token: a text "
+     "with k separators has k + 1 tokens, and runs of separators enclose empty tokens. The "
+     "tokens can be read one after the other (STR_TOKINI, STR_TOKNEX, STR_TOKFIN) or "
+     "directly by number (STR_NTOKEN, STR_TOKPOS). STR_STRTOK has its own rules."},
+    {TRANSFORMS,
+     "A text in, a new text out: cutting, padding, filtering, swapping, reversing, case by "
+     "delimiters, digit grouping, bit rotation, run-length packing, hexadecimal, any value "
+     "as text, and three text slots. Texts are single bytes; positions count from 1. Most "
+     "results end at their first zero byte, as every text the library hands back does; "
+     "STR_SHL and STR_SHR keep theirs."},
+    {SEARCHES,
+     "Looking into a text without changing it: searches, counts, bracket balancing, the "
+     "parameters of a call written as text, single characters and prefix and suffix tests. "
+     "Positions count from 1, and 0 means \"not found\"."},
+    {HOOKS,
+     "The two entries the host runs itself: the load hook when SET LIBRARY TO loads the "
+     "library, the unload hook before it releases it. They cannot be called by name."},
+};
+
 const CatalogueEntry kEntries[] = {
-#define FAMILY "Tests and obsolete names"
+#define FAMILY TESTS
 #include "host/test_rows.h"
 #undef FAMILY
-#define FAMILY "LZH compression"
+#define FAMILY LZH
 #include "strings/lzh_rows.h"
 #undef FAMILY
-#define FAMILY "Strings: tokenizer"
+#define FAMILY TOKENIZER
 #include "strings/tokenizer_rows.h"
 #undef FAMILY
-#define FAMILY "Strings: transforms"
+#define FAMILY TRANSFORMS
 #include "strings/transforms_rows.h"
 #undef FAMILY
-#define FAMILY "Strings: searches and extraction"
+#define FAMILY SEARCHES
 #include "strings/searches_rows.h"
 #undef FAMILY
-#define FAMILY "Load and unload hooks"
+#define FAMILY HOOKS
 #include "host/hook_rows.h"
 #undef FAMILY
 };
@@ -39,5 +75,6 @@ const CatalogueEntry kEntries[] = {
 }  // namespace
 
 std::span<const CatalogueEntry> Catalogue() { return kEntries; }
+std::span<const FamilyInfo> Families() { return kFamilies; }
 
 }  // namespace tarvo

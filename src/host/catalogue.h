@@ -9,15 +9,35 @@
 
 namespace tarvo {
 
-// What the reference says of one name. An alias carries only `aliasOf`.
+// What the reference says of one name, written in its row as
+//
+//     DOC(.summary = "The first n characters of a text.",
+//         .params = "cText: the text\n"
+//                   "nCount: how many characters",
+//         .result = "...", .errors = "...",
+//         .example = "? STR_LEFT('abcdef', 3)",
+//         .output = "abc")
+//
+// An alias carries only `aliasOf` (ALIAS_OF("STR_MIRROR")).
 struct Doc {
-    const char* summary = nullptr;     // one line
-    const char* parameters = nullptr;  // each parameter's meaning
-    const char* result = nullptr;      // what it answers
-    const char* errors = nullptr;      // host errors it raises, failure values
-    const char* example = nullptr;     // host-language lines
-    const char* output = nullptr;      // what the example prints
-    const char* aliasOf = nullptr;     // the main name, for an alias
+    const char* summary = nullptr;  // one sentence on one line
+    // One line per entry of the type string, in order: "name: meaning". The
+    // name starts with the host's letter for the entry's type (c text, n
+    // number or integer, l logical, d date, t datetime, y currency, e any
+    // value, r by reference), and is followed by its meaning.
+    const char* params = nullptr;
+    const char* result = nullptr;   // what it answers
+    const char* errors = nullptr;   // host errors it raises; null when none
+    const char* notes = nullptr;    // further behaviour worth knowing, or null
+    // Host-language lines that run in an empty scratch folder through
+    // tarvo-run, and what they print: the standard output with line ends as
+    // LF, without the line breaks at its start and end. A carriage return
+    // alone (LZH progress) stays in the text. A row that must never be
+    // called with random arguments (ROW_NOFUZZ) may leave `output` null: its
+    // example is shown but not run, for the same reason.
+    const char* example = nullptr;
+    const char* output = nullptr;
+    const char* aliasOf = nullptr;  // the main name, for an alias
 };
 
 struct CatalogueEntry {
@@ -29,6 +49,14 @@ struct CatalogueEntry {
     Doc doc;
 };
 
+// A family of names: its title (as in CatalogueEntry::family) and a short
+// introduction for its reference page.
+struct FamilyInfo {
+    const char* title;
+    const char* about;
+};
+
 std::span<const CatalogueEntry> Catalogue();
+std::span<const FamilyInfo> Families();
 
 }  // namespace tarvo

@@ -1,4 +1,23 @@
 // The load hook and the unload hook, which close the table.
 // (Included by hooks_handlers.cpp and host/catalogue.cpp.)
-HOOK("TARVOIN", -2, UNDOCUMENTED, Raw(TarvoIn))
-HOOK("TARVOOUT", -3, UNDOCUMENTED, Raw(TarvoOut))
+HOOK("TARVOIN", -2, DOC(
+    .summary = "The load hook: the host runs it when SET LIBRARY TO loads the library.",
+    .result = "Nothing; it cannot be called by name.",
+    .errors = "When KERNEL.DLL cannot be loaded from the Windows system directory, the host "
+              "shows \"Kernel not found\" (WAIT WINDOW ... NOWAIT) and the library works "
+              "without it.",
+    .notes = "Loads KERNEL.DLL and seeds the random generator.",
+    .example = "SET LIBRARY TO TARVO\n"
+               "? TST_TEST(3)",
+    .output = "        27"), Raw(TarvoIn))
+HOOK("TARVOOUT", -3, DOC(
+    .summary = "The unload hook: the host runs it before it releases the library.",
+    .result = "Nothing; it cannot be called by name.",
+    .errors = "When KERNEL.DLL cannot be freed, the host shows \"Kernel not freed\".",
+    .notes = "Frees KERNEL.DLL. SET LIBRARY TO without a file and RELEASE LIBRARY run it.",
+    .example = "SET LIBRARY TO TARVO\n"
+               "? TYPE('TST_TEST(1)')\n"
+               "SET LIBRARY TO\n"
+               "? TYPE('TST_TEST(1)')",
+    .output = "N\n"
+              "U"), Raw(TarvoOut))

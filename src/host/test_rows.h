@@ -1,10 +1,27 @@
 // Rows of the two test entries and of the do-nothing handler, which keeps
 // obsolete names callable and answers no value at all.
 // (Included by test_handlers.cpp and host/catalogue.cpp.)
-ROW("TST_TEST", "I", UNDOCUMENTED, Fn<TstTest>)
-ROW_NOFUZZ("TST_TEST2", "", "runs a window's message loop until Escape is pressed", UNDOCUMENTED,
-           Raw(TstTest2))
-ROW("COM_CLOSE", "I", UNDOCUMENTED, Raw(Nothing))
+ROW("TST_TEST", "I", DOC(
+    .summary = "Answers an element of a fixed list, to check that the library is loaded.",
+    .params = "nIndex: the position in the list 0, 1, 2, 27, 4, 5, counting from 0",
+    .result = "The element at that position; -1 for a position outside 0 to 5.",
+    .example = "? TST_TEST(3), TST_TEST(0), TST_TEST(6)",
+    .output = "        27          0         -1"), Fn<TstTest>)
+ROW_NOFUZZ("TST_TEST2", "", "runs a window's message loop until Escape is pressed", DOC(
+    .summary = "Shows a test window and waits until Escape closes it.",
+    .result = "No value of its own (the host takes .T.).",
+    .notes = "Opens a window titled \"Test of TARVO\" and runs its message loop on the "
+             "host's thread: the call returns when the window has the focus and Escape is "
+             "pressed.",
+    .example = "=TST_TEST2()\n"
+               "? 'closed'"), Raw(TstTest2))
+ROW("COM_CLOSE", "I", DOC(
+    .summary = "Does nothing; kept so that older programs still run.",
+    .params = "nIgnored: never read",
+    .result = "No value of its own (the host takes .T.).",
+    .notes = "Its aliases take other parameters, which are never read either.",
+    .example = "? COM_CLOSE(1), NOTHING()",
+    .output = ".T. .T."), Raw(Nothing))
 ROW("COM_STATE", "", ALIAS_OF("COM_CLOSE"), Raw(Nothing))
 ROW("FNT_ADD", "C", ALIAS_OF("COM_CLOSE"), Raw(Nothing))
 ROW("FNT_REM", "C", ALIAS_OF("COM_CLOSE"), Raw(Nothing))

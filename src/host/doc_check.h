@@ -1,0 +1,50 @@
+// Reading and checking the documentation that the rows carry (host/catalogue.h).
+// Plain code: the reference generator and the tests use it.
+#pragma once
+
+#include <span>
+#include <string>
+#include <vector>
+
+#include "host/catalogue.h"
+
+namespace tarvo {
+
+// One entry of a type string: its letter and whether it is optional.
+struct TypeEntry {
+    char letter;
+    bool optional;
+};
+std::vector<TypeEntry> TypeEntries(const char* types);
+
+// The host's name prefix for a type letter: c text, n number or integer, l
+// logical, d date, t datetime, y currency, o object, e any value, r by
+// reference; 0 for a letter it does not know.
+char ParamPrefix(char letter);
+
+// A documented parameter: a line of Doc::params with its type entry.
+struct DocParam {
+    std::string name;
+    std::string meaning;
+    TypeEntry type;
+};
+// The parameters of a row, in order; an entry without a line of its own gets
+// the name of its prefix and position (c1, n2 ...) and no meaning.
+std::vector<DocParam> DocParams(const CatalogueEntry& entry);
+
+// The row an alias stands for; the row itself when it is no alias; null when
+// its main name is not in the catalogue.
+const CatalogueEntry* MainEntry(std::span<const CatalogueEntry> catalogue,
+                                const CatalogueEntry& entry);
+
+// Everything the reference needs and does not find, one sentence each,
+// naming the row: every row that is no alias has a one-line summary, a
+// result, one parameter line per entry of its type string (named with the
+// prefix of the entry's type), an example and its output (a ROW_NOFUZZ row
+// may show an example without output, which is not run); an alias names a
+// main row that is no alias and carries nothing else; every row belongs to
+// a listed family, and every family has rows.
+std::vector<std::string> CheckDocs(std::span<const CatalogueEntry> catalogue,
+                                   std::span<const FamilyInfo> families);
+
+}  // namespace tarvo

@@ -1,0 +1,80 @@
+// The editor tips program: a host-language program that registers every
+// callable name in the host's IntelliSense table (_FOXCODE) with its
+// signature and one-line tip, and removes them again when run with a
+// parameter.
+#include <string>
+
+#include "host/version.h"
+#include "reference.h"
+
+namespace tarvo::ref {
+namespace {
+
+// A host-language literal for `text`: between double quotes, apostrophes or
+// brackets, whichever it does not contain, or pieces joined with CHR(34).
+std::string Literal(const std::string& text) {
+    if (text.find('"') == std::string::npos) return "\"" + text + "\"";
+    if (text.find('\'') == std::string::npos) return "'" + text + "'";
+    if (text.find(']') == std::string::npos) return "[" + text + "]";
+    std::string out, piece;
+    for (char c : text) {
+        if (c == '"') {
+            out += (out.empty() ? "" : " + ") + Literal(piece) + " + CHR(34)";
+            piece.clear();
+        } else {
+            piece += c;
+        }
+    }
+    return out + " + " + Literal(piece);
+}
+
+}  // namespace
+
+std::string TipsProgram() {
+    std::string s =
+        "* TARVO " TARVO_VERSION_TEXT
+        ": editor tips for the functions of TARVO.fll.\n"
+        "*\n"
+        "*   DO tarvo_tips                      adds every name to the IntelliSense table\n"
+        "*   DO tarvo_tips WITH \"REMOVE\"        removes them again\n"
+        "*   DO tarvo_tips WITH \"\", \"other.dbf\" works on another table of the same structure\n"
+        "*\n"
+        "* Each name gets one record of type \"F\" (a function): ABBREV and EXPANDED hold the\n"
+        "* name, TIP its signature and what it does, CASE \"U\" keeps it in upper case and SAVE\n"
+        "* keeps the record when the table is cleaned up. A record of the same name and type\n"
+        "* is replaced, so the program can run again after an update.\n"
+        "* Generated from the library's declarations; do not edit.\n"
+        "LPARAMETERS tcRemove, tcTable\n"
+        "LOCAL lnSelect\n"
+        "PRIVATE plRemove\n"
+        "plRemove = !EMPTY(tcRemove)\n"
+        "lnSelect = SELECT()\n"
+        "USE (IIF(EMPTY(tcTable), _FOXCODE, tcTable)) AGAIN SHARED IN 0 ALIAS tarvotips\n"
+        "SELECT tarvotips\n";
+    for (const CatalogueEntry& e : Catalogue()) {
+        if (e.count < 0) continue;  // the hooks cannot be called by name
+        const CatalogueEntry* main = &e;
+        for (const CatalogueEntry& m : Catalogue())
+            if (e.doc.aliasOf && std::string(m.name) == e.doc.aliasOf) main = &m;
+        std::string tip = main->doc.summary ? main->doc.summary : "";
+        if (e.doc.aliasOf) tip += " (The same as " + std::string(e.doc.aliasOf) + ".)";
+        s += "=TarvoTip(" + Literal(e.name) + ", " + Literal(Signature(e)) + ", " + Literal(tip) +
+             ")\n";
+    }
+    s += "USE IN tarvotips\n"
+         "SELECT (lnSelect)\n"
+         "\n"
+         "PROCEDURE TarvoTip(tcName, tcSignature, tcTip)\n"
+         "  DELETE FOR UPPER(type) == \"F\" AND UPPER(ALLTRIM(abbrev)) == tcName\n"
+         "  IF !plRemove\n"
+         "    APPEND BLANK\n"
+         "    REPLACE type WITH \"F\", abbrev WITH tcName, expanded WITH tcName, ;\n"
+         "      tip WITH tcSignature + CHR(13) + CHR(10) + tcTip, case WITH \"U\", save WITH .T., "
+         ";\n"
+         "      timestamp WITH DATETIME()\n"
+         "  ENDIF\n"
+         "ENDPROC\n";
+    return s;
+}
+
+}  // namespace tarvo::ref

@@ -67,14 +67,9 @@ std::string Upper(std::string s) {
     return s;
 }
 
-void ForEachGroup(void (*fn)(const ServiceGroup&, Host&), Host& host) {
-    std::size_t n = 0;
-    const ServiceGroup* groups = ServiceGroups(&n);
-    for (std::size_t i = 0; i < n; ++i) fn(groups[i], host);
-}
-
-void UnloadGroup(const ServiceGroup& g, Host& host) {
-    if (g.unload) g.unload(host);
+void UnloadGroups(Host& host) {
+    for (const ServiceGroup& g : ServiceGroups())
+        if (g.unload) g.unload(host);
 }
 
 }  // namespace
@@ -108,12 +103,10 @@ bool Host::Load(const std::string& path, std::string* error) {
         return false;
     };
     if (module_) return fail("a library is loaded already");
-    std::size_t groupCount = 0;
-    const ServiceGroup* groups = ServiceGroups(&groupCount);
-    for (std::size_t i = 0; i < groupCount; ++i) {
+    for (const ServiceGroup& g : ServiceGroups()) {
         std::string why;
-        if (groups[i].load && !groups[i].load(*this, &why)) {
-            ForEachGroup(UnloadGroup, *this);
+        if (g.load && !g.load(*this, &why)) {
+            UnloadGroups(*this);
             return fail(why);
         }
     }
@@ -124,7 +117,7 @@ bool Host::Load(const std::string& path, std::string* error) {
                            : nullptr;
     if (!dispatch) {
         if (module) FreeLibrary(module);
-        ForEachGroup(UnloadGroup, *this);
+        UnloadGroups(*this);
         return fail(module ? path + " has no " + kDispatchExport + " export" : "cannot load " + path);
     }
     module_ = module;
@@ -175,7 +168,7 @@ void Host::Unload() {
     header_ = nullptr;
     functions_.clear();
     byName_.clear();
-    ForEachGroup(UnloadGroup, *this);
+    UnloadGroups(*this);
     g_current = previous_;
 }
 

@@ -35,8 +35,6 @@ void ParseIf(ExprParser& p, Stmt& s) {
     p.ExpectEnd();
 }
 
-void ParseNothing(ExprParser& p, Stmt&) { p.ExpectEnd(); }
-
 void ParseFor(ExprParser& p, Stmt& s) {
     p.Relex(true);
     ForLoop f;
@@ -215,7 +213,7 @@ const Command kCommands[] = {
     {"IF", nullptr, ParseIf, ExecIf, "IF", kOpens},
     {"ELSE", nullptr, nullptr, nullptr, "IF", kContinues | kLastPart},
     {"ENDIF", nullptr, nullptr, nullptr, "IF", kCloses},
-    {"DO", "CASE", ParseNothing, ExecCase, "CASE", kOpens},
+    {"DO", "CASE", ParseEnd, ExecCase, "CASE", kOpens},
     {"CASE", nullptr, ParseCondition, nullptr, "CASE", kContinues},
     {"OTHERWISE", nullptr, nullptr, nullptr, "CASE", kContinues | kLastPart},
     {"ENDCASE", nullptr, nullptr, nullptr, "CASE", kCloses},
@@ -226,8 +224,8 @@ const Command kCommands[] = {
     {"ENDFOR", nullptr, nullptr, nullptr, "FOR", kCloses},
     {"NEXT", nullptr, nullptr, nullptr, "FOR", kCloses},
     {"ENDF", nullptr, nullptr, nullptr, "FOR PROC", kCloses},  // ENDFOR or ENDFUNC, by context
-    {"EXIT", nullptr, ParseNothing, ExecExit, nullptr, kInLoop},
-    {"LOOP", nullptr, ParseNothing, ExecLoop, nullptr, kInLoop},
+    {"EXIT", nullptr, ParseEnd, ExecExit, nullptr, kInLoop},
+    {"LOOP", nullptr, ParseEnd, ExecLoop, nullptr, kInLoop},
     {"RETURN", nullptr, ParseReturn, ExecReturn, nullptr, 0},
     {"TRY", nullptr, nullptr, ExecTry, "TRY", kOpens},
     {"CATCH", nullptr, ParseCatch, nullptr, "TRY", kContinues},

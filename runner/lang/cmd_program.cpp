@@ -89,8 +89,6 @@ void ParseProcedure(ExprParser& p, Stmt& s) {
 }
 
 void ParseOnError(ExprParser& p, Stmt& s) { s.payload = OnError{p.Rest()}; }
-void ParseNotAvailable(ExprParser&, Stmt&) { Raise(kErrNotAvailable); }
-
 void ParseError(ExprParser& p, Stmt& s) {
     std::vector<ExprP> values = ExpressionList(p);
     if (values.empty()) p.Fail();
@@ -103,8 +101,6 @@ void ParseOptionalExpression(ExprParser& p, Stmt& s) {
     s.payload = p.AtEnd() ? ExprP() : p.Expression();
     p.ExpectEnd();
 }
-
-void ParseNothing(ExprParser& p, Stmt&) { p.ExpectEnd(); }
 
 void ParseSetLibrary(ExprParser& p, Stmt& s) {
     if (!p.Word("TO")) p.Fail();
@@ -201,11 +197,11 @@ const Command kCommands[] = {
     {"ENDPROC", nullptr, nullptr, nullptr, "PROC", kCloses},
     {"ENDFUNC", nullptr, nullptr, nullptr, "PROC", kCloses},
     {"ON", "ERROR", ParseOnError, ExecOnError, nullptr, 0},
-    {"ON", nullptr, ParseNotAvailable, nullptr, nullptr, 0},
+    {"ON", nullptr, ParseUnavailable, nullptr, nullptr, 0},
     {"ERROR", nullptr, ParseError, ExecError, nullptr, 0},
     {"THROW", nullptr, ParseOptionalExpression, ExecThrow, nullptr, 0},
-    {"QUIT", nullptr, ParseNothing, ExecQuit, nullptr, 0},
-    {"CANCEL", nullptr, ParseNothing, ExecQuit, nullptr, 0},
+    {"QUIT", nullptr, ParseEnd, ExecQuit, nullptr, 0},
+    {"CANCEL", nullptr, ParseEnd, ExecQuit, nullptr, 0},
     {"SET", "LIBRARY", ParseSetLibrary, ExecSetLibrary, nullptr, kLibrary},
     {"RELEASE", "LIBRARY", ParseReleaseLibrary, ExecReleaseLibrary, nullptr, kLibrary},
     {"NOTE", nullptr, nullptr, nullptr, nullptr, 0},

@@ -93,8 +93,6 @@ void ParseSetDefault(ExprParser& p, Stmt& s) {
     p.ExpectEnd();
 }
 
-void ParseNotAvailable(ExprParser&, Stmt&) { Raise(kErrNotAvailable); }
-
 // --- executors ---------------------------------------------------------------------
 
 Flow ExecSet(Interpreter& in, const Stmt& s) {
@@ -188,7 +186,7 @@ const Command kCommands[] = {
     {"WAIT", nullptr, ParseWait, ExecWait, nullptr, 0},
     {"ERASE", nullptr, ParseName, ExecErase, nullptr, 0},
     {"DELETE", "FILE", ParseName, ExecErase, nullptr, 0},
-    {"DELETE", nullptr, ParseNotAvailable, nullptr, nullptr, 0},
+    {"DELETE", nullptr, ParseUnavailable, nullptr, nullptr, 0},
     {"CLEAR", nullptr, nullptr, nullptr, nullptr, 0},
     {"CD", nullptr, ParseName, ExecFolder<Folder::Change>, nullptr, 0},
     {"CHDIR", nullptr, ParseName, ExecFolder<Folder::Change>, nullptr, 0},

@@ -70,6 +70,9 @@ const Command& CommandNamed(const char* verb) {
 
 std::span<const Command* const> AllCommands() { return TheTable().all; }
 
+void ParseEnd(ExprParser& p, Stmt&) { p.ExpectEnd(); }
+void ParseUnavailable(ExprParser&, Stmt&) { Raise(kErrNotAvailable); }
+
 bool InBlock(const Command& c, const char* block) {
     if (!c.block || !block) return false;
     std::size_t n = std::strlen(block);

@@ -59,6 +59,11 @@ const Command& CommandNamed(const char* verb);
 // Every row, for checks of the table.
 std::span<const Command* const> AllCommands();
 
+// Parsers many rows share: nothing may follow the verb; the command is not
+// available (error 1001).
+void ParseEnd(ExprParser& p, Stmt& s);
+void ParseUnavailable(ExprParser& p, Stmt& s);
+
 // True when the command continues or closes the block `block` names.
 bool InBlock(const Command& c, const char* block);
 inline unsigned RoleOf(const Stmt& s) { return s.command ? s.command->role : 0; }

@@ -39,8 +39,6 @@ bool Interpreter::FromEventLoop() const {
 
 namespace {
 
-void ParseNothing(ExprParser& p, Stmt&) { p.ExpectEnd(); }
-
 void ParseDoEvents(ExprParser& p, Stmt&) {
     p.Word("FORCE");
     p.ExpectEnd();
@@ -62,12 +60,10 @@ Flow ExecDoEvents(Interpreter& in, const Stmt&) {
     return Flow::Next;
 }
 
-void ParseNotAvailable(ExprParser&, Stmt&) { Raise(kErrNotAvailable); }
-
 const Command kCommands[] = {
-    {"READ", "EVENTS", ParseNothing, ExecReadEvents, nullptr, 0},
-    {"READ", nullptr, ParseNotAvailable, nullptr, nullptr, 0},
-    {"CLEAR", "EVENTS", ParseNothing, ExecClearEvents, nullptr, 0},
+    {"READ", "EVENTS", ParseEnd, ExecReadEvents, nullptr, 0},
+    {"READ", nullptr, ParseUnavailable, nullptr, nullptr, 0},
+    {"CLEAR", "EVENTS", ParseEnd, ExecClearEvents, nullptr, 0},
     {"DOEVENTS", nullptr, ParseDoEvents, ExecDoEvents, nullptr, 0},
 };
 

@@ -57,10 +57,7 @@ const ServiceGroup kGroups[] = {
 
 }  // namespace
 
-const ServiceGroup* ServiceGroups(std::size_t* count) {
-    *count = sizeof kGroups / sizeof kGroups[0];
-    return kGroups;
-}
+std::span<const ServiceGroup> ServiceGroups() { return kGroups; }
 
 const ServiceGroup* GroupFor(std::uint32_t code) {
     for (const ServiceGroup& g : kGroups)

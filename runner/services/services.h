@@ -6,8 +6,8 @@
 // A new group is one file here with its handler, and one row in that table.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "host/protocol.h"
@@ -49,7 +49,7 @@ struct ServiceGroup {
 };
 
 // Every group, in the order of the table.
-const ServiceGroup* ServiceGroups(std::size_t* count);
+std::span<const ServiceGroup> ServiceGroups();
 // The group that serves `code` (null: none does).
 const ServiceGroup* GroupFor(std::uint32_t code);
 

@@ -185,7 +185,7 @@ struct Host {
     Channels channels;             // file channels
     VariableStore variables;       // variables of the C++ API
     HostWindows windows;           // the main window
-    WorkAreas workAreas = NoTables();  // what names and field locators see of the tables
+    WorkAreas workAreas = NoTables();  // what names see of the tables
 
     // Services are served here (public for the callback).
     void Serve(ServiceBlock* block);

@@ -271,7 +271,6 @@ private:
     void RunOnError(const ScriptError& e);
 
     bool ReadField(const std::string& alias, const std::string& name, Value* out);
-    Value ReadMember(const Expr& e, bool* isField);
     long Subscript(const Expr& e);
     Value& Element(Var& v, const std::vector<ExprP>& subs);
     void Dimension(Var& v, const std::vector<ExprP>& dims);

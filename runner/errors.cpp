@@ -14,6 +14,7 @@ std::string ErrorText(int number) {
         {10, "Syntax error."},
         {11, "Function argument value, type, or count is invalid."},
         {12, "Variable is not found."},
+        {13, "Alias is not found."},
         {16, "Unrecognized command verb."},
         {31, "Invalid subscript reference."},
         {36, "Command contains unrecognized phrase/keyword."},

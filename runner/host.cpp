@@ -1,21 +1,25 @@
+// The Host: loading and releasing the library, calls by request, the message
+// pump and the test timers. Arguments are in host_args.cpp, value records and
+// handles in host_records.cpp, the services in services/.
 #include "runner/host.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 
 #include "host/handle_table.h"
 #include "runner/hostile.h"
+#include "runner/services/services.h"
 
 namespace tarvo::run {
 namespace {
 
 thread_local Host* g_current = nullptr;
+thread_local std::map<std::uintptr_t, Host*> g_timerOwners;
 
 constexpr std::uint16_t kHandleCapacity = 4096;
 constexpr std::uint16_t kValueCapacity = 1024;
-constexpr std::uint16_t kHostTag = 1;
 #ifdef _WIN64
 // The 64-bit test flavour has no decorated names.
 constexpr const char* kDispatchExport = "DispatchAPI";
@@ -26,19 +30,6 @@ constexpr const char* kDispatchExport = "@DispatchAPI@4";
 std::uint32_t Addr32(const void* p) {
     return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(p));
 }
-template <typename T>
-T* At(std::uint32_t address) {
-    return reinterpret_cast<T*>(static_cast<std::uintptr_t>(address));
-}
-
-// The host's own block operations (never the library's patched imports).
-std::uint32_t HostAlloc(std::uint32_t size) {
-    return Addr32(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size));
-}
-void HostRelease(std::uint32_t b) { GlobalFree(At<void>(b)); }
-std::uint8_t* HostLock(std::uint32_t b) { return static_cast<std::uint8_t*>(GlobalLock(At<void>(b))); }
-void HostUnlock(std::uint32_t b) { GlobalUnlock(At<void>(b)); }
-const BlockOps kHostOps = {HostAlloc, HostRelease, HostLock, HostUnlock};
 
 void __fastcall HostCallback(ServiceBlock* block) {
     Host* host = g_current;
@@ -53,10 +44,6 @@ void __fastcall HostCallback(ServiceBlock* block) {
         block->arg1 = 0;
         block->code = kSvcRaiseError;
     }
-}
-
-LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    return DefWindowProcA(hwnd, msg, wp, lp);
 }
 
 std::vector<ParamType> ParseTypes(const std::string& types) {
@@ -80,6 +67,11 @@ std::string Upper(std::string s) {
     return s;
 }
 
+void UnloadGroups(Host& host) {
+    for (const ServiceGroup& g : ServiceGroups())
+        if (g.unload) g.unload(host);
+}
+
 }  // namespace
 
 std::int32_t WholePart(double d) {
@@ -101,6 +93,7 @@ Host::Host() {
 }
 
 Host::~Host() {
+    while (!timers_.empty()) StopTimer(timers_.begin()->first);
     if (module_) Unload();
 }
 
@@ -110,23 +103,22 @@ bool Host::Load(const std::string& path, std::string* error) {
         return false;
     };
     if (module_) return fail("a library is loaded already");
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = MainWindowProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "TarvoHostMain";
-    RegisterClassA(&wc);
-    mainWindow_ = CreateWindowA("TarvoHostMain", "TARVO host", WS_OVERLAPPEDWINDOW | WS_SYSMENU,
-                                0, 0, 640, 480, nullptr, nullptr, wc.hInstance, nullptr);
-    if (!mainWindow_)
-        return fail("cannot create the host's main window (no graphics driver?)");
+    for (const ServiceGroup& g : ServiceGroups()) {
+        std::string why;
+        if (g.load && !g.load(*this, &why)) {
+            UnloadGroups(*this);
+            return fail(why);
+        }
+    }
 
     HMODULE module = LoadLibraryA(path.c_str());
-    if (!module) return fail("cannot load " + path);
-    auto dispatch = reinterpret_cast<int(__fastcall*)(RequestBlock*)>(
-        reinterpret_cast<void*>(GetProcAddress(module, kDispatchExport)));
+    auto dispatch = module ? reinterpret_cast<int(__fastcall*)(RequestBlock*)>(reinterpret_cast<void*>(
+                                 GetProcAddress(module, kDispatchExport)))
+                           : nullptr;
     if (!dispatch) {
-        FreeLibrary(module);
-        return fail(path + " has no " + kDispatchExport + " export");
+        if (module) FreeLibrary(module);
+        UnloadGroups(*this);
+        return fail(module ? path + " has no " + kDispatchExport + " export" : "cannot load " + path);
     }
     module_ = module;
     dispatch_ = dispatch;
@@ -140,18 +132,18 @@ bool Host::Load(const std::string& path, std::string* error) {
     r.word0 = Addr32(handleTable_.data());
     r.word1 = Addr32(valueTable_.data());
     dispatch_(&r);
-    header_ = At<const LibraryHeader>(r.word0);
+    header_ = FromAddr<const LibraryHeader>(r.word0);
 
     functions_.clear();
     byName_.clear();
-    const auto* records = At<const FunctionRecord>(header_->records);
+    const auto* records = FromAddr<const FunctionRecord>(header_->records);
     for (int i = 0; i < header_->count; ++i) {
         FunctionInfo f;
-        f.name = At<const char>(records[i].name);
+        f.name = FromAddr<const char>(records[i].name);
         f.handler = records[i].handler;
         f.count = records[i].paramCount;
         f.typesNull = records[i].types == 0;
-        f.types = f.typesNull ? "" : At<const char>(records[i].types);
+        f.types = f.typesNull ? "" : FromAddr<const char>(records[i].types);
         f.params = ParseTypes(f.types);
         byName_.emplace(f.name, functions_.size());  // the first record of a name wins
         functions_.push_back(std::move(f));
@@ -176,198 +168,13 @@ void Host::Unload() {
     header_ = nullptr;
     functions_.clear();
     byName_.clear();
-    channels_.CloseAll();
-    if (mainWindow_) DestroyWindow(mainWindow_);
-    mainWindow_ = nullptr;
+    UnloadGroups(*this);
     g_current = previous_;
 }
 
 const FunctionInfo* Host::Find(const std::string& name) const {
     auto it = byName_.find(Upper(name));
     return it == byName_.end() ? nullptr : &functions_[it->second];
-}
-
-std::uint32_t Host::NewVariable(Value v) {
-    std::uint32_t id = nextVariable_++;
-    variables_[id] = std::move(v);
-    return id;
-}
-
-int Host::HandlesInUse() const { return TableInUse(handleTable_.data()); }
-
-std::string Host::HandleText(std::uint32_t handle, std::size_t length) const {
-    std::uint32_t block = TableBlock(handleTable_.data(), handle);
-    if (!block) return {};
-    SIZE_T size = GlobalSize(At<void>(block));
-    if (size < 2) return {};
-    if (length > size - 2) length = size - 2;
-    const char* p = static_cast<const char*>(GlobalLock(At<void>(block)));
-    std::string s = p ? std::string(p + 2, length) : std::string();
-    GlobalUnlock(At<void>(block));
-    return s;
-}
-
-std::uint32_t Host::AllocHostHandle(const std::string& bytes) {
-    std::uint32_t h = TableAlloc(handleTable_.data(), static_cast<std::uint32_t>(bytes.size()),
-                                 kHostTag, kHostOps);
-    if (!h) return 0;
-    std::uint32_t block = TableBlock(handleTable_.data(), h);
-    char* p = static_cast<char*>(GlobalLock(At<void>(block)));
-    if (!bytes.empty()) std::memcpy(p + 2, bytes.data(), bytes.size());
-    GlobalUnlock(At<void>(block));
-    return h;
-}
-
-void Host::FreeHostHandle(std::uint32_t h) { TableFree(handleTable_.data(), h, kHostOps); }
-
-void Host::FillRecord(const Value& v, ValueRecord* r) {
-    std::memset(r, 0, sizeof *r);
-    r->type = v.type;
-    switch (v.type) {
-    case 'C':
-    case 'M':
-        r->length = static_cast<std::int32_t>(v.text.size());
-        r->handle = AllocHostHandle(v.text);
-        break;
-    case 'N':
-        r->width = 20;
-        r->length = v.decimals;
-        r->number = v.number;
-        r->integer = WholePart(v.number);
-        break;
-    case 'I':
-        r->width = 10;
-        r->integer = v.integer;
-        r->number = v.integer;
-        break;
-    case 'D':
-    case 'T':
-        r->number = v.number;
-        break;
-    case 'L':
-        r->length = v.logical ? 1 : 0;
-        break;
-    case 'Y':
-        r->currency = v.currency;
-        r->number = static_cast<double>(v.currency) / 10000.0;
-        break;
-    case 'O':
-        r->integer = v.integer;
-        break;
-    default:
-        break;
-    }
-}
-
-Value Host::DecodeRecord(const ValueRecord& r) const {
-    switch (r.type) {
-    case 'C':
-    case 'H':
-    case 'M': {
-        Value v = Value::Char(HandleText(r.handle, r.length < 0 ? 0 : static_cast<std::size_t>(r.length)));
-        if (r.type == 'M') v.type = 'M';
-        return v;
-    }
-    case 'N': return Value::Num(r.number, r.length);
-    case 'I': return Value::Int(r.integer);
-    case 'D': return Value::Date(r.number);
-    case 'T': return Value::DateTime(r.number);
-    case 'L': return Value::Logical(r.length != 0);
-    case 'Y': return Value::Currency(r.currency);
-    case '0': return Value::Null();
-    default: {
-        Value v;
-        v.type = r.type;
-        v.integer = r.integer;
-        return v;
-    }
-    }
-}
-
-// Converts an argument to the declared letter the way the host does.
-bool Host::Convert(const Arg& in, const ParamType& type, Arg* out) {
-    *out = in;
-    if (type.letter == 'R') return in.byRef;
-    if (in.byRef) {
-        if (type.letter == '?') return true;
-        // A variable passed by reference where a value is declared: its value.
-        auto it = variables_.find(in.varId);
-        Value v;
-        if (hooks.loadVariable) {
-            if (hooks.loadVariable(in.varId, v) != 0) return false;
-        } else if (it != variables_.end()) {
-            v = it->second;
-        } else {
-            return false;
-        }
-        Arg byValue = ByValue(v);
-        return Convert(byValue, type, out);
-    }
-    const Value& v = in.value;
-    switch (type.letter) {
-    case 'C':
-        if (v.type == 'M') out->value.type = 'C';
-        return v.type == 'C' || v.type == 'M';
-    case 'N':
-        if (!v.isNumeric()) return false;
-        out->value = Value::Num(v.asNumber(), v.type == 'N' ? v.decimals : v.type == 'Y' ? 4 : 0);
-        return true;
-    case 'I':
-        if (!v.isNumeric()) return false;
-        out->value = Value::Int(WholePart(v.asNumber()));
-        return true;
-    case 'D':
-        if (v.type == 'T') out->value = Value::Date(std::floor(v.number));
-        return v.type == 'D' || v.type == 'T';
-    case 'L': return v.type == 'L';
-    case 'O': return v.type == 'O';
-    case '?': return true;
-    default: return false;
-    }
-}
-
-Outcome Host::Call(const std::string& name, const std::vector<Arg>& args, bool check) {
-    Outcome out;
-    const FunctionInfo* f = Find(name);
-    if (!f || f->count < 0) {
-        out.found = false;
-        out.error = 1;
-        out.message = "File '" + Upper(name) + "' does not exist.";
-        return out;
-    }
-    if (!check) return Invoke(*f, args);
-    std::size_t required = 0;
-    for (const ParamType& p : f->params)
-        if (!p.optional) ++required;
-    std::size_t declared = static_cast<std::size_t>(f->count);
-    std::vector<Arg> converted(args.size());
-    bool ok = args.size() >= required && args.size() <= declared;
-    for (std::size_t i = 0; ok && i < args.size(); ++i) {
-        ParamType t = i < f->params.size() ? f->params[i] : ParamType{'?', true};
-        ok = Convert(args[i], t, &converted[i]);
-    }
-    if (!ok) {
-        out.error = 11;
-        out.message = ErrorText(11);
-        return out;
-    }
-    return Invoke(*f, converted);
-}
-
-bool Host::BuildRecord(const Arg& arg, ParamRecord* rec, std::vector<std::uint32_t>* handles) {
-    std::memset(rec, 0, sizeof *rec);
-    if (arg.byRef) {
-        rec->locator.type = 'R';
-        rec->locator.workArea = arg.workArea;
-        std::memcpy(rec->locator.reference, &arg.varId, 4);
-        return true;
-    }
-    FillRecord(arg.value, &rec->value);
-    if (arg.value.type == 'C' || arg.value.type == 'M') {
-        if (!rec->value.handle) return false;
-        handles->push_back(rec->value.handle);
-    }
-    return true;
 }
 
 Outcome Host::Invoke(const FunctionInfo& f, const std::vector<Arg>& args) {
@@ -409,194 +216,7 @@ Outcome Host::Invoke(const FunctionInfo& f, const std::vector<Arg>& args) {
     return out;
 }
 
-void Host::RaiseInFrame(ServiceBlock* block, int number, const std::string& text) {
-    if (!frames_.empty() && frames_.back()->error == 0) {
-        frames_.back()->error = number;
-        frames_.back()->message = text;
-    }
-    block->code = kSvcRaiseError;
-}
-
-void Host::MoveUnlockedBlocks() {
-    std::uint8_t* table = handleTable_.data();
-    for (std::uint32_t i = 1; i < TableCapacity(table); ++i) {
-        HGLOBAL old = At<void>(TableBlock(table, i));
-        if (!old || (GlobalFlags(old) & GMEM_LOCKCOUNT) != 0) continue;
-        SIZE_T size = GlobalSize(old);
-        HGLOBAL moved = GlobalAlloc(GMEM_MOVEABLE, size);
-        if (!moved) continue;
-        char* from = static_cast<char*>(GlobalLock(old));
-        char* to = static_cast<char*>(GlobalLock(moved));
-        std::memcpy(to, from, size);
-        std::memset(from, 0xCC, size);  // stale pointers now read garbage
-        GlobalUnlock(moved);
-        GlobalUnlock(old);
-        GlobalFree(old);
-        TableSetBlock(table, i, Addr32(moved));
-    }
-}
-
-void Host::Serve(ServiceBlock* b) {
-    Trace t;
-    t.code = b->code;
-    t.args[0] = b->arg1;
-    t.args[1] = b->arg2;
-    t.args[2] = b->arg3;
-    t.args[3] = b->arg4;
-    t.args[4] = b->arg5;
-    auto text = [](std::uint32_t a) { return a ? std::string(At<const char>(a)) : std::string(); };
-    switch (b->code) {
-    case kSvcPutString: case kSvcExecuteCommand: case kSvcRaiseUserError:
-    case kSvcHostFileOpen: case kSvcFindHostWindow:
-        t.text = text(b->arg1);
-        break;
-    case kSvcEvaluateExpression:
-        t.text = text(b->arg2);
-        break;
-    default:
-        break;
-    }
-    if (traceOn) trace.push_back(t);
-
-    Frame* frame = frames_.empty() ? nullptr : frames_.back();
-    if (frame && ++frame->services == faults.abortAtService) {
-        RaiseInFrame(b, faults.abortError, ErrorText(faults.abortError));
-        return;
-    }
-    if (hostile) MoveUnlockedBlocks();
-
-    auto answer = [b](std::int32_t v) { b->arg1 = static_cast<std::uint32_t>(v); };
-    switch (b->code) {
-    case kSvcPutString:
-        if (hooks.output) hooks.output(t.text);
-        else std::fputs(t.text.c_str(), stdout), std::fflush(stdout);
-        break;
-    case kSvcReturnValue: {
-        const auto* r = At<const ValueRecord>(b->arg1);
-        Returned ret;
-        ret.type = r->type;
-        ret.width = r->width;
-        ret.length = r->length;
-        ret.handle = (r->type == 'H' || r->type == 'C') ? r->handle : 0;
-        ret.value = DecodeRecord(*r);
-        if (frame) frame->returns.push_back(std::move(ret));
-        else if (ret.handle) FreeHostHandle(ret.handle);
-        break;
-    }
-    case kSvcRaiseError:
-        RaiseInFrame(b, static_cast<int>(b->arg1), ErrorText(static_cast<int>(b->arg1)));
-        break;
-    case kSvcRaiseUserError:
-        RaiseInFrame(b, 1098, t.text);
-        b->code = kSvcRaiseUserError;
-        break;
-    case kSvcGetErrorInfo: {
-        int number = static_cast<int>(b->arg1);
-        std::string s = hooks.errorText ? hooks.errorText(number) : ErrorText(number);
-        if (b->arg2) {
-            char* buf = At<char>(b->arg2);
-            std::size_t n = std::min<std::size_t>(s.size(), 255);
-            std::memcpy(buf, s.data(), n);
-            buf[n] = '\0';
-        }
-        break;  // answers the number itself
-    }
-    case kSvcLoadVariable: {
-        const auto* loc = At<const VariableLocator>(b->arg1);
-        auto* rec = At<ValueRecord>(b->arg2);
-        std::uint32_t id;
-        std::memcpy(&id, loc->reference, 4);
-        if (faults.loadVariableError) return answer(-faults.loadVariableError);
-        if (loc->workArea != -1) return answer(-12);
-        Value v;
-        int err = 0;
-        if (hooks.loadVariable) err = hooks.loadVariable(id, v);
-        else if (auto it = variables_.find(id); it != variables_.end()) v = it->second;
-        else err = -12;
-        if (err) return answer(err);
-        FillRecord(v, rec);
-        if ((v.type == 'C' || v.type == 'M') && rec->handle == 0) return answer(-182);
-        return answer(0);
-    }
-    case kSvcStoreVariable: {
-        const auto* loc = At<const VariableLocator>(b->arg1);
-        const auto* rec = At<const ValueRecord>(b->arg2);
-        std::uint32_t id;
-        std::memcpy(&id, loc->reference, 4);
-        if (faults.storeVariableError) return answer(-faults.storeVariableError);
-        if (loc->workArea != -1) return answer(-12);
-        Value v = DecodeRecord(*rec);
-        if (hooks.storeVariable) return answer(hooks.storeVariable(id, v));
-        variables_[id] = v;
-        return answer(0);
-    }
-    case kSvcHostFileOpen:
-        if (!faults.failOpen.empty() && t.text.find(faults.failOpen) != std::string::npos)
-            return answer(-1);
-        return answer(channels_.Open(t.text, static_cast<std::int32_t>(b->arg2),
-                                     static_cast<std::int32_t>(b->arg3)));
-    case kSvcHostFileClose:
-        return answer(channels_.Close(static_cast<std::int32_t>(b->arg1)));
-    case kSvcHostFileIo:
-        return answer(channels_.Io(static_cast<std::int32_t>(b->arg1), At<char>(b->arg2),
-                                   static_cast<std::int32_t>(b->arg3),
-                                   static_cast<std::int32_t>(b->arg4)));
-    case kSvcHostFileSeek:
-        return answer(channels_.Seek(static_cast<std::int32_t>(b->arg1),
-                                     static_cast<std::int32_t>(b->arg2),
-                                     static_cast<std::int32_t>(b->arg3)));
-    case kSvcHostFileEof:
-        return answer(channels_.Eof(static_cast<std::int32_t>(b->arg1)));
-    case kSvcExecuteCommand: {
-        if (!faults.failCommand.empty() && t.text.find(faults.failCommand) != std::string::npos)
-            return answer(faults.commandError);
-        if (hooks.executeCommand) return answer(hooks.executeCommand(t.text));
-        return answer(DefaultCommand(t.text));
-    }
-    case kSvcEvaluateExpression: {
-        Value v;
-        int err = hooks.evaluate ? hooks.evaluate(t.text, v) : 10;
-        if (err == 0) FillRecord(v, At<ValueRecord>(b->arg1));
-        return answer(err);
-    }
-    case kSvcFindHostWindow:
-        // Only the main window is known: id 1.
-        return answer(b->arg1 == 0 && b->arg2 == 1 ? 1 : 0);
-    case kSvcHostWindowToHwnd:
-        return answer(b->arg1 == 1 ? static_cast<std::int32_t>(Addr32(mainWindow_)) : 0);
-    case kSvcGetWindowMetric: {
-        RECT rc{};
-        if (b->arg1 != 1 || !GetWindowRect(mainWindow_, &rc)) return answer(0);
-        const std::int32_t m[6] = {rc.top, rc.bottom, rc.left, rc.right, rc.bottom - rc.top,
-                                   rc.right - rc.left};
-        return answer(b->arg2 < 6 ? m[b->arg2] : 0);
-    }
-    case kSvcGetMousePosition: {
-        if (b->arg2 == 1) return answer(0);  // no button is down
-        POINT pt{};
-        GetCursorPos(&pt);
-        auto* p = At<std::int32_t>(b->arg1);
-        p[0] = pt.x;
-        p[1] = pt.y;
-        return answer(0);
-    }
-    case kSvcReadKey:
-        return answer(0);  // no key waiting
-    case kSvcShowDialog:
-        return answer(static_cast<std::int32_t>(b->arg3));  // the default button
-    case kSvcGetMemoChannel:
-    case kSvcFindMemo:
-        return answer(-1);
-    case kSvcSetObjectProperty:
-        return answer(1);
-    default:
-        // Tables and editor windows are not served yet: 0 (no table, no
-        // window, nothing done).
-        return answer(0);
-    }
-}
-
-void Host::Pump(unsigned milliseconds) {
+void Host::Pump(unsigned milliseconds, const std::function<bool()>& stop) {
     DWORD start = GetTickCount();
     for (;;) {
         MSG msg;
@@ -604,29 +224,48 @@ void Host::Pump(unsigned milliseconds) {
             if (msg.message == WM_QUIT) continue;  // a modal loop's leftover
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
+            if (stop && stop()) return;
         }
-        DWORD elapsed = GetTickCount() - start;
-        if (elapsed >= milliseconds) return;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - elapsed, QS_ALLINPUT);
+        DWORD wait = INFINITE;
+        if (milliseconds != INFINITE) {
+            DWORD elapsed = GetTickCount() - start;
+            if (elapsed >= milliseconds) return;
+            wait = milliseconds - elapsed;
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, wait, QS_ALLINPUT);
     }
 }
 
-int Host::DefaultCommand(const std::string& command) {
-    std::string upper = Upper(command);
-    if (upper.rfind("WAIT WINDOW", 0) == 0) {
-        std::string rest = command.substr(11);
-        std::size_t a = rest.find_first_of("'\"[");
-        if (a != std::string::npos) {
-            char close = rest[a] == '[' ? ']' : rest[a];
-            std::size_t z = rest.find(close, a + 1);
-            rest = rest.substr(a + 1, z == std::string::npos ? std::string::npos : z - a - 1);
-        }
-        waitWindows.push_back(rest);
-        std::printf("WAIT WINDOW: %s\n", rest.c_str());
-        std::fflush(stdout);
-        return 0;
-    }
-    return 16;  // unrecognized command verb: no interpreter is attached
+// A timer of StartTimer's: its command goes through the callback as the
+// library would send it, served by the Host that started the timer.
+void CALLBACK HostTimerProc(HWND, UINT, UINT_PTR id, DWORD) {
+    auto owner = g_timerOwners.find(id);
+    if (owner == g_timerOwners.end()) return;
+    Host* host = owner->second;
+    auto it = host->timers_.find(id);
+    if (it == host->timers_.end()) return;
+    std::string command = it->second;  // the timer may stop while its command runs
+    ServiceBlock b{};
+    b.arg1 = Addr32(command.c_str());
+    b.code = kSvcExecuteCommand;
+    Host* saved = g_current;
+    g_current = host;
+    HostCallback(&b);
+    g_current = saved;
+}
+
+std::uintptr_t Host::StartTimer(unsigned milliseconds, const std::string& command) {
+    UINT_PTR id = SetTimer(nullptr, 0, milliseconds, HostTimerProc);
+    if (!id) return 0;
+    timers_[id] = command;
+    g_timerOwners[id] = this;
+    return id;
+}
+
+void Host::StopTimer(std::uintptr_t id) {
+    if (!timers_.erase(id)) return;
+    KillTimer(nullptr, id);
+    g_timerOwners.erase(id);
 }
 
 }  // namespace tarvo::run

@@ -16,8 +16,11 @@
 #include <vector>
 
 #include "host/protocol.h"
-#include "runner/channels.h"
+#include "runner/services/files.h"
+#include "runner/services/variables.h"
+#include "runner/services/windows.h"
 #include "runner/value.h"
+#include "runner/work_areas.h"
 
 namespace tarvo::run {
 
@@ -118,10 +121,11 @@ struct Host {
     Host(const Host&) = delete;
     Host& operator=(const Host&) = delete;
 
-    // Loads the library by path: handle and value tables, request 0, the
-    // function table, the load hook. False with a reason on failure.
+    // Loads the library by path: the service groups' set-up (the main
+    // window), handle and value tables, request 0, the function table, the
+    // load hook. False with a reason on failure.
     bool Load(const std::string& path, std::string* error = nullptr);
-    // Runs the unload hook and releases the library.
+    // Runs the unload hook, releases the library, then the groups' state.
     void Unload();
     bool loaded() const { return module_ != nullptr; }
 
@@ -140,8 +144,8 @@ struct Host {
 
     // Variables for by-reference arguments of the C++ API (the default
     // variable hooks read and write these).
-    std::uint32_t NewVariable(Value v);
-    Value& Variable(std::uint32_t id) { return variables_[id]; }
+    std::uint32_t NewVariable(Value v) { return variables.New(std::move(v)); }
+    Value& Variable(std::uint32_t id) { return variables.values[id]; }
 
     // Raw requests (for tests of the protocol itself).
     void Request(RequestBlock* block) { dispatch_(block); }
@@ -152,12 +156,21 @@ struct Host {
     // Text of a handle as the library sees it (empty when invalid).
     std::string HandleText(std::uint32_t handle, std::size_t length) const;
 
-    HWND mainWindow() const { return mainWindow_; }
+    HWND mainWindow() const { return windows.main; }
 
     // Dispatches the thread's pending window messages (thread timers fire
     // here); with a time, goes on doing so until that many milliseconds have
-    // passed.
-    void Pump(unsigned milliseconds = 0);
+    // passed (INFINITE: for ever), or until `stop` answers true after a
+    // message.
+    void Pump(unsigned milliseconds = 0) { Pump(milliseconds, {}); }
+    void Pump(unsigned milliseconds, const std::function<bool()>& stop);
+
+    // A thread timer that sends `command` to the host through the command
+    // service every `milliseconds`, as the library's own timers do (it fires
+    // only while the thread's messages are served). Answers its id (0 when
+    // it could not start); it stops with StopTimer or when the Host goes.
+    std::uintptr_t StartTimer(unsigned milliseconds, const std::string& command);
+    void StopTimer(std::uintptr_t id);
 
     std::vector<Trace> trace;      // services asked, oldest first
     bool traceOn = true;
@@ -168,28 +181,41 @@ struct Host {
     int resizeCount = 0;
     std::vector<std::string> waitWindows;  // WAIT WINDOW texts the default command hook saw
 
+    // The service groups' state.
+    Channels channels;             // file channels
+    VariableStore variables;       // variables of the C++ API
+    HostWindows windows;           // the main window
+    WorkAreas workAreas = NoTables();  // what names see of the tables
+
     // Services are served here (public for the callback).
     void Serve(ServiceBlock* block);
 
-private:
+    // --- for the service groups ---
+    // The results and errors of one pending call.
     struct Frame {
         std::vector<Returned> returns;
         int error = 0;
         std::string message;
         int services = 0;
     };
-
+    // The innermost pending call (null outside any).
+    Frame* CurrentFrame() { return frames_.empty() ? nullptr : frames_.back(); }
+    // Ends the innermost pending call with an error: the first error of a
+    // call is the one it reports.
+    void RaiseInFrame(ServiceBlock* block, int number, const std::string& text);
+    // Value records: filled from a value (a text goes into a new handle the
+    // host owns) and read back.
+    void FillRecord(const Value& v, ValueRecord* r);
+    Value DecodeRecord(const ValueRecord& r) const;
     std::uint32_t AllocHostHandle(const std::string& bytes);
     void FreeHostHandle(std::uint32_t h);
+
+private:
     bool BuildRecord(const Arg& arg, ParamRecord* rec, std::vector<std::uint32_t>* handles);
     bool Convert(const Arg& in, const ParamType& type, Arg* out);
-    Value DecodeRecord(const ValueRecord& r) const;
-    void FillRecord(const Value& v, ValueRecord* r);
-    void RaiseInFrame(ServiceBlock* block, int number, const std::string& text);
     void MoveUnlockedBlocks();
     Outcome Invoke(const FunctionInfo& f, const std::vector<Arg>& args);
     void RunHook(std::int16_t count);
-    int DefaultCommand(const std::string& command);
 
     HMODULE module_ = nullptr;
     int(__fastcall* dispatch_)(RequestBlock*) = nullptr;
@@ -199,11 +225,10 @@ private:
     std::vector<FunctionInfo> functions_;
     std::map<std::string, std::size_t> byName_;
     std::vector<Frame*> frames_;
-    std::map<std::uint32_t, Value> variables_;
-    std::uint32_t nextVariable_ = 1;
-    Channels channels_;
-    HWND mainWindow_ = nullptr;
+    std::map<std::uintptr_t, std::string> timers_;  // StartTimer's commands, by timer id
     Host* previous_ = nullptr;
+
+    friend void CALLBACK HostTimerProc(HWND, UINT, UINT_PTR, DWORD);
 };
 
 // The Host active on this thread (the one the callback serves).

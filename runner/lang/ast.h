@@ -1,6 +1,7 @@
 // The parsed form of programs: expressions, statements, procedures.
 #pragma once
 
+#include <any>
 #include <map>
 #include <memory>
 #include <string>
@@ -19,10 +20,11 @@ enum class Op {
 
 enum class EK {
     Literal,  // value
-    Name,     // a variable: name
+    Name,     // a variable or field: name (alias "M" for m.name and m->name)
+    Field,    // alias->name: a field of the table open under that alias
     Call,     // name(args): an array element or a function call
     Index,    // name[args]: an array element
-    Member,   // object.name (object in args[0])
+    Member,   // object.name (object in args[0]); also alias.name
     Unary,    // op args[0]
     Binary,   // args[0] op args[1]
     Ref,      // @name: a variable passed by reference
@@ -36,6 +38,7 @@ struct Expr {
     EK kind = EK::Literal;
     Op op = Op::Add;
     std::string name;     // upper case
+    std::string alias;    // Name: "M" when written m.name; Field: the alias (upper case)
     std::string written;  // as written (for messages)
     Value value;
     std::vector<ExprP> args;
@@ -51,63 +54,40 @@ struct NameArg {
     ExprP expr;  // when not a literal
 };
 
-// Something that can be assigned: a variable, an array element, a property.
-struct Target {
-    ExprP expr;  // Name, Call/Index (element) or Member
-};
-
 struct Decl {
     std::string name;
     std::vector<ExprP> dims;  // empty: not an array
 };
 
-enum class SK {
-    Nop, Bad, Print, Assign, Store, Local, Private, Public, Dimension, Release, ReleaseAll,
-    ReleaseLibrary, If, Case, While, For, ForEach, Exit, Loop, Return, Parameters, Do, Eval,
-    Wait, SetLibrary, Set, Try, OnError, DoEvents, Quit, Cancel, RaiseError, Throw, Erase,
-    ChangeDir, MakeDir, RemoveDir, Macro,
-    // markers that the block builder folds into the statements above
-    Else, EndIf, DoCase, CaseClause, Otherwise, EndCase, EndDo, EndFor, EndF, Catch, Finally,
-    EndTry, ProcStart, EndProc,
-};
-
+// Statements. What a statement does is its command (commands.h); what the
+// command read from the statement's text is its payload, of the command's
+// own type. A block command (IF, FOR, TRY ...) holds its parts as sections:
+// the first headed by the statement itself, the others by the statements
+// that continue the block (ELSE, CASE, CATCH ...).
+struct Command;
 struct Stmt;
 using StmtP = std::shared_ptr<Stmt>;
 using Block = std::vector<StmtP>;
 
-struct CatchClause {
-    std::string var;  // CATCH TO var
-    ExprP when;
+struct Section {
+    StmtP head;
     Block body;
-    int line = 0;
-    int error = 0;  // the CATCH line did not parse
-    std::string errorText;
 };
 
 struct Stmt {
-    SK kind = SK::Nop;
+    const Command* command = nullptr;  // null: nothing to run (or only its error to raise)
     int line = 0;
     std::string source;
     int error = 0;             // the statement did not parse: the error it raises when run
     std::string errorText;
+    std::any payload;
+    std::vector<Section> sections;
 
-    bool flag = false;         // Print: ?? (no new line); Parameters: local; Wait: WINDOW; ...
-    bool flag2 = false;        // Wait: NOWAIT; SetLibrary: ADDITIVE
-    std::string word;          // Set: the option; OnError: the command; For: the variable; Catch: var
-    std::vector<ExprP> exprs;  // Print: the values; If/While/Case: the condition; Return; Eval; ...
-    std::vector<Target> targets;
-    std::vector<Decl> decls;
-    std::vector<std::string> names;
-    std::vector<ExprP> args;   // Do ... WITH
-    NameArg target;            // Do, SetLibrary, Erase, ChangeDir, ...
-    ExprP timeout;             // Wait TIMEOUT n
-
-    Block body;                // If (then), While, For, Try
-    Block elseBody;            // If (else), Case (otherwise)
-    std::vector<std::pair<StmtP, Block>> cases;  // Case: each CASE line and its statements
-    std::vector<CatchClause> catches;
-    Block finallyBody;
-    bool hasFinally = false;
+    // The payload as the command's own type (null when it has none).
+    template <typename T>
+    const T* Get() const { return std::any_cast<T>(&payload); }
+    template <typename T>
+    const T& As() const { return *std::any_cast<T>(&payload); }
 };
 
 struct Procedure {

@@ -1,6 +1,7 @@
 // Built-in functions: files, the program and objects.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -87,7 +88,13 @@ const Builtin kTable[] = {
     {"PCOUNT", 0, 0, [](Args& a) { return N(static_cast<double>(a.in.frame().args.size())); }},
     {"PARAMETERS", 0, 0, [](Args& a) { return N(static_cast<double>(a.in.frame().args.size())); }},
     {"EVALUATE", 1, 1, [](Args& a) { return a.in.EvaluateText(a.Text(0)); }},
-    {"INKEY", 0, 2, [](Args&) { return N(0); }},
+    // No key ever comes: INKEY(n) serves the thread's messages for n
+    // seconds, then answers 0; INKEY() and INKEY(0) answer 0 at once.
+    {"INKEY", 0, 2, [](Args& a) {
+         double seconds = a.Has(0) && IsNumber(a[0]) ? a.Num(0) : 0;
+         if (seconds > 0) a.in.PumpEvents(static_cast<unsigned>(std::min(seconds, 86400.0) * 1000));
+         return N(0);
+     }},
     {"ALEN", 1, 2, [](Args& a) {
          const Expr& e = a.Node(0);
          std::string name = e.name;

@@ -37,23 +37,21 @@ Value Interpreter::Eval(const Expr& e) {
     switch (e.kind) {
     case EK::Literal:
         return e.value;
-    case EK::Name: {
-        VarP v = FindVariable(e.name);
-        if (!v) Raise(kErrNoVariable, "Variable '" + e.name + "' is not found.");
-        return v->isArray ? v->items.at(0) : v->value;
+    case EK::Name:
+    case EK::Field:
+    case EK::Index: {
+        Value v;
+        ReadName(e, &v);
+        return v;
     }
     case EK::Call: {
-        VarP v = FindVariable(e.name);
-        if (v && v->isArray) return Element(*v, e.args, e.name);
+        Value v;
+        if (ReadName(e, &v)) return v;  // an array element
         return CallFunction(e);
     }
-    case EK::Index: {
-        VarP v = FindVariable(e.name);
-        if (!v) Raise(kErrNoVariable, "Variable '" + e.name + "' is not found.");
-        if (!v->isArray) Raise(kErrNotArray, "'" + e.name + "' is not an array.");
-        return Element(*v, e.args, e.name);
-    }
     case EK::Member: {
+        Value v;
+        if (ReadName(e, &v)) return v;  // alias.field
         Value o = Eval(*e.args[0]);
         Object* obj = GetObject(o);
         if (!obj) Raise(kErrNotObject, UpperAscii(e.args[0]->written) + " is not an object.");
@@ -92,9 +90,7 @@ Value Interpreter::Eval(const Expr& e) {
     case EK::Ref:
         Raise(kErrSyntax);  // @name only passes an argument
     case EK::Macro: {
-        VarP v = FindVariable(e.name);
-        if (!v) Raise(kErrNoVariable, "Variable '" + e.name + "' is not found.");
-        const Value& t = v->isArray ? v->items.at(0) : v->value;
+        Value t = NameValue(e.name);
         if (!IsText(t)) Raise(kErrDataType);
         return EvaluateText(t.text);
     }
@@ -109,12 +105,14 @@ const Procedure* Interpreter::FindProcedure(const std::string& name) const {
     return it == procedures_.end() ? nullptr : it->second.get();
 }
 
+// @name passes the variable; DO ... WITH passes a variable written alone
+// too (a field, an element, an expression or (x) go by value).
 ArgCell Interpreter::Argument(const Expr& e, bool variablesByRef) {
-    if (e.kind == EK::Ref || (variablesByRef && e.kind == EK::Name && !e.parenthesized)) {
-        VarP v = FindVariable(e.name);
-        if (!v) Raise(kErrNoVariable, "Variable '" + e.name + "' is not found.");
-        return ArgCell{v, {}, true};
-    }
+    Value field;
+    if (e.kind == EK::Ref ||
+        (variablesByRef && e.kind == EK::Name && !e.parenthesized &&
+         !(e.alias.empty() && ReadField("", e.name, &field))))
+        return ArgCell{VariableFor(e), {}, true};
     return ArgCell{nullptr, Eval(e), false};
 }
 
@@ -149,8 +147,7 @@ Value Interpreter::CallLibrary(const std::string& name, const std::vector<ExprP>
     } refs{*this, {}};
     for (const ExprP& a : argExprs) {
         if (a->kind == EK::Ref) {
-            VarP v = FindVariable(a->name);
-            if (!v) Raise(kErrNoVariable, "Variable '" + a->name + "' is not found.");
+            VarP v = VariableFor(*a);
             if (v->isArray) Raise(kErrArgument);
             std::uint32_t id = Locate(a->name);
             refs.ids.push_back(id);
@@ -186,10 +183,10 @@ Value Interpreter::CallProcedure(const Procedure& p, std::vector<ArgCell> args) 
     return f.result;
 }
 
-void Interpreter::Do(const Stmt& s) {
-    std::string name = NameText(s.target);
+void Interpreter::Do(const NameArg& target, const std::vector<ExprP>& argExprs) {
+    std::string name = NameText(target);
     std::vector<ArgCell> args;
-    for (const ExprP& a : s.args) args.push_back(Argument(*a, true));
+    for (const ExprP& a : argExprs) args.push_back(Argument(*a, true));
     if (const Procedure* p = FindProcedure(UpperAscii(name))) {
         CallProcedure(*p, std::move(args));
         return;
@@ -224,14 +221,7 @@ void Interpreter::Do(const Stmt& s) {
 std::string Interpreter::NameText(const NameArg& a) {
     if (!a.present) return {};
     if (!a.expr) return a.literal;
-    Value v;
-    if (a.expr->kind == EK::Macro) {
-        VarP var = FindVariable(a.expr->name);
-        if (!var) Raise(kErrNoVariable, "Variable '" + a.expr->name + "' is not found.");
-        v = var->isArray ? var->items.at(0) : var->value;
-    } else {
-        v = Eval(*a.expr);
-    }
+    Value v = a.expr->kind == EK::Macro ? NameValue(a.expr->name) : Eval(*a.expr);
     if (!IsText(v)) Raise(kErrDataType);
     return v.text;
 }
@@ -250,10 +240,7 @@ std::string Interpreter::Substitute(const std::string& text) {
         if (c == '&' && i + 1 < text.size() && IsNameStart(static_cast<unsigned char>(text[i + 1]))) {
             std::size_t j = i + 1;
             while (j < text.size() && IsNameChar(static_cast<unsigned char>(text[j]))) ++j;
-            std::string name = UpperAscii(text.substr(i + 1, j - i - 1));
-            VarP v = FindVariable(name);
-            if (!v) Raise(kErrNoVariable, "Variable '" + name + "' is not found.");
-            const Value& t = v->isArray ? v->items.at(0) : v->value;
+            Value t = NameValue(UpperAscii(text.substr(i + 1, j - i - 1)));
             if (!IsText(t)) Raise(kErrDataType);
             out += t.text;
             if (j < text.size() && text[j] == '.') ++j;

@@ -14,6 +14,7 @@ enum : int {
     kErrSyntax = 10,            // Syntax error.
     kErrArgument = 11,          // Function argument value, type, or count is invalid.
     kErrNoVariable = 12,        // Variable '...' is not found.
+    kErrNoAlias = 13,           // Alias '...' is not found.
     kErrUnknownVerb = 16,       // Unrecognized command verb.
     kErrSubscript = 31,         // Invalid subscript reference.
     kErrPhrase = 36,            // Command contains unrecognized phrase/keyword.

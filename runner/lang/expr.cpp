@@ -156,6 +156,18 @@ void ExprParser::SkipAsClause() {
     }
 }
 
+std::vector<std::string> ExprParser::NameList() {
+    std::vector<std::string> names;
+    if (AtEnd()) return names;
+    for (;;) {
+        names.push_back(Name());
+        SkipAsClause();
+        if (!cur_.IsOp(",")) break;
+        Next();
+    }
+    return names;
+}
+
 ExprP ExprParser::Node(EK kind, Op op, std::vector<ExprP> args) {
     auto e = std::make_shared<Expr>();
     e->kind = kind;
@@ -323,6 +335,7 @@ ExprP ExprParser::Primary() {
             if (e->name == "M" && cur_.IsOp(".")) {
                 Next();
                 if (cur_.kind != Tok::Ident) Fail();
+                e->alias.assign(1, 'M');  // memory variables only
                 e->written = cur_.raw;
                 e->name = cur_.text;
                 Next();
@@ -345,6 +358,8 @@ ExprP ExprParser::Primary() {
     }
 }
 
+// A name and what may follow it: m.name, m->name and alias->name qualify it;
+// (args) and [args] make it a call or an element; .member may follow.
 ExprP ExprParser::Postfix() {
     Depth d(*this);
     if (cur_.kind != Tok::Ident) return Primary();
@@ -353,10 +368,23 @@ ExprP ExprParser::Postfix() {
     e->written = cur_.raw;
     e->name = cur_.text;
     Next();
-    if (e->name == "M" && cur_.IsOp(".")) {
+    if (cur_.IsOp("-") && cur_.end < s_.size() && s_[cur_.end] == '>') {
+        cur_ = ReadToken(s_, cur_.end + 1, true);
+        if (cur_.kind != Tok::Ident) Fail();
+        if (e->name == "M") {
+            e->alias.assign(1, 'M');  // memory variables only
+        } else {
+            e->kind = EK::Field;
+            e->alias = e->name;
+        }
+        e->written = cur_.raw;
+        e->name = cur_.text;
+        Next();
+    } else if (e->name == "M" && cur_.IsOp(".")) {
         Token save = cur_;
         Next();
         if (cur_.kind == Tok::Ident) {
+            e->alias.assign(1, 'M');  // memory variables only
             e->written = cur_.raw;
             e->name = cur_.text;
             Next();
@@ -364,12 +392,13 @@ ExprP ExprParser::Postfix() {
             cur_ = save;
         }
     }
-    if (cur_.IsOp("(") || cur_.IsOp("[")) {
+    if (e->kind == EK::Name && (cur_.IsOp("(") || cur_.IsOp("["))) {
         bool paren = cur_.IsOp("(");
         Next();
         std::vector<ExprP> args = Arguments(paren ? ")" : "]");
         ExprP call = Node(paren ? EK::Call : EK::Index, Op::Add, std::move(args));
         call->name = e->name;
+        call->alias = e->alias;
         call->written = e->written;
         e = call;
     }

@@ -57,6 +57,8 @@ public:
     // Name [(dims) | [dims]] [AS type [OF library]]
     Decl Declaration(bool arrayRequired);
     void SkipAsClause();
+    // name [AS type], ... (none at the end of the text)
+    std::vector<std::string> NameList();
 
 private:
     struct Depth {

@@ -3,6 +3,17 @@
 // that belong to the language (commands, expressions, variables passed by
 // reference, output) through the Host's hooks.
 //
+// Names: one resolver reads and writes every name (names.cpp). A name is a
+// field of the table in the current work area when that table has one, else
+// a memory variable; m.name and m->name are memory variables only;
+// alias.name and alias->name are fields of the table open under that alias
+// (alias.name is an object's property when no table has that alias).
+// An assignment to a name alone writes a memory variable; fields are
+// written as alias.name or alias->name. No table is open until tables are
+// served (runner/work_areas.h).
+//
+// Statements: each is a row of the command table (commands.h).
+//
 // Variables follow the host's scoping. Each running program or procedure has
 // a frame. A variable created by assignment is private to the frame that
 // created it and visible to every procedure it calls; PRIVATE hides the
@@ -29,6 +40,14 @@
 // A command or expression the library sends runs in the frame that is
 // running at the time; an error in it is not raised in the program but
 // answered to the library as its number (ON ERROR does not see it either).
+//
+// Events: READ EVENTS, DOEVENTS, INKEY(n) and WAIT ... TIMEOUT n serve the
+// thread's messages (thread timers and posted messages run there); READ
+// EVENTS goes on until CLEAR EVENTS runs, typically in a command a timer
+// sends. A command that arrives while the program serves its messages (and
+// not from inside a library call) is an event command: an error in it
+// follows ON ERROR, or else ends that command only and is reported (through
+// `report`, standard error by default); the program goes on either way.
 #pragma once
 
 #include <cstdint>
@@ -41,6 +60,7 @@
 
 #include "runner/host.h"
 #include "runner/lang/ast.h"
+#include "runner/lang/commands.h"
 #include "runner/lang/errors.h"
 #include "runner/lang/ops.h"
 
@@ -53,6 +73,7 @@ struct Var {
     int rows = 0;
     int cols = 0;  // 0: one dimension
     std::vector<Value> items;
+    const Value& scalar() const { return isArray ? items.at(0) : value; }
 };
 using VarP = std::shared_ptr<Var>;
 
@@ -92,6 +113,9 @@ struct RunResult {
     std::string Describe() const;
 };
 
+// What LOCAL, PRIVATE, PUBLIC and DIMENSION declare.
+enum class DeclKind { Local, Private, Public, Dimension };
+
 class Interpreter {
 public:
     explicit Interpreter(Host& host);
@@ -100,8 +124,9 @@ public:
     Interpreter& operator=(const Interpreter&) = delete;
 
     // Output: where text goes (standard output unless set) and the line end
-    // written by ? and the like.
+    // written by ? and the like; where errors of event commands are reported.
     std::function<void(const std::string&)> write;
+    std::function<void(const std::string&)> report;
     std::string lineEnd = "\r\n";
     // Libraries: the one loaded when a program does not choose its own, and
     // the folders SET LIBRARY TO searches after the current folder.
@@ -139,13 +164,12 @@ public:
     bool GetVariable(const std::string& name, Value* out);
     void SetVariable(const std::string& name, const Value& v);
 
-    // --- for the built-in functions ---
+    // --- for the commands and the built-in functions -----------------------
     Value Eval(const Expr& e);
     Value EvaluateText(const std::string& expression);
     Settings& settings() { return settings_; }
     const ScriptError& lastError() const { return lastError_; }
     Frame& frame() { return *frames_.back(); }
-    VarP FindVariable(const std::string& name);
     Host& host() { return host_; }
     int NewObject(const std::string& className);
     Object* GetObject(const Value& v);
@@ -155,20 +179,79 @@ public:
         explicit Depth(Interpreter& i);
         ~Depth();
     };
-    // Suppresses ON ERROR (TYPE() evaluates with errors caught).
+    // Suppresses ON ERROR (TRY, and TYPE() evaluating with errors caught).
     struct Trying {
         Interpreter& in;
         explicit Trying(Interpreter& i) : in(i) { ++in.tryDepth_; }
         ~Trying() { --in.tryDepth_; }
     };
+    // A CATCH running for error `e`: ERROR() and MESSAGE() answer it, and
+    // THROW alone raises it again.
+    struct Catching {
+        Interpreter& in;
+        Catching(Interpreter& i, const ScriptError& e);
+        ~Catching() { in.catching_.pop_back(); }
+    };
+    const ScriptError* catching() const { return catching_.empty() ? nullptr : &catching_.back(); }
 
     static constexpr int kMaxDepth = 128;  // nested DO levels, as the host allows
 
+    // Statements (exec.cpp).
+    Flow Exec(const Block& block);
+    void RunCommandText(const std::string& text);
+    // Fills in the text, line and procedure of an error still without them.
+    void Complete(ScriptError& e) const;
+    // The Exception object CATCH TO gives for an error.
+    Value MakeException(const ScriptError& e);
+    void SetOnError(const std::string& command) { onError_ = command; }
+    void CheckQuit();
+
+    // Output.
+    void Write(const std::string& text);
+    void NewLine();
+    // A WAIT WINDOW text: a line of its own.
+    void WaitWindowLine(const std::string& text);
+
+    // Names: the resolver (names.cpp).
+    // The value of a name, an element, a field or alias.field; false when
+    // `e` is a call of something that is not an array (a function call) or
+    // an object's property (not a name).
+    bool ReadName(const Expr& e, Value* out);
+    // The value of a name written alone (fields first); raises 12 when none.
+    Value NameValue(const std::string& name);
+    // Assigns to a name, an element, a property or a field.
+    void Assign(const Expr& target, const Value& v);
+    // Assigns to the memory variable `name`, made private here if it does not exist.
+    void AssignName(const std::string& name, const Value& v);
+    // The memory variable `name` (upper case) as the program sees it now.
+    VarP FindVariable(const std::string& name);
+    // The variable a by-reference argument names (raises 12 when none).
+    VarP VariableFor(const Expr& e);
+    void Declare(DeclKind kind, const std::vector<Decl>& decls);
+    void Release(const std::string& name);
+    void ReleaseAll();
+    // PARAMETERS and LPARAMETERS: the frame's arguments under these names.
+    void Bind(const std::vector<std::string>& names, bool local);
+
+    // Programs, procedures, libraries (calls.cpp).
+    void Do(const NameArg& target, const std::vector<ExprP>& args);
+    std::string NameText(const NameArg& a);
+    std::string Substitute(const std::string& text);
+    void SetLibrary(const NameArg& target);
+    void ReleaseLibrary(const NameArg& target);
+
+    // Events (events.cpp): serves the thread's messages for `milliseconds`
+    // (INFINITE: until CLEAR EVENTS with `untilCleared`), then ends the
+    // program if a command asked to QUIT.
+    void PumpEvents(unsigned milliseconds, bool untilCleared = false);
+    void ReadEvents();
+    void ClearEvents();
+
 private:
-    enum class Flow { Next, Exit, Loop, Return };
     struct ServiceScope;
     template <typename Work>
-    int ServeLibrary(int onQuit, Work&& work);
+    int ServeLibrary(bool event, int onQuit, Work&& work);
+    bool FromEventLoop() const;
     struct FramePush {
         Interpreter& in;
         FramePush(Interpreter& i, const std::string& name) : in(i) {
@@ -184,26 +267,12 @@ private:
         ~Counting() { --n; }
     };
 
-    void Write(const std::string& text);
-    void NewLine();
-
-    Flow Exec(const Block& block);
     Flow ExecGuarded(const Stmt& s);
-    Flow ExecStmt(const Stmt& s);
-    Flow ExecTry(const Stmt& s);
     void RunOnError(const ScriptError& e);
-    void RunCommandText(const std::string& text);
-    void Complete(ScriptError& e) const;
 
-    void Assign(const Expr& target, const Value& v);
-    void AssignName(const std::string& name, const Value& v);
-    void Bind(const std::vector<std::string>& names, bool local);
-    Value Logic(const Expr& e);
+    bool ReadField(const std::string& alias, const std::string& name, Value* out);
     long Subscript(const Expr& e);
-    std::string Substitute(const std::string& text);
-    void Declare(const Stmt& s);
-    void Release(const std::string& name);
-    Value& Element(Var& v, const std::vector<ExprP>& subs, const std::string& name);
+    Value& Element(Var& v, const std::vector<ExprP>& subs);
     void Dimension(Var& v, const std::vector<ExprP>& dims);
     VarP Create(const std::string& name);
 
@@ -212,17 +281,10 @@ private:
     Value CallProcedure(const Procedure& p, std::vector<ArgCell> args);
     ArgCell Argument(const Expr& e, bool variablesByRef);
     const Procedure* FindProcedure(const std::string& name) const;
-    void Do(const Stmt& s);
+    Value Logic(const Expr& e);
 
-    std::string NameText(const NameArg& a);
     std::string ResolveLibrary(const std::string& name) const;
-    void SetLibrary(const NameArg& target);
-    void ReleaseLibrary(const NameArg& target);
     void LoadLibraryFile(const std::string& path);
-    void CheckQuit();
-    void Wait(const Stmt& s);
-    void Set(const Stmt& s);
-    Value MakeException(const ScriptError& e);
     void CollectObjects();
 
     Host& host_;
@@ -241,10 +303,21 @@ private:
     std::string onError_;
     int tryDepth_ = 0;
     int inOnError_ = 0;
+    bool onErrorApplies_ = true;  // false in a command or expression the library sent
     int serviceDepth_ = 0;   // inside a command or expression the library sent
     int libraryCalls_ = 0;   // inside a call of a library function
     int depth_ = 0;
     bool quitRequested_ = false;
+
+    // The message loops running, innermost last: the library calls and
+    // library commands running when each started.
+    struct Pumping {
+        int libraryCalls;
+        int serviceDepth;
+    };
+    std::vector<Pumping> pumps_;
+    int readEvents_ = 0;       // READ EVENTS running
+    bool clearEvents_ = false; // CLEAR EVENTS ran: the innermost READ EVENTS ends
 
     std::map<std::uint32_t, std::weak_ptr<Var>> refs_;
     std::uint32_t nextRef_ = 0x10000;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "runner/lang/commands.h"
 #include "runner/lang/errors.h"
 #include "runner/lang/expr.h"
 #include "runner/lang/lexer.h"
@@ -58,425 +59,92 @@ bool IsCommentLine(const std::string& l) {
     return false;
 }
 
-// --- keywords ----------------------------------------------------------------
+// --- statements -----------------------------------------------------------------
 
-
-// The command verbs, in the order abbreviations are tried.
-const char* const kVerbs[] = {
-    "STORE", "LOCAL", "LPARAMETERS", "PRIVATE", "PUBLIC", "DIMENSION", "DECLARE", "RELEASE",
-    "IF", "ELSE", "ENDIF", "DO", "CASE", "OTHERWISE", "ENDCASE", "ENDDO", "FOR", "ENDFOR",
-    "NEXT", "EXIT", "LOOP", "PROCEDURE", "FUNCTION", "ENDPROC", "ENDFUNC", "PARAMETERS",
-    "RETURN", "WAIT", "SET", "TRY", "CATCH", "FINALLY", "ENDTRY", "ON", "DOEVENTS", "QUIT",
-    "CANCEL", "ERROR", "THROW", "ERASE", "DELETE", "CLEAR", "CD", "CHDIR", "MD", "MKDIR",
-    "RD", "RMDIR", "NOTE",
-};
-
-std::string Verb(const std::string& word) {
-    if (word == "ENDF") return "ENDF";  // ENDFOR or ENDFUNC, by context
-    for (const char* v : kVerbs)
-        if (KeyIs(word, v)) return v;
-    return "";
-}
-
-// --- the parser ----------------------------------------------------------------
-
-StmtP NewStmt(SK kind) {
+StmtP NewStmt(const std::string& text, int line) {
     auto s = std::make_shared<Stmt>();
-    s->kind = kind;
+    s->line = line;
+    s->source = TrimLeft(TrimRight(text));
     return s;
 }
 
-void ParseDeclarations(Parser& p, Stmt& s, bool arrays) {
-    p.Relex(true);
-    if (p.cur().kind == Tok::Ident && KeyIs(p.cur().text, "ARRAY") && arrays == false) {
-        p.Next();
-        arrays = true;
-    }
-    for (;;) {
-        s.decls.push_back(p.Declaration(arrays && s.kind == SK::Dimension));
-        if (!p.cur().IsOp(",")) break;
-        p.Next();
-    }
-    p.ExpectEnd();
+// The first two words of a statement, for the command lookup (the second
+// empty unless it is a name).
+void FirstWords(const std::string& text, Token* a, std::string* next) {
+    *a = ReadToken(text, 0, true);
+    Token b = ReadToken(text, a->end, true);
+    *next = b.kind == Tok::Ident ? b.text : std::string();
 }
 
-std::vector<std::string> ParameterList(Parser& p) {
-    std::vector<std::string> names;
-    if (p.AtEnd()) return names;
-    for (;;) {
-        names.push_back(p.Name());
-        p.SkipAsClause();
-        if (!p.cur().IsOp(",")) break;
-        p.Next();
-    }
-    return names;
-}
-
-void ParseSet(Parser& p, Stmt& s) {
-    if (p.cur().kind != Tok::Ident) p.Fail();
-    std::string option = p.cur().text;
-    p.Next();
-    p.Relex(true);
-    static const char* const kKnown[] = {"EXACT", "DATE", "CENTURY", "DECIMALS", "HOURS",
-                                         "LIBRARY", "DEFAULT", "TALK", "SAFETY", "ECHO",
-                                         "NOTIFY", "STATUS", "BELL", "ESCAPE", "CONSOLE",
-                                         "DELETED", "STRICTDATE", "COMPATIBLE", "MULTILOCKS"};
-    std::string canon;
-    for (const char* k : kKnown)
-        if (KeyIs(option, k)) canon = k;
-    if (canon.empty()) Raise(kErrPhrase);
-    s.word = canon;
-    if (canon == "LIBRARY") {
-        s.kind = SK::SetLibrary;
-        if (!p.Word("TO")) p.Fail();
-        s.target = p.NameArgument();
-        if (p.Word("ADDITIVE")) s.flag2 = true;
-        p.ExpectEnd();
-        return;
-    }
-    if (canon == "DEFAULT") {
-        s.kind = SK::ChangeDir;
-        if (!p.Word("TO")) p.Fail();
-        s.target = p.NameArgument();
-        p.ExpectEnd();
-        return;
-    }
-    s.kind = SK::Set;
-    if (p.Word("TO")) {
-        if (canon == "DATE") {
-            s.names.push_back(p.Name());
-        } else if (!p.AtEnd()) {
-            s.exprs.push_back(p.Expression());
-        }
-    } else if (p.cur().kind == Tok::Ident) {
-        s.names.push_back(p.Name());
-    } else if (!p.AtEnd()) {
-        p.Fail();
-    }
-    p.ExpectEnd();
-}
-
-void ParseWait(Parser& p, Stmt& s) {
-    s.kind = SK::Wait;
-    for (;;) {
-        p.Relex(true);
-        if (p.AtEnd()) break;
-        if (p.Word("WINDOW")) {
-            s.flag = true;
-        } else if (p.Word("NOWAIT")) {
-            s.flag2 = true;
-        } else if (p.Word("NOCLEAR")) {
-        } else if (p.Word("TIMEOUT")) {
-            s.timeout = p.Expression();
-        } else if (p.cur().IsWord("TO")) {
-            p.Next();
-            s.names.push_back(p.Name());
-        } else if (p.cur().IsWord("AT")) {
-            p.Next();
-            p.Expression();
-            p.Expect(",");
-            p.Expression();
-        } else if (s.exprs.empty()) {
-            s.exprs.push_back(p.Expression());
-        } else {
-            p.Fail();
-        }
-    }
-}
-
-void ParseDo(Parser& p, Stmt& s) {
-    p.Relex(true);
-    if (p.Word("CASE")) {
-        s.kind = SK::DoCase;
-        p.ExpectEnd();
-        return;
-    }
-    if (p.Word("WHILE")) {
-        s.kind = SK::While;
-        s.exprs.push_back(p.Expression());
-        p.ExpectEnd();
-        return;
-    }
-    s.kind = SK::Do;
-    if (p.AtEnd()) p.Fail();
-    s.target = p.NameArgument();
-    p.Relex(true);
-    if (p.Word("WITH")) {
-        for (;;) {
-            s.args.push_back(p.Expression());
-            if (!p.cur().IsOp(",")) break;
-            p.Next();
-        }
-    }
-    p.ExpectEnd();
-}
-
-void ParseCommand(Parser& p, Stmt& s, const std::string& verb) {
-    auto expressionList = [&](std::vector<ExprP>& out) {
-        p.Relex(true);
-        if (p.AtEnd()) return;
-        for (;;) {
-            out.push_back(p.Expression());
-            if (!p.cur().IsOp(",")) break;
-            p.Next();
-        }
-    };
-    auto optionalExpression = [&]() {
-        p.Relex(true);
-        if (!p.AtEnd()) s.exprs.push_back(p.Expression());
-        p.ExpectEnd();
-    };
-    if (verb == "STORE") {
-        s.kind = SK::Store;
-        p.Relex(true);
-        s.exprs.push_back(p.Expression());
-        if (!p.Word("TO")) p.Fail();
-        for (;;) {
-            s.targets.push_back({p.Postfix()});
-            if (!p.cur().IsOp(",")) break;
-            p.Next();
-        }
-        p.ExpectEnd();
-    } else if (verb == "LOCAL" || verb == "PRIVATE" || verb == "PUBLIC" || verb == "DIMENSION" ||
-               verb == "DECLARE") {
-        s.kind = verb == "LOCAL" ? SK::Local : verb == "PRIVATE" ? SK::Private
-               : verb == "PUBLIC" ? SK::Public : SK::Dimension;
-        if (s.kind == SK::Private && p.cur().IsWord("ALL")) Raise(kErrNotAvailable);
-        ParseDeclarations(p, s, s.kind == SK::Dimension);
-    } else if (verb == "LPARAMETERS" || verb == "PARAMETERS") {
-        s.kind = SK::Parameters;
-        s.flag = verb == "LPARAMETERS";
-        s.names = ParameterList(p);
-        p.ExpectEnd();
-    } else if (verb == "RELEASE") {
-        p.Relex(true);
-        if (p.Word("LIBRARY")) {
-            s.kind = SK::ReleaseLibrary;
-            s.target = p.NameArgument();
-        } else if (p.Word("ALL")) {
-            s.kind = SK::ReleaseAll;
-            p.Word("EXTENDED");
-        } else {
-            s.kind = SK::Release;
-            for (;;) {
-                s.names.push_back(p.Name());
-                if (!p.cur().IsOp(",")) break;
-                p.Next();
-            }
-        }
-        p.ExpectEnd();
-    } else if (verb == "IF") {
-        s.kind = SK::If;
-        p.Relex(true);
-        s.exprs.push_back(p.Expression());
-        p.Word("THEN");
-        p.ExpectEnd();
-    } else if (verb == "ELSE" || verb == "ENDIF" || verb == "OTHERWISE" || verb == "ENDCASE" ||
-               verb == "ENDDO" || verb == "ENDFOR" || verb == "FINALLY" || verb == "ENDTRY" ||
-               verb == "ENDPROC" || verb == "ENDFUNC" || verb == "ENDF" || verb == "TRY") {
-        static const std::pair<const char*, SK> kMarkers[] = {
-            {"ELSE", SK::Else}, {"ENDIF", SK::EndIf}, {"OTHERWISE", SK::Otherwise},
-            {"ENDCASE", SK::EndCase}, {"ENDDO", SK::EndDo}, {"ENDFOR", SK::EndFor},
-            {"FINALLY", SK::Finally}, {"ENDTRY", SK::EndTry}, {"ENDPROC", SK::EndProc},
-            {"ENDFUNC", SK::EndProc}, {"ENDF", SK::EndF}, {"TRY", SK::Try}};
-        for (const auto& [name, kind] : kMarkers)
-            if (verb == name) s.kind = kind;
-        // The host tolerates words after these (ENDIF && comment, ENDFOR i, ...).
-    } else if (verb == "NEXT") {
-        s.kind = SK::EndFor;
-    } else if (verb == "DO") {
-        ParseDo(p, s);
-    } else if (verb == "CASE") {
-        s.kind = SK::CaseClause;
-        p.Relex(true);
-        s.exprs.push_back(p.Expression());
-        p.ExpectEnd();
-    } else if (verb == "FOR") {
-        p.Relex(true);
-        if (p.cur().IsWord("EACH")) {
-            p.Next();
-            s.kind = SK::ForEach;
-            s.word = p.Name();
-            if (!p.Word("IN")) p.Fail();
-            s.exprs.push_back(p.Expression());
-            p.Word("FOXOBJECT");
-        } else {
-            s.kind = SK::For;
-            s.word = p.Name();
-            p.Expect("=");
-            s.exprs.push_back(p.Expression());
-            if (!p.Word("TO")) p.Fail();
-            s.exprs.push_back(p.Expression());
-            if (p.Word("STEP")) s.exprs.push_back(p.Expression());
-        }
-        p.ExpectEnd();
-    } else if (verb == "EXIT" || verb == "LOOP") {
-        s.kind = verb == "EXIT" ? SK::Exit : SK::Loop;
-        p.ExpectEnd();
-    } else if (verb == "PROCEDURE" || verb == "FUNCTION") {
-        s.kind = SK::ProcStart;
-        s.word = p.Name();
-        if (p.cur().IsOp("(")) {
-            s.flag = true;
-            p.Next();
-            if (!p.cur().IsOp(")")) s.names = ParameterList(p);
-            p.Expect(")");
-        }
-        p.SkipAsClause();
-        p.ExpectEnd();
-    } else if (verb == "RETURN") {
-        s.kind = SK::Return;
-        p.Relex(true);
-        if (p.cur().IsWord("TO")) Raise(kErrNotAvailable);
-        optionalExpression();
-    } else if (verb == "WAIT") {
-        ParseWait(p, s);
-    } else if (verb == "SET") {
-        ParseSet(p, s);
-    } else if (verb == "CATCH") {
-        s.kind = SK::Catch;
-        p.Relex(true);
-        if (p.Word("TO")) s.word = p.Name();
-        p.Relex(true);
-        if (p.Word("WHEN")) s.exprs.push_back(p.Expression());
-        p.ExpectEnd();
-    } else if (verb == "ON") {
-        if (!p.Word("ERROR")) Raise(kErrNotAvailable);
-        s.kind = SK::OnError;
-        s.word = p.Rest();
-    } else if (verb == "DOEVENTS") {
-        s.kind = SK::DoEvents;
-        p.Word("FORCE");
-        p.ExpectEnd();
-    } else if (verb == "QUIT" || verb == "CANCEL") {
-        s.kind = verb == "QUIT" ? SK::Quit : SK::Cancel;
-        p.ExpectEnd();
-    } else if (verb == "ERROR") {
-        s.kind = SK::RaiseError;
-        expressionList(s.exprs);
-        if (s.exprs.empty()) p.Fail();
-        p.ExpectEnd();
-    } else if (verb == "THROW") {
-        s.kind = SK::Throw;
-        optionalExpression();
-    } else if (verb == "ERASE" || verb == "DELETE") {
-        if (verb == "DELETE" && !p.Word("FILE")) Raise(kErrNotAvailable);
-        s.kind = SK::Erase;
-        p.Relex(true);
-        s.target = p.NameArgument();
-        if (!s.target.present) p.Fail();
-        p.ExpectEnd();
-    } else if (verb == "CLEAR") {
-        s.kind = SK::Nop;
-    } else if (verb == "CD" || verb == "CHDIR" || verb == "MD" || verb == "MKDIR" ||
-               verb == "RD" || verb == "RMDIR") {
-        s.kind = (verb == "CD" || verb == "CHDIR") ? SK::ChangeDir
-               : (verb == "MD" || verb == "MKDIR") ? SK::MakeDir : SK::RemoveDir;
-        p.Relex(true);
-        s.target = p.NameArgument();
-        if (!s.target.present) p.Fail();
-        p.ExpectEnd();
-    } else if (verb == "NOTE") {
-        s.kind = SK::Nop;
-    } else {
-        Raise(kErrUnknownVerb);
-    }
+void ParseWithCommand(Parser& p, Stmt& s, const Command& c) {
+    s.command = &c;
+    if (c.parse) c.parse(p, s);
 }
 
 StmtP ParseStatementOrThrow(const std::string& text, int line) {
-    StmtP s = NewStmt(SK::Nop);
-    s->line = line;
-    s->source = TrimLeft(TrimRight(text));
+    StmtP s = NewStmt(text, line);
     Parser p(text);
     if (p.AtEnd()) return s;
     const Token& first = p.cur();
     if (first.kind == Tok::Bad) p.Fail();
-    if (first.IsOp("?") || first.IsOp("??")) {
-        s->kind = SK::Print;
-        s->flag = first.IsOp("??");
+    if (first.IsOp("?") || first.IsOp("??") || first.IsOp("=") || first.IsOp("&")) {
+        const Command& c = CommandNamed(first.text.c_str());
         p.Next();
-        if (!p.AtEnd()) {
-            for (;;) {
-                s->exprs.push_back(p.Expression());
-                if (!p.cur().IsOp(",")) break;
-                p.Next();
-            }
-        }
-        p.ExpectEnd();
-        return s;
-    }
-    if (first.IsOp("=")) {
-        s->kind = SK::Eval;
-        p.Next();
-        s->exprs.push_back(p.Expression());
-        p.ExpectEnd();
-        return s;
-    }
-    if (first.IsOp("&")) {
-        p.Next();
-        if (p.cur().kind != Tok::Ident) p.Fail();
-        s->kind = SK::Macro;
+        ParseWithCommand(p, *s, c);
         return s;
     }
     if (first.kind != Tok::Ident) Raise(kErrUnknownVerb);
 
     // name = value, name(i) = value, object.property = value
-    {
-        std::size_t start = first.pos;
-        bool assignment = false;
-        ExprP target;
-        try {
-            target = p.Postfix();
-            assignment = p.cur().IsOp("=");
-        } catch (const ScriptError&) {
-        }
-        if (assignment) {
-            s->kind = SK::Assign;
-            p.Next();
-            s->targets.push_back({target});
-            s->exprs.push_back(p.Expression());
-            p.ExpectEnd();
-            return s;
-        }
-        p.Rewind(start);
+    std::size_t start = first.pos;
+    bool assignment = false;
+    try {
+        p.Postfix();
+        assignment = p.cur().IsOp("=");
+    } catch (const ScriptError&) {
     }
-
-    std::string word = p.cur().text;
-    std::string verb = Verb(word);
-    if (!verb.empty()) {
-        p.Next();
-        ParseCommand(p, *s, verb);
+    p.Rewind(start);
+    if (assignment) {
+        ParseWithCommand(p, *s, CommandNamed("<assignment>"));
         return s;
     }
-    // A function call on its own: f(x)
-    ExprP e = p.Expression();
-    if (e->kind != EK::Call || e->parenthesized) Raise(kErrUnknownVerb);
-    p.ExpectEnd();
-    s->kind = SK::Eval;
-    s->exprs.push_back(e);
+
+    Token a;
+    std::string next;
+    FirstWords(text, &a, &next);
+    bool second = false;
+    if (const Command* c = FindCommand(a.text, next, &second)) {
+        p.Next();
+        if (second) {
+            p.Next();
+            p.Relex(true);
+        }
+        ParseWithCommand(p, *s, *c);
+        return s;
+    }
+    // A function called on its own: f(x)
+    ParseWithCommand(p, *s, CommandNamed("<call>"));
     return s;
 }
 
-// The block a statement opens or closes, judged from its first words, so that a
-// statement that does not parse still keeps the program's blocks paired (it
-// raises its error when it runs). SK::Bad for every other statement.
-SK StructuralKind(const std::string& text, std::string* procName) {
-    Token a = ReadToken(text, 0, true);
-    if (a.kind != Tok::Ident) return SK::Bad;
+// A statement that does not parse still keeps the program's blocks paired
+// (it raises its error when it runs): it keeps the block role of the command
+// its first words name. A procedure also needs its name.
+const Command* StructuralCommand(const std::string& text, std::string* procName) {
+    Token a;
+    std::string next;
+    FirstWords(text, &a, &next);
+    if (a.kind != Tok::Ident) return nullptr;
     Token b = ReadToken(text, a.end, true);
-    std::string verb = Verb(a.text);
-    if (b.IsOp("=")) return SK::Bad;  // an assignment
-    if (verb == "IF") return SK::If;
-    if (verb == "CASE") return SK::CaseClause;
-    if (verb == "CATCH") return SK::Catch;
-    if (verb == "FOR") return b.IsWord("EACH") ? SK::ForEach : SK::For;
-    if (verb == "DO" && b.kind == Tok::Ident && KeyIs(b.text, "WHILE")) return SK::While;
-    if (verb == "DO" && b.kind == Tok::Ident && KeyIs(b.text, "CASE")) return SK::DoCase;
-    if ((verb == "PROCEDURE" || verb == "FUNCTION") && b.kind == Tok::Ident) {
-        if (procName) *procName = b.text;
-        return SK::ProcStart;
+    if (b.IsOp("=")) return nullptr;  // an assignment
+    bool second = false;
+    const Command* c = FindCommand(a.text, next, &second);
+    if (!c || !(c->role & (kOpens | kContinues | kCloses | kProcedure))) return nullptr;
+    if (c->role & kProcedure) {
+        if (next.empty()) return nullptr;
+        *procName = next;
     }
-    return SK::Bad;
+    return c;
 }
 
 }  // namespace
@@ -530,12 +198,16 @@ StmtP ParseStatement(const std::string& text, int line) {
     try {
         return ParseStatementOrThrow(text, line);
     } catch (const ScriptError& e) {
-        StmtP s = NewStmt(StructuralKind(text, nullptr));
-        s->line = line;
-        s->source = TrimLeft(TrimRight(text));
+        StmtP s = NewStmt(text, line);
+        std::string name;
+        s->command = StructuralCommand(text, &name);
+        if (s->command && (s->command->role & kProcedure)) {
+            ProcHead head;
+            head.name = name;
+            s->payload = head;
+        }
         s->error = e.number;
         s->errorText = e.message;
-        if (s->kind == SK::ProcStart) StructuralKind(text, &s->word);
         return s;
     }
 }

@@ -23,7 +23,8 @@ struct SourceLine {
 // Splits program text into statements.
 std::vector<SourceLine> SplitStatements(const std::string& text);
 
-// Parses one statement. Never throws: errors become an SK::Bad statement.
+// Parses one statement. Never throws: a statement that does not parse
+// carries its error (and keeps the block role of its command).
 StmtP ParseStatement(const std::string& text, int line);
 
 // Parses a whole expression (EVALUATE, TYPE, macros); raises on error.

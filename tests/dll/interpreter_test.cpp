@@ -3,16 +3,22 @@
 // serves for the library (commands, expressions, variables by reference,
 // output, error texts, file channels), with the library loaded.
 #include <cstring>
+#include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "dll_test.h"
 #include "runner/lang/interp.h"
+#include "runner/services/services.h"
 
 namespace tarvo::test {
 namespace {
 
+using run::lang::Clauses;
+using run::lang::Command;
+using run::lang::ExprParser;
 using run::lang::Interpreter;
 using run::lang::RunResult;
 
@@ -25,6 +31,7 @@ protected:
         in = std::make_unique<Interpreter>(host);
         in->lineEnd = "\n";
         in->write = [this](const std::string& s) { out += s; };
+        in->report = [this](const std::string& s) { reported.push_back(s); };
     }
     void TearDown() override {
         in.reset();
@@ -78,6 +85,7 @@ protected:
 
     std::unique_ptr<Interpreter> in;
     std::string out;
+    std::vector<std::string> reported;  // errors of event commands
     std::uint32_t lastCode = 0;
 };
 
@@ -899,6 +907,474 @@ TEST_F(InterpreterTest, FileChannelsServeTheLibrarysNeeds) {
     ASSERT_GT(ch, 0);
     EXPECT_NE(i32(Service(kSvcHostFileEof, static_cast<std::uint32_t>(ch))), 0) << "truncated";
     EXPECT_EQ(i32(Service(kSvcHostFileClose, static_cast<std::uint32_t>(ch), 1)), 0);
+}
+
+// --- the event loop ------------------------------------------------------------------
+
+// The host's test timers send their commands through the command service, as
+// the library's timers do. READ EVENTS serves them until one clears the
+// events; a CLEAR EVENTS with no READ EVENTS running ends nothing.
+TEST_F(InterpreterTest, ReadEventsServesTimersUntilAClearEvents) {
+    Run("CLEAR EVENTS");
+    std::uintptr_t timer = host.StartTimer(1, "DO tick");
+    ASSERT_NE(timer, 0u);
+    host.trace.clear();
+    EXPECT_EQ(Run("n = 0\n"
+                  "READ EVENTS\n"
+                  "? 'after', n\n"
+                  "PROCEDURE tick\n"
+                  "  n = n + 1\n"
+                  "  IF n = 3\n"
+                  "    CLEAR EVENTS\n"
+                  "    ?? 'cleared'\n"  // the command still runs to its end
+                  "  ENDIF\n"),
+              "cleared\nafter " + Num("3") + "\n");
+    host.StopTimer(timer);
+    int sent = 0;
+    for (const run::Trace& t : host.trace)
+        if (t.code == kSvcExecuteCommand && t.text == "DO tick") ++sent;
+    EXPECT_EQ(sent, 3) << "READ EVENTS returns right after the command that cleared it";
+    EXPECT_EQ(Run("= INKEY(0.05)\n? n"), "\n" + Num("3") + "\n") << "a stopped timer sends nothing";
+}
+
+// A command a timer sends while the program serves its messages is a unit
+// of the program's work: its error goes to ON ERROR (and the command goes on
+// after the failing line), or ends that command only and is reported. The
+// program goes on; its TRY around the message loop does not catch.
+TEST_F(InterpreterTest, AnErrorInATimersCommandFollowsOnErrorOrIsReported) {
+    std::uintptr_t timer = host.StartTimer(1, "DO tick");
+    EXPECT_EQ(Run("n = 0\n"
+                  "ON ERROR DO handler WITH ERROR(), LINENO()\n"
+                  "READ EVENTS\n"
+                  "ON ERROR\n"
+                  "TRY\n"
+                  "  READ EVENTS\n"
+                  "CATCH\n"
+                  "  ? 'caught by TRY'\n"
+                  "ENDTRY\n"
+                  "? 'done', n\n"
+                  "PROCEDURE tick\n"
+                  "  n = n + 1\n"
+                  "  IF n = 1 OR n = 3\n"
+                  "    x = nosuch\n"
+                  "    ? 'went on', n\n"
+                  "  ELSE\n"
+                  "    CLEAR EVENTS\n"
+                  "  ENDIF\n"
+                  "PROCEDURE handler\n"
+                  "  LPARAMETERS number, line\n"
+                  "  ? 'handled', number, line\n"),
+              "\nhandled " + Num("12") + " " + Num("14") + "\nwent on " + Num("1") + "\ndone " + Num("4") + "\n");
+    host.StopTimer(timer);
+    EXPECT_EQ(reported, (std::vector<std::string>{"Error 12 at line 14 (TICK): Variable 'NOSUCH' is not found."}));
+}
+
+// READ EVENTS may run inside an event command: CLEAR EVENTS ends the
+// innermost one, and the outer one goes on until it is cleared too.
+TEST_F(InterpreterTest, ClearEventsEndsTheInnermostReadEvents) {
+    std::uintptr_t timer = host.StartTimer(1, "DO tick");
+    EXPECT_EQ(Run("n = 0\n"
+                  "READ EVENTS\n"
+                  "? 'outer ended at', n\n"
+                  "PROCEDURE tick\n"
+                  "  n = n + 1\n"
+                  "  DO CASE\n"
+                  "  CASE n = 1\n"
+                  "    READ EVENTS\n"
+                  "    ?? 'inner ended at', n\n"
+                  "  CASE n >= 3\n"
+                  "    CLEAR EVENTS\n"
+                  "  ENDCASE\n"),
+              "inner ended at " + Num("3") + "\nouter ended at " + Num("4") + "\n");
+    host.StopTimer(timer);
+}
+
+// An event command may be sent by a timer of the library's own, whose code
+// is still running below it: the library cannot go then.
+TEST_F(InterpreterTest, AnEventCommandCannotReleaseTheLibrary) {
+    std::uintptr_t timer = host.StartTimer(1, "RELEASE LIBRARY");
+    EXPECT_EQ(Run("= INKEY(0.05)\n? TST_TEST(3)"), "\n" + Num("27") + "\n");
+    host.StopTimer(timer);
+    ASSERT_FALSE(reported.empty());
+    EXPECT_EQ(reported[0], "Error 3 at line 1 (TEST): File is in use.");
+}
+
+// An event command runs in the procedure running at the time, as its
+// message loop's line; that is where its error is reported.
+TEST_F(InterpreterTest, AnEventCommandsErrorIsReportedAtItsMessageLoop) {
+    std::uintptr_t timer = host.StartTimer(1, "x = nosuch");
+    EXPECT_EQ(Run("DO p\n? 'went on'\nPROCEDURE p\n* a comment\n= INKEY(0.02)"), "\nwent on\n");
+    host.StopTimer(timer);
+    ASSERT_FALSE(reported.empty());
+    EXPECT_EQ(reported[0], "Error 12 at line 5 (P): Variable 'NOSUCH' is not found.");
+}
+
+TEST_F(InterpreterTest, QuitInATimersCommandEndsTheProgram) {
+    std::uintptr_t timer = host.StartTimer(1, "QUIT");
+    out.clear();
+    RunResult r = in->RunText("? 'before'\nREAD EVENTS\n? 'not reached'", "TEST");
+    host.StopTimer(timer);
+    in->FinishOutput();
+    EXPECT_TRUE(r.quit);
+    EXPECT_EQ(r.error, 0);
+    EXPECT_EQ(out, "\nbefore\n");
+}
+
+// With no keyboard, INKEY(n) and WAIT ... TIMEOUT n serve the thread's
+// messages for their time; INKEY() and WAIT ... NOWAIT serve none.
+TEST_F(InterpreterTest, InkeyAndWaitServeMessagesForTheirTime) {
+    Run("ticks = 0");
+    std::uintptr_t timer = host.StartTimer(1, "ticks = ticks + 1");
+    Sleep(20);  // the timer is due; it fires only where messages are served
+    EXPECT_EQ(Run("? INKEY(), INKEY(0), ticks"), "\n" + Num("0") + " " + Num("0") + " " + Num("0") + "\n");
+    EXPECT_EQ(Run("? INKEY(0.05), ticks > 0"), "\n" + Num("0") + " .T.\n");
+    EXPECT_EQ(Run("ticks = 0\nWAIT WINDOW 'w' NOWAIT TIMEOUT 0.05\n? ticks\nWAIT WINDOW 'v' TIMEOUT 0.05\n? ticks > 0"),
+              "WAIT WINDOW: w\n" + Num("0") + "\nWAIT WINDOW: v\n.T.\n");
+    host.StopTimer(timer);
+    EXPECT_TRUE(reported.empty());
+}
+
+// Messages posted to the thread's windows are dispatched where the program
+// serves its messages; here the main window's own procedure is replaced by
+// one that runs commands, the second of which clears the events.
+Interpreter* g_postTarget = nullptr;
+WNDPROC g_mainProc = nullptr;
+
+LRESULT CALLBACK PostedCommand(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg != WM_APP + 1) return CallWindowProcA(g_mainProc, hwnd, msg, wp, lp);
+    g_postTarget->ExecuteFromLibrary("posted = posted + 1");
+    if (wp) g_postTarget->ExecuteFromLibrary("CLEAR EVENTS");
+    return 0;
+}
+
+TEST_F(InterpreterTest, PostedMessagesRunWhereMessagesAreServed) {
+    g_postTarget = in.get();
+    HWND main = host.mainWindow();
+    g_mainProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(main, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PostedCommand)));
+    Run("posted = 0");
+    PostMessageA(main, WM_APP + 1, 0, 0);
+    EXPECT_EQ(Run("? posted\nDOEVENTS\n? posted"), "\n" + Num("0") + "\n" + Num("1") + "\n");
+    PostMessageA(main, WM_APP + 1, 0, 0);
+    PostMessageA(main, WM_APP + 1, 1, 0);
+    EXPECT_EQ(Run("READ EVENTS\n? posted"), "\n" + Num("3") + "\n");
+    SetWindowLongPtrA(main, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_mainProc));
+}
+
+// --- names -------------------------------------------------------------------------
+
+TEST_F(InterpreterTest, WithNoTableOpenNamesAreMemoryVariables) {
+    EXPECT_EQ(Run("x = 5\nm.y = 1\nm->y = m.y + 1\n? x, m.x, m->x, M->X, y"),
+              "\n" + Num("5") + " " + Num("5") + " " + Num("5") + " " + Num("5") + " " + Num("2") + "\n");
+    RunResult r = Fails("? cust->name");
+    EXPECT_EQ(r.error, 13);
+    EXPECT_EQ(r.message, "Alias 'CUST' is not found.");
+    EXPECT_EQ(Fails("cust->name = 1").error, 13);
+    EXPECT_EQ(Fails("x = 1\n? x.name").error, 1924) << "x.name with no table named x: a property";
+    EXPECT_EQ(Fails("? cust->").error, 10);
+}
+
+// A table of one record, open in work area 1 under the alias CUST, plugged
+// in where the tables will be.
+class NamesTest : public InterpreterTest {
+protected:
+    void SetUp() override {
+        InterpreterTest::SetUp();
+        host.workAreas.find = [](const std::string& alias) { return alias.empty() || alias == "CUST" ? 1 : 0; };
+        host.workAreas.read = [this](int area, const std::string& name, Value* v) {
+            auto it = fields.find(name);
+            if (area != 1 || it == fields.end()) return false;
+            *v = it->second;
+            return true;
+        };
+        host.workAreas.write = [this](int area, const std::string& name, const Value& v) {
+            if (area != 1 || !fields.count(name)) return 12;
+            fields[name] = v;
+            return 0;
+        };
+    }
+    void TearDown() override {
+        host.workAreas = run::NoTables();
+        InterpreterTest::TearDown();
+    }
+    std::map<std::string, Value> fields = {{"NAME", Value::Char("field")}, {"QTY", Value::Num(3)}};
+};
+
+TEST_F(NamesTest, FieldsComeBeforeMemoryVariables) {
+    Run("name = 'memory'\nqty = .T.");  // assignments write variables
+    EXPECT_EQ(fields["NAME"].text, "field");
+    EXPECT_EQ(Show("name + '/' + m.name + '/' + m->name"), "field/memory/memory");
+    EXPECT_EQ(Show("cust.name + cust->name + Cust->Name"), "fieldfieldfield");
+    EXPECT_EQ(Run("c = 'name'\n? &c, TYPE('qty'), TYPE('m.qty'), EVALUATE('qty * 2')"),
+              "\nfield N L " + Num("6") + "\n");
+    // DO ... WITH passes a field by value, a variable by reference.
+    EXPECT_EQ(Run("DO put WITH qty\nDO put WITH m.qty\n? qty, m.qty\nPROCEDURE put\nPARAMETERS x\nx = 10"),
+              "\n" + Num("3") + " " + Num("10") + "\n");
+    Run("cust.name = 'changed'\nCUST->qty = 7");
+    EXPECT_EQ(fields["NAME"].text, "changed");
+    EXPECT_EQ(fields["QTY"].number, 7);
+    RunResult r = Fails("? other->name");
+    EXPECT_EQ(r.error, 13);
+    EXPECT_EQ(r.message, "Alias 'OTHER' is not found.");
+    r = Fails("? cust.nosuch");
+    EXPECT_EQ(r.error, 12);
+    EXPECT_EQ(r.message, "Variable 'NOSUCH' is not found.");
+    EXPECT_EQ(Fails("cust.nosuch = 1").error, 12) << "the work areas refuse";
+}
+
+// Names that are both: an array is an array (no field is one), a loop's
+// counter and STORE's targets are what they name, and @name passes the
+// variable.
+TEST_F(NamesTest, EachFormOfANameFindsItsOwn) {
+    EXPECT_EQ(Run("DIMENSION qty(2)\nqty(2) = 'two'\n? qty(2), qty"), "\ntwo " + Num("3") + "\n");
+    EXPECT_EQ(Run("RELEASE qty\nFOR qty = 1 TO 5\nENDFOR\n? qty, m.qty"), "\n" + Num("3") + " " + Num("6") + "\n");
+    Run("STORE 'both' TO cust.name, name");
+    EXPECT_EQ(fields["NAME"].text, "both");
+    EXPECT_EQ(Show("m.name"), "both");
+    Run("qty = 2");
+    EXPECT_EQ(Show("TST_TEST(@qty)"), Num("2")) << "the variable";
+    EXPECT_EQ(Show("TST_TEST(qty)"), Num("27")) << "the field";
+}
+
+// --- the command table ----------------------------------------------------------------
+
+// Every block a row continues or closes is opened by a row, every block
+// opened can be closed, parts are never run on their own, and no two rows
+// share a verb and second word.
+TEST(CommandTable, BlocksPairUpAndRowsAreUnique) {
+    using namespace run::lang;
+    std::set<std::pair<std::string, std::string>> rows;
+    std::set<std::string> opened, closed, continued;
+    for (const Command* c : AllCommands()) {
+        std::string verb = c->verb;
+        EXPECT_TRUE(rows.insert({verb, c->second ? c->second : ""}).second) << verb;
+        if (IsNameStart(static_cast<unsigned char>(verb[0]))) EXPECT_EQ(verb, UpperAscii(verb));
+        unsigned role = c->role;
+        if (role & (kOpens | kContinues | kCloses | kProcedure)) {
+            ASSERT_NE(c->block, nullptr) << verb;
+        } else {
+            EXPECT_EQ(c->block, nullptr) << verb;
+        }
+        for (const std::string& block : {std::string("IF"), std::string("CASE"), std::string("DO"),
+                                         std::string("FOR"), std::string("TRY"), std::string("PROC")}) {
+            if (!InBlock(*c, block.c_str())) continue;
+            if (role & (kOpens | kProcedure)) opened.insert(block);
+            if (role & kCloses) closed.insert(block);
+            if (role & kContinues) continued.insert(block);
+        }
+        if (role & kOpens) EXPECT_NE(c->exec, nullptr) << verb << " opens a block it cannot run";
+        if (role & (kContinues | kCloses)) EXPECT_EQ(c->exec, nullptr) << verb << " runs only as a part";
+        if (role & kLastPart) EXPECT_TRUE(role & kContinues) << verb;
+    }
+    for (const std::string& b : closed) EXPECT_TRUE(opened.count(b)) << b;
+    for (const std::string& b : continued) EXPECT_TRUE(opened.count(b)) << b;
+    for (const std::string& b : opened) EXPECT_TRUE(closed.count(b)) << b;
+}
+
+// Every row is found by its words, and by its verb cut to four letters when
+// no other verb starts with those four (a cut that fits several is none).
+TEST(CommandTable, EveryRowIsFoundByItsWords) {
+    using namespace run::lang;
+    std::vector<std::string> verbs;
+    for (const Command* c : AllCommands())
+        if (IsNameStart(static_cast<unsigned char>(c->verb[0]))) verbs.push_back(c->verb);
+    bool second = false;
+    for (const Command* c : AllCommands()) {
+        std::string verb = c->verb, next = c->second ? c->second : "";
+        if (!IsNameStart(static_cast<unsigned char>(verb[0]))) continue;
+        EXPECT_EQ(FindCommand(verb, next, &second), c) << verb << " " << next;
+        EXPECT_EQ(second, c->second != nullptr) << verb;
+        if (verb.size() <= 4) continue;
+        std::string cut = verb.substr(0, 4);
+        std::set<std::string> sharing;
+        for (const std::string& v : verbs)
+            if (v.compare(0, 4, cut) == 0) sharing.insert(v);
+        const Command* found = FindCommand(cut, next, &second);
+        if (sharing.count(cut)) EXPECT_NE(found, c) << cut << " is a verb of its own";
+        else if (sharing.size() == 1) EXPECT_EQ(found, c) << cut;
+        else EXPECT_EQ(found, nullptr) << cut;
+    }
+    EXPECT_EQ(FindCommand("NOSUCH", "", &second), nullptr);
+    EXPECT_EQ(FindCommand("DO", "WHIL", &second)->second, std::string("WHILE"));
+    EXPECT_EQ(FindCommand("DO", "WHILEX", &second)->second, nullptr) << "DO a procedure";
+    EXPECT_FALSE(second);
+}
+
+TEST_F(InterpreterTest, VerbsOfTwoWordsAndCutVerbs) {
+    EXPECT_EQ(Run("DIME a(2)\nSTOR 'x' TO a(2)\nn = 0\nDO WHIL n < 2\nn = n + 1\nENDD\n"
+                  "FOR i = 1 TO 2\n?? STR(i, 1)\nENDF\n? a(2), n, twice(4)\n"
+                  "FUNC twice(v)\nRETU v * 2\nENDF"),
+              "12\nx " + Num("2") + " " + Num("8") + "\n");
+    EXPECT_EQ(Run("DO CASE\nCASE .F.\nOTHE\n? 'other'\nENDC"), "\nother\n");
+    EXPECT_EQ(Fails("READ").error, 1001);
+    EXPECT_EQ(Fails("ON KEY LABEL F1 x = 1").error, 1001);
+    EXPECT_EQ(Fails("DELETE x").error, 1001);
+    EXPECT_EQ(Fails("READ EVENTS NOW").error, 36);
+    EXPECT_EQ(Fails("RELEASE ALL x").error, 36);
+    EXPECT_EQ(Fails("CLEAR EVENTS x").error, 36);
+    EXPECT_EQ(Fails("CASE .T.").error, 96) << "a part of a block alone";
+    EXPECT_EQ(Fails("DO CASE\nELSE\nENDCASE").error, 96) << "a part of another block";
+    EXPECT_EQ(Fails("IF .T.\nELSE\nELSE\nENDIF").error, 96) << "a last part twice";
+    EXPECT_EQ(Fails("TRY\nFINALLY\nCATCH\nENDTRY").error, 96);
+}
+
+// A statement that does not parse keeps the block role of its command, so
+// the blocks still pair up; its error comes when it is reached.
+TEST_F(InterpreterTest, StatementsThatDoNotParseKeepTheirBlocks) {
+    struct Case {
+        const char* program;
+        int error;
+        int line;
+    };
+    const Case cases[] = {
+        {"? 1\nIF 1 +\n? 2\nENDIF", 10, 2},
+        {"DO WHILE (\nENDDO", 10, 1},
+        {"FOR i = 1 TO\nENDFOR", 10, 1},
+        {"FOR EACH x\nENDFOR", 10, 1},
+        {"DO CASE x\nCASE .T.\nENDCASE", 36, 1},
+        {"DO CASE\nCASE .F.\nCASE 1 +\nENDCASE", 10, 3},
+        {"TRY\nx = nosuch\nCATCH TO\nENDTRY", 10, 3},
+        {"PROCEDURE 1\n? 2", 10, 1},  // no name: not a procedure
+        {"IF 1 +\nELSE\nENDIF\nENDIF", 96, 4},
+    };
+    for (const Case& c : cases) {
+        RunResult r = Fails(c.program);
+        EXPECT_EQ(r.error, c.error) << c.program;
+        EXPECT_EQ(r.line, c.line) << c.program;
+    }
+    EXPECT_EQ(out, "") << "the last program never starts";
+    std::string deep;
+    for (int i = 0; i < 300; ++i) deep = "IF .T.\n" + deep + "ENDIF\n";
+    EXPECT_EQ(Fails(deep).error, 96) << "blocks nest 256 deep at most";
+    deep.clear();
+    for (int i = 0; i < 100; ++i) deep = "IF .T.\n" + deep + "ENDIF\n";
+    EXPECT_EQ(Run(deep + "? 'deep'"), "\ndeep\n");
+}
+
+// The clauses table commands will share: each once, in any order, until a
+// word that starts none.
+TEST_F(InterpreterTest, SharedClausesParseOnceInAnyOrder) {
+    using namespace run::lang;
+    const unsigned all = kClauseScope | kClauseFor | kClauseWhile | kClauseIn;
+    ExprParser p("WHILE a < 3 NEXT 2 + 1 IN cust FOR b = 'x' AND a > 0");
+    Clauses c = ParseClauses(p, all);
+    EXPECT_TRUE(p.AtEnd());
+    EXPECT_EQ(c.scope, Clauses::Scope::Next);
+    EXPECT_EQ(c.in.literal, "cust");
+    Run("a = 1\nb = 'x'");
+    EXPECT_EQ(in->Eval(*c.count).number, 3);
+    EXPECT_TRUE(in->Eval(*c.forCond).logical);
+    EXPECT_TRUE(in->Eval(*c.whileCond).logical);
+
+    ExprParser q("RECO 4 FOR .T. WHILE .F. TO x");
+    c = ParseClauses(q, kClauseScope | kClauseFor);
+    EXPECT_EQ(c.scope, Clauses::Scope::Record);
+    EXPECT_TRUE(c.Has(kClauseFor));
+    EXPECT_FALSE(c.Has(kClauseWhile));
+    EXPECT_TRUE(q.cur().IsWord("WHILE")) << "a clause the command does not take ends them";
+    ExprParser r("ALL");
+    EXPECT_EQ(ParseClauses(r, all).scope, Clauses::Scope::All);
+
+    auto error = [&](const char* text) {
+        try {
+            ExprParser e(text);
+            ParseClauses(e, all);
+        } catch (const ScriptError& err) {
+            return err.number;
+        }
+        return 0;
+    };
+    EXPECT_EQ(error("FOR .T. FOR .F."), 10);
+    EXPECT_EQ(error("ALL REST"), 10);
+    EXPECT_EQ(error("NEXT"), 10);
+    EXPECT_EQ(error("IN"), 10);
+    EXPECT_EQ(error("IN (1 +)"), 10);
+    EXPECT_EQ(error("REST IN (alias) WHILE .T."), 0);
+}
+
+// --- the host's service groups -------------------------------------------------------
+
+TEST_F(InterpreterTest, EveryServiceCodeHasExactlyOneGroup) {
+    std::map<std::uint32_t, int> served;
+    for (const run::ServiceGroup& g : run::ServiceGroups())
+        for (std::uint32_t code : g.codes)
+            if (code) ++served[code];
+    for (std::uint32_t code = 1; code < 128; ++code) {
+        EXPECT_LE(served[code], 1) << code;
+        EXPECT_EQ(run::GroupFor(code) != nullptr, served[code] == 1) << code;
+    }
+    for (std::uint32_t code : {kSvcPutString, kSvcReturnValue, kSvcGetMemoSize, kSvcStoreVariable,
+                               kSvcHostFileEof, kSvcGetWindowMetric, kSvcEvaluateExpression, kSvcReadKey,
+                               kSvcShowDialog, kSvcRaiseUserError, kSvcUnlockRecords, kSvcEditorOpenFile,
+                               kSvcEditorSave, kSvcFindHostWindow, kSvcSetObjectProperty})
+        EXPECT_EQ(served[code], 1) << code;
+}
+
+TEST_F(InterpreterTest, ServicesNotServedYetAnswerTheirSafeDefaults) {
+    auto i32 = [](std::uint32_t v) { return static_cast<std::int32_t>(v); };
+    for (std::uint32_t code : {12u, 13u, 14u, 15u, 16u, 18u, 19u, 20u, 21u, 22u, 86u, 87u, 88u})
+        EXPECT_EQ(Service(code, 0xFFFFFFFF, 1), 0u) << "table service " << code;
+    for (std::uint32_t code : {95u, 96u, 99u, 100u, 103u, 104u, 105u, 108u, 109u, 110u, 111u})
+        EXPECT_EQ(Service(code, 1, 2), 0u) << "editor service " << code;
+    EXPECT_EQ(i32(Service(kSvcGetMemoChannel, 0xFFFFFFFF)), -1);
+    EXPECT_EQ(i32(Service(kSvcFindMemo, 0)), -1);
+    EXPECT_EQ(Service(kSvcGetMemoSize, 0), 0u);
+    EXPECT_EQ(Service(kSvcSetObjectProperty, 0, 0, 0, 1), 1u) << "failure";
+    EXPECT_EQ(Service(kSvcReadKey, 0xFFFFFFFF, 2), 0u) << "no key waiting";
+    std::int32_t point[2] = {-7, -7};
+    EXPECT_EQ(Service(kSvcGetMousePosition, Addr(point), 0), 0u);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    EXPECT_EQ(point[0], cursor.x);
+    EXPECT_EQ(point[1], cursor.y);
+    EXPECT_EQ(Service(kSvcGetMousePosition, 0, 1), 0u) << "no button down";
+    char text[] = "Save?";
+    EXPECT_EQ(Service(kSvcShowDialog, 0, Addr(text), 2, 3), 2u) << "the default button";
+    char form[] = "FORM1";
+    EXPECT_EQ(Service(kSvcFindHostWindow, 0, 1), 1u) << "the main window";
+    EXPECT_EQ(Service(kSvcFindHostWindow, Addr(form), 0), 0u) << "no other window is known";
+    EXPECT_EQ(Service(kSvcHostWindowToHwnd, 1), Addr(host.mainWindow()));
+    EXPECT_EQ(Service(kSvcHostWindowToHwnd, 2), 0u);
+    RECT rc{};
+    ASSERT_TRUE(GetWindowRect(host.mainWindow(), &rc));
+    EXPECT_EQ(i32(Service(kSvcGetWindowMetric, 1, 5)), rc.right - rc.left);
+    EXPECT_EQ(i32(Service(kSvcGetWindowMetric, 1, 0)), rc.top);
+    EXPECT_EQ(Service(kSvcGetWindowMetric, 1, 6), 0u);
+    EXPECT_EQ(Service(kSvcGetWindowMetric, 2, 5), 0u);
+    EXPECT_EQ(Service(7, 0x1234), 0u) << "a code no group serves";
+    EXPECT_EQ(lastCode, 7u) << "and it is not an abort";
+}
+
+// Without an interpreter the host serves its own: the variables of the C++
+// API, and WAIT WINDOW as the only command (here sent by a test timer).
+TEST_F(InterpreterTest, WithoutAnInterpreterTheHostServesItsOwn) {
+    in.reset();
+    EXPECT_FALSE(host.hooks.executeCommand) << "the interpreter gives the hooks back";
+    std::uint32_t id = host.NewVariable(Value::Char("api"));
+    VariableLocator loc{};
+    loc.type = 'R';
+    loc.workArea = -1;
+    std::memcpy(loc.reference, &id, 4);
+    ValueRecord rec{};
+    EXPECT_EQ(Service(kSvcLoadVariable, Addr(&loc), Addr(&rec)), 0u);
+    EXPECT_EQ(host.HandleText(rec.handle, static_cast<std::size_t>(rec.length)), "api");
+    FreeHandle(rec.handle);
+    rec = ValueRecord{};
+    rec.type = 'N';
+    rec.number = 2.5;
+    rec.length = 1;
+    EXPECT_EQ(Service(kSvcStoreVariable, Addr(&loc), Addr(&rec)), 0u);
+    EXPECT_EQ(host.Variable(id).type, 'N');
+    EXPECT_EQ(host.Variable(id).number, 2.5);
+    loc.workArea = 2;  // a field's locator: no table is served yet
+    EXPECT_EQ(static_cast<std::int32_t>(Service(kSvcLoadVariable, Addr(&loc), Addr(&rec))), -12);
+
+    std::size_t shown = host.waitWindows.size();
+    std::uintptr_t timer = host.StartTimer(1, "WAIT WINDOW 'tick' NOWAIT");
+    host.Pump(50);
+    host.StopTimer(timer);
+    ASSERT_GT(host.waitWindows.size(), shown);
+    EXPECT_EQ(host.waitWindows.back(), "tick");
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The host's file channels: numbered open files that the library reads and
-// writes through the file services.
+// The file-channel group: numbered open files that the library reads and
+// writes through the file services (open, close, I/O, seek, end of file).
 #pragma once
 
 #include <cstdint>

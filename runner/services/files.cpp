@@ -1,6 +1,9 @@
-#include "runner/channels.h"
+#include "runner/services/files.h"
 
 #include <cstring>
+
+#include "runner/host.h"
+#include "runner/services/services.h"
 
 namespace tarvo::run {
 
@@ -91,5 +94,27 @@ std::int32_t Channels::Eof(std::int32_t channel) {
     std::fseek(f, here, SEEK_SET);
     return here >= end ? 1 : 0;
 }
+
+// The group's services: Open (31), Close (32), Io (33), Seek (34), Eof (37).
+void ServeFiles(ServiceCall& call) {
+    Channels& ch = call.host.channels;
+    switch (call.code()) {
+    case kSvcHostFileOpen: {
+        const std::string& failOpen = call.host.faults.failOpen;
+        if (!failOpen.empty() && call.text.find(failOpen) != std::string::npos) return call.Answer(-1);
+        return call.Answer(ch.Open(call.text, call.arg(2), call.arg(3)));
+    }
+    case kSvcHostFileClose:
+        return call.Answer(ch.Close(call.arg(1)));
+    case kSvcHostFileIo:
+        return call.Answer(ch.Io(call.arg(1), call.at<char>(2), call.arg(3), call.arg(4)));
+    case kSvcHostFileSeek:
+        return call.Answer(ch.Seek(call.arg(1), call.arg(2), call.arg(3)));
+    default:  // kSvcHostFileEof
+        return call.Answer(ch.Eof(call.arg(1)));
+    }
+}
+
+void CloseFiles(Host& host) { host.channels.CloseAll(); }
 
 }  // namespace tarvo::run

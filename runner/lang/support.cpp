@@ -1,0 +1,58 @@
+// Small helpers the interpreter's files share.
+#include "runner/lang/support.h"
+
+#include <windows.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "runner/lang/lexer.h"
+
+namespace tarvo::run::lang {
+
+std::string Lower(std::string s) {
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return s;
+}
+
+bool FileExists(const std::string& path) {
+    DWORD a = GetFileAttributesA(path.c_str());
+    return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string FullPath(const std::string& path) {
+    char buf[MAX_PATH * 2];
+    DWORD n = GetFullPathNameA(path.c_str(), sizeof buf, buf, nullptr);
+    return n && n < sizeof buf ? std::string(buf, n) : path;
+}
+
+bool IsAbsolute(const std::string& p) {
+    return (p.size() > 1 && p[1] == ':') || (!p.empty() && (p[0] == '\\' || p[0] == '/'));
+}
+
+// The file name without folder and extension, in upper case.
+std::string Stem(const std::string& path) {
+    std::size_t slash = path.find_last_of("\\/:");
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    std::size_t dot = name.find_last_of('.');
+    if (dot != std::string::npos && dot > 0) name.erase(dot);
+    return UpperAscii(name);
+}
+
+bool HasExtension(const std::string& path) {
+    std::size_t slash = path.find_last_of("\\/:");
+    std::size_t dot = path.find_last_of('.');
+    return dot != std::string::npos && (slash == std::string::npos || dot > slash);
+}
+
+bool ReadWholeFile(const std::string& path, std::string* out) {
+    std::ifstream f(path, std::ios::binary);
+    if (!f) return false;
+    std::ostringstream ss;
+    ss << f.rdbuf();
+    *out = ss.str();
+    return true;
+}
+
+}  // namespace tarvo::run::lang

@@ -37,30 +37,65 @@ foreach(src ${BENCH_SRC})
 endforeach()
 
 # The Windows builds, as external projects: the product (32-bit, build/win32)
-# and the 64-bit test flavour (build/win64) for machines that cannot run
-# 32-bit programs. scripts/wine-env.sh picks the one this machine can run.
+# always, and the 64-bit test flavour (build/win64) when this machine cannot
+# run 32-bit programs (its kernel may have 32-bit emulation switched off, and
+# then 32-bit Wine does not start) or when asked for with -DTARVO_WIN64=ON.
+# The Wine tests run the 64-bit flavour whenever it is built; the choice is
+# written to build/wine-flavour for scripts/wine-env.sh.
 option(TARVO_WINDOWS "Build and test the Windows libraries under Wine" ON)
+option(TARVO_WIN64 "Build the 64-bit test flavour too and run the Wine tests on it" OFF)
 if(TARVO_WINDOWS)
-  include(ExternalProject)
-  foreach(flavour win32 win64)
-    if(flavour STREQUAL "win32")
-      set(chain mingw-i686.cmake)
+  if(TARVO_WIN64)
+    set(wine_flavour win64)
+  else()
+    execute_process(COMMAND timeout 20 /usr/lib/wine/wine --version
+                    RESULT_VARIABLE wine32_status OUTPUT_QUIET ERROR_QUIET)
+    if(wine32_status EQUAL 0)
+      set(wine_flavour win32)
     else()
-      set(chain mingw-x86_64.cmake)
+      set(wine_flavour win64)
+    endif()
+  endif()
+  message(STATUS "Wine tests run the ${wine_flavour} build")
+  file(WRITE ${CMAKE_BINARY_DIR}/wine-flavour "${wine_flavour}\n")
+
+  include(ExternalProject)
+  set(flavours win32)
+  if(wine_flavour STREQUAL "win64")
+    list(APPEND flavours win64)
+  endif()
+  foreach(flavour ${flavours})
+    if(flavour STREQUAL "win32")
+      set(arch i686)
+    else()
+      set(arch x86_64)
+    endif()
+    # CMake cannot change the toolchain of a configured folder: one set up
+    # with another toolchain file is configured afresh.
+    set(cache ${CMAKE_BINARY_DIR}/${flavour}/CMakeCache.txt)
+    if(EXISTS ${cache})
+      file(STRINGS ${cache} chain REGEX "^CMAKE_TOOLCHAIN_FILE:")
+      if(NOT chain STREQUAL "CMAKE_TOOLCHAIN_FILE:FILEPATH=${CMAKE_SOURCE_DIR}/cmake/mingw.cmake")
+        file(REMOVE_RECURSE ${cache} ${CMAKE_BINARY_DIR}/${flavour}/CMakeFiles)
+      endif()
     endif()
     ExternalProject_Add(${flavour}
       SOURCE_DIR ${CMAKE_SOURCE_DIR}
       BINARY_DIR ${CMAKE_BINARY_DIR}/${flavour}
-      CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/${chain}
-                 -DCMAKE_BUILD_TYPE=Release
+      CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw.cmake
+                 -DTARVO_ARCH=${arch} -DCMAKE_BUILD_TYPE=Release
       BUILD_ALWAYS TRUE
       INSTALL_COMMAND "")
   endforeach()
 
-  # Shell tests over the built images (no Wine needed).
+  # Shell tests over the built images (no Wine needed); win64_*.sh check the
+  # 64-bit flavour and run only when it is built.
   file(GLOB SHELL_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/interop/*.sh)
   foreach(t ${SHELL_TESTS})
     get_filename_component(name ${t} NAME_WE)
+    if(name MATCHES "^win64_" AND NOT wine_flavour STREQUAL "win64")
+      continue()
+    endif()
     add_test(NAME interop.${name} COMMAND bash ${t} ${CMAKE_BINARY_DIR})
     set_tests_properties(interop.${name} PROPERTIES LABELS windows TIMEOUT 300)
   endforeach()

@@ -100,28 +100,43 @@ if(TARVO_WINDOWS)
     set_tests_properties(interop.${name} PROPERTIES LABELS windows TIMEOUT 300)
   endforeach()
 
+  # Wine prefixes (scripts/wine-prefix.sh): the main one, where the DLL and
+  # script tests run; "hostile", where the DLL tests run again under hostile
+  # memory (see tests/dll/dll_test.h); "bare", with no KERNEL.DLL in its
+  # system directory, for the tests of a missing companion library
+  # (tests/dll/without_companion.h). Each run has a prefix of its own, so the
+  # runs share no clipboard, windows or temporary folders and go in parallel.
   set(S ${CMAKE_SOURCE_DIR}/scripts)
   add_test(NAME wine.prefix COMMAND ${S}/wine-prefix.sh ${CMAKE_BINARY_DIR})
   set_tests_properties(wine.prefix PROPERTIES FIXTURES_SETUP wine LABELS wine TIMEOUT 400)
+  add_test(NAME wine.prefix_hostile COMMAND ${S}/wine-prefix.sh ${CMAKE_BINARY_DIR} hostile)
+  set_tests_properties(wine.prefix_hostile PROPERTIES FIXTURES_SETUP wine_hostile LABELS wine
+                       TIMEOUT 400)
+  add_test(NAME wine.prefix_bare COMMAND ${S}/wine-prefix.sh ${CMAKE_BINARY_DIR} bare)
+  set_tests_properties(wine.prefix_bare PROPERTIES FIXTURES_SETUP wine_bare LABELS wine TIMEOUT 400)
 
   file(GLOB DLL_TEST_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/dll/*.cpp)
   if(DLL_TEST_SRC)
-    add_test(NAME wine.dll_tests COMMAND ${S}/wine-run.sh ${CMAKE_BINARY_DIR} 900 dll_tests.exe)
-    # Some DLL tests move KERNEL.DLL out of the prefix for a moment: nothing
-    # else that loads the library may run meanwhile (RESOURCE_LOCK).
-    set_tests_properties(wine.dll_tests PROPERTIES FIXTURES_REQUIRED wine LABELS wine TIMEOUT 1000
-                         RESOURCE_LOCK wine_system_dir)
-    # The whole suite again under hostile memory (see tests/dll/dll_test.h).
-    add_test(NAME wine.dll_tests_hostile COMMAND ${S}/wine-run.sh ${CMAKE_BINARY_DIR} 900 dll_tests.exe)
-    set_tests_properties(wine.dll_tests_hostile PROPERTIES FIXTURES_REQUIRED wine LABELS wine
-                         TIMEOUT 1000 ENVIRONMENT TARVO_HOSTILE=1 RESOURCE_LOCK wine_system_dir)
+    set(run ${S}/wine-run.sh ${CMAKE_BINARY_DIR} 900 dll_tests.exe)
+    set(without_companion "*WithoutCompanion.*")
+    add_test(NAME wine.dll_tests COMMAND ${run} --gtest_filter=-${without_companion})
+    set_tests_properties(wine.dll_tests PROPERTIES FIXTURES_REQUIRED wine LABELS wine TIMEOUT 1000)
+    add_test(NAME wine.dll_tests_hostile COMMAND ${run} --gtest_filter=-${without_companion})
+    set_tests_properties(wine.dll_tests_hostile PROPERTIES FIXTURES_REQUIRED wine_hostile
+                         LABELS wine TIMEOUT 1000 ENVIRONMENT "TARVO_HOSTILE=1;TARVO_PREFIX=hostile")
+    add_test(NAME wine.dll_tests_bare COMMAND ${run} --gtest_filter=${without_companion})
+    set_tests_properties(wine.dll_tests_bare PROPERTIES FIXTURES_REQUIRED wine_bare LABELS wine
+                         TIMEOUT 300 ENVIRONMENT "TARVO_NO_COMPANION=1;TARVO_PREFIX=bare")
+    add_test(NAME wine.dll_tests_bare_hostile COMMAND ${run} --gtest_filter=${without_companion})
+    set_tests_properties(wine.dll_tests_bare_hostile PROPERTIES FIXTURES_REQUIRED wine_bare
+                         LABELS wine TIMEOUT 300
+                         ENVIRONMENT "TARVO_NO_COMPANION=1;TARVO_PREFIX=bare;TARVO_HOSTILE=1")
   endif()
 
   file(GLOB SCRIPT_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/scripts/*.prg)
   foreach(prg ${SCRIPT_TESTS})
     get_filename_component(name ${prg} NAME_WE)
     add_test(NAME script.${name} COMMAND ${S}/script-test.sh ${CMAKE_BINARY_DIR} ${prg})
-    set_tests_properties(script.${name} PROPERTIES FIXTURES_REQUIRED wine LABELS wine TIMEOUT 120
-                         RESOURCE_LOCK wine_system_dir)
+    set_tests_properties(script.${name} PROPERTIES FIXTURES_REQUIRED wine LABELS wine TIMEOUT 120)
   endforeach()
 endif()

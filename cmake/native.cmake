@@ -37,49 +37,100 @@ foreach(src ${BENCH_SRC})
 endforeach()
 
 # The Windows builds, as external projects: the product (32-bit, build/win32)
-# and the 64-bit test flavour (build/win64) for machines that cannot run
-# 32-bit programs. scripts/wine-env.sh picks the one this machine can run.
+# always, and the 64-bit test flavour (build/win64) when this machine cannot
+# run 32-bit programs (its kernel may have 32-bit emulation switched off, and
+# then 32-bit Wine does not start) or when asked for with -DTARVO_WIN64=ON.
+# The Wine tests run the 64-bit flavour whenever it is built; the choice is
+# written to build/wine-flavour for scripts/wine-env.sh.
 option(TARVO_WINDOWS "Build and test the Windows libraries under Wine" ON)
+option(TARVO_WIN64 "Build the 64-bit test flavour too and run the Wine tests on it" OFF)
 if(TARVO_WINDOWS)
-  include(ExternalProject)
-  foreach(flavour win32 win64)
-    if(flavour STREQUAL "win32")
-      set(chain mingw-i686.cmake)
+  if(TARVO_WIN64)
+    set(wine_flavour win64)
+  else()
+    execute_process(COMMAND timeout 20 /usr/lib/wine/wine --version
+                    RESULT_VARIABLE wine32_status OUTPUT_QUIET ERROR_QUIET)
+    if(wine32_status EQUAL 0)
+      set(wine_flavour win32)
     else()
-      set(chain mingw-x86_64.cmake)
+      set(wine_flavour win64)
+    endif()
+  endif()
+  message(STATUS "Wine tests run the ${wine_flavour} build")
+  file(WRITE ${CMAKE_BINARY_DIR}/wine-flavour "${wine_flavour}\n")
+
+  include(ExternalProject)
+  set(flavours win32)
+  if(wine_flavour STREQUAL "win64")
+    list(APPEND flavours win64)
+  endif()
+  foreach(flavour ${flavours})
+    if(flavour STREQUAL "win32")
+      set(arch i686)
+    else()
+      set(arch x86_64)
+    endif()
+    # CMake cannot change the toolchain of a configured folder: one set up
+    # with another toolchain file is configured afresh.
+    set(cache ${CMAKE_BINARY_DIR}/${flavour}/CMakeCache.txt)
+    if(EXISTS ${cache})
+      file(STRINGS ${cache} chain REGEX "^CMAKE_TOOLCHAIN_FILE:")
+      if(NOT chain STREQUAL "CMAKE_TOOLCHAIN_FILE:FILEPATH=${CMAKE_SOURCE_DIR}/cmake/mingw.cmake")
+        file(REMOVE_RECURSE ${cache} ${CMAKE_BINARY_DIR}/${flavour}/CMakeFiles)
+      endif()
     endif()
     ExternalProject_Add(${flavour}
       SOURCE_DIR ${CMAKE_SOURCE_DIR}
       BINARY_DIR ${CMAKE_BINARY_DIR}/${flavour}
-      CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/${chain}
-                 -DCMAKE_BUILD_TYPE=Release
+      CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw.cmake
+                 -DTARVO_ARCH=${arch} -DCMAKE_BUILD_TYPE=Release
       BUILD_ALWAYS TRUE
       INSTALL_COMMAND "")
   endforeach()
 
-  # Shell tests over the built images (no Wine needed).
+  # Shell tests over the built images (no Wine needed); win64_*.sh check the
+  # 64-bit flavour and run only when it is built.
   file(GLOB SHELL_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/interop/*.sh)
   foreach(t ${SHELL_TESTS})
     get_filename_component(name ${t} NAME_WE)
+    if(name MATCHES "^win64_" AND NOT wine_flavour STREQUAL "win64")
+      continue()
+    endif()
     add_test(NAME interop.${name} COMMAND bash ${t} ${CMAKE_BINARY_DIR})
     set_tests_properties(interop.${name} PROPERTIES LABELS windows TIMEOUT 300)
   endforeach()
 
+  # Wine prefixes (scripts/wine-prefix.sh): the main one, where the DLL and
+  # script tests run; "hostile", where the DLL tests run again under hostile
+  # memory (see tests/dll/dll_test.h); "bare", with no KERNEL.DLL in its
+  # system directory, for the tests of a missing companion library
+  # (tests/dll/without_companion.h). Each run has a prefix of its own, so the
+  # runs share no clipboard, windows or temporary folders and go in parallel.
   set(S ${CMAKE_SOURCE_DIR}/scripts)
   add_test(NAME wine.prefix COMMAND ${S}/wine-prefix.sh ${CMAKE_BINARY_DIR})
   set_tests_properties(wine.prefix PROPERTIES FIXTURES_SETUP wine LABELS wine TIMEOUT 400)
+  add_test(NAME wine.prefix_hostile COMMAND ${S}/wine-prefix.sh ${CMAKE_BINARY_DIR} hostile)
+  set_tests_properties(wine.prefix_hostile PROPERTIES FIXTURES_SETUP wine_hostile LABELS wine
+                       TIMEOUT 400)
+  add_test(NAME wine.prefix_bare COMMAND ${S}/wine-prefix.sh ${CMAKE_BINARY_DIR} bare)
+  set_tests_properties(wine.prefix_bare PROPERTIES FIXTURES_SETUP wine_bare LABELS wine TIMEOUT 400)
 
   file(GLOB DLL_TEST_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/dll/*.cpp)
   if(DLL_TEST_SRC)
-    add_test(NAME wine.dll_tests COMMAND ${S}/wine-run.sh ${CMAKE_BINARY_DIR} 900 dll_tests.exe)
-    # Some DLL tests move KERNEL.DLL out of the prefix for a moment: nothing
-    # else that loads the library may run meanwhile (RESOURCE_LOCK).
-    set_tests_properties(wine.dll_tests PROPERTIES FIXTURES_REQUIRED wine LABELS wine TIMEOUT 1000
-                         RESOURCE_LOCK wine_system_dir)
-    # The whole suite again under hostile memory (see tests/dll/dll_test.h).
-    add_test(NAME wine.dll_tests_hostile COMMAND ${S}/wine-run.sh ${CMAKE_BINARY_DIR} 900 dll_tests.exe)
-    set_tests_properties(wine.dll_tests_hostile PROPERTIES FIXTURES_REQUIRED wine LABELS wine
-                         TIMEOUT 1000 ENVIRONMENT TARVO_HOSTILE=1 RESOURCE_LOCK wine_system_dir)
+    set(run ${S}/wine-run.sh ${CMAKE_BINARY_DIR} 900 dll_tests.exe)
+    set(without_companion "*WithoutCompanion.*")
+    add_test(NAME wine.dll_tests COMMAND ${run} --gtest_filter=-${without_companion})
+    set_tests_properties(wine.dll_tests PROPERTIES FIXTURES_REQUIRED wine LABELS wine TIMEOUT 1000)
+    add_test(NAME wine.dll_tests_hostile COMMAND ${run} --gtest_filter=-${without_companion})
+    set_tests_properties(wine.dll_tests_hostile PROPERTIES FIXTURES_REQUIRED wine_hostile
+                         LABELS wine TIMEOUT 1000 ENVIRONMENT "TARVO_HOSTILE=1;TARVO_PREFIX=hostile")
+    add_test(NAME wine.dll_tests_bare COMMAND ${run} --gtest_filter=${without_companion})
+    set_tests_properties(wine.dll_tests_bare PROPERTIES FIXTURES_REQUIRED wine_bare LABELS wine
+                         TIMEOUT 300 ENVIRONMENT "TARVO_NO_COMPANION=1;TARVO_PREFIX=bare")
+    add_test(NAME wine.dll_tests_bare_hostile COMMAND ${run} --gtest_filter=${without_companion})
+    set_tests_properties(wine.dll_tests_bare_hostile PROPERTIES FIXTURES_REQUIRED wine_bare
+                         LABELS wine TIMEOUT 300
+                         ENVIRONMENT "TARVO_NO_COMPANION=1;TARVO_PREFIX=bare;TARVO_HOSTILE=1")
   endif()
 
   # The signature fuzzer over every name, with fixed seeds, in both modes
@@ -87,14 +138,13 @@ if(TARVO_WINDOWS)
   add_test(NAME wine.fuzz_names COMMAND ${S}/wine-run.sh ${CMAKE_BINARY_DIR} 600 tarvo-fuzz.exe --seed 1 --count 40)
   add_test(NAME wine.fuzz_names_hostile COMMAND ${S}/wine-run.sh ${CMAKE_BINARY_DIR} 600 tarvo-fuzz.exe --seed 2 --count 40 --hostile)
   set_tests_properties(wine.fuzz_names wine.fuzz_names_hostile PROPERTIES FIXTURES_REQUIRED wine
-                       LABELS wine TIMEOUT 700 RESOURCE_LOCK wine_system_dir)
+                       LABELS wine TIMEOUT 700)
 
   file(GLOB SCRIPT_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/scripts/*.prg)
   foreach(prg ${SCRIPT_TESTS})
     get_filename_component(name ${prg} NAME_WE)
     add_test(NAME script.${name} COMMAND ${S}/script-test.sh ${CMAKE_BINARY_DIR} ${prg})
-    set_tests_properties(script.${name} PROPERTIES FIXTURES_REQUIRED wine LABELS wine TIMEOUT 120
-                         RESOURCE_LOCK wine_system_dir)
+    set_tests_properties(script.${name} PROPERTIES FIXTURES_REQUIRED wine LABELS wine TIMEOUT 120)
   endforeach()
 endif()
 

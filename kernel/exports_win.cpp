@@ -1,7 +1,5 @@
 // The exported functions that are plain computation: version, dates, text
 // and geometry, each a thin stdcall shell over the plain code.
-#include <type_traits>
-
 #include "kernel/calendar.h"
 #include "kernel/exports.h"
 #include "kernel/geometry.h"
@@ -51,47 +49,3 @@ double KNL_CALL k_QX_Y_intersection(float x1, float y1, float x2, float y2, floa
 }
 
 }  // extern "C"
-
-// Every export has exactly the type its caller binds it as.
-namespace {
-template <typename Fn, typename Expected>
-constexpr bool kSame = std::is_same_v<Fn, Expected>;
-}  // namespace
-static_assert(kSame<decltype(&k_knl_major), knl::MajorFn>);
-static_assert(kSame<decltype(&k_knl_minor), knl::MajorFn>);
-static_assert(kSame<decltype(&k_knl_vers), knl::VersFn>);
-static_assert(kSame<decltype(&k_ymd_to_jdnl), knl::YmdToJdnFn>);
-static_assert(kSame<decltype(&k_jdnl_to_ymd), knl::JdnToYmdFn>);
-static_assert(kSame<decltype(&k_easter), knl::EasterFn>);
-static_assert(kSame<decltype(&k_QckUpper), knl::QckUpperFn>);
-static_assert(kSame<decltype(&k_TARVO_NUM_hexa), knl::NumHexaFn>);
-static_assert(kSame<decltype(&k_TARVO_STR_hexa), knl::StrHexaFn>);
-static_assert(kSame<decltype(&k_TARVO_STR_htos), knl::StrHtosFn>);
-static_assert(kSame<decltype(&k_TARVO_STR_padl), knl::StrPadlFn>);
-static_assert(kSame<decltype(&k_TARVO_SYS_VolumeName), knl::VolumeTextFn>);
-static_assert(kSame<decltype(&k_TARVO_SYS_FileSystemName), knl::VolumeTextFn>);
-static_assert(kSame<decltype(&k_TARVO_SYS_VolumeSerial), knl::VolumeValueFn>);
-static_assert(kSame<decltype(&k_TARVO_SYS_MaxFileLength), knl::VolumeValueFn>);
-static_assert(kSame<decltype(&k_TARVO_diskspace), knl::DiskCountFn>);
-static_assert(kSame<decltype(&k_TARVO_DiskSize), knl::DiskCountFn>);
-static_assert(kSame<decltype(&k_TARVO_total_clusters), knl::DiskCountFn>);
-static_assert(kSame<decltype(&k_TARVO_avail_clusters), knl::DiskCountFn>);
-static_assert(kSame<decltype(&k_TARVO_sectors_per_cluster), knl::DiskCountFn>);
-static_assert(kSame<decltype(&k_TARVO_bytes_per_sector), knl::DiskCountFn>);
-static_assert(kSame<decltype(&k_TARVO_QX_FIL_zip), knl::ZipFn>);
-static_assert(kSame<decltype(&k_TARVO_QX_FIL_unzip), knl::ZipFn>);
-static_assert(kSame<decltype(&k_TARVO_QX_MCI_send), knl::MciSendFn>);
-static_assert(kSame<decltype(&k_TARVO_QX_CD_open), knl::CdFn>);
-static_assert(kSame<decltype(&k_TARVO_QX_CD_close), knl::CdFn>);
-static_assert(kSame<decltype(&k_TARVO_QX_CD_play), knl::CdFn>);
-static_assert(kSame<decltype(&k_TARVO_QX_CD_stop), knl::CdFn>);
-static_assert(kSame<decltype(&k_TARVO_QX_CD_start), knl::CdFn>);
-static_assert(kSame<decltype(&k_TARVO_QX_CD_home), knl::CdFn>);
-static_assert(kSame<decltype(&k_TARVO_QX_CD_end), knl::CdFn>);
-static_assert(kSame<decltype(&k_QX_EmptyClipboard), knl::EmptyClipboardFn>);
-static_assert(kSame<decltype(&k_QX_distance), knl::Geom4Fn>);
-static_assert(kSame<decltype(&k_QX_pente), knl::Geom4Fn>);
-static_assert(kSame<decltype(&k_QX_origin), knl::Geom4Fn>);
-static_assert(kSame<decltype(&k_QX_TriangleSurface), knl::Geom6Fn>);
-static_assert(kSame<decltype(&k_QX_X_intersection), knl::Geom8Fn>);
-static_assert(kSame<decltype(&k_QX_Y_intersection), knl::Geom8Fn>);

@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
-# Creates (once) the Wine prefix the tests run in, inside the build folder,
-# and installs the freshly built KERNEL.DLL into its system directory.
-#   wine-prefix.sh BUILD_DIR
+# Creates (once) a Wine prefix the tests run in, inside the build folder, and
+# installs the freshly built KERNEL.DLL into its system directory.
+#   wine-prefix.sh BUILD_DIR [NAME]
+# Without NAME: the main prefix (build/wineprefix32 or wineprefix64, see
+# wine-env.sh). With NAME: build/wineprefix32-NAME (or 64); the prefix named
+# "bare" never holds KERNEL.DLL, for the tests of a missing companion library.
 # The prefix uses Wine's null graphics driver and no audio, so windows,
 # dialogs and timers work without an X server.
 set -euo pipefail
+TARVO_PREFIX=${2:-}
 . "$(dirname "$0")/wine-env.sh" "$1"
 if [ ! -f "$WINEPREFIX/.tarvo-ready" ]; then
   rm -rf "$WINEPREFIX"
@@ -14,5 +18,11 @@ if [ ! -f "$WINEPREFIX/.tarvo-ready" ]; then
   timeout 60 wineserver -w || true
   touch "$WINEPREFIX/.tarvo-ready"
 fi
-cp -f "$TARVO_WIN_DIR/KERNEL.DLL" "$WINEPREFIX/drive_c/windows/system32/KERNEL.DLL"
-echo "Wine prefix ready: $WINEPREFIX ($(basename "$TARVO_WIN_DIR") build)"
+kernel=$WINEPREFIX/drive_c/windows/system32/KERNEL.DLL
+if [ "$TARVO_PREFIX" = bare ]; then
+  rm -f "$kernel"
+  echo "Wine prefix ready: $WINEPREFIX ($tarvo_flavour build, no KERNEL.DLL)"
+else
+  cp -f "$TARVO_WIN_DIR/KERNEL.DLL" "$kernel"
+  echo "Wine prefix ready: $WINEPREFIX ($tarvo_flavour build)"
+fi

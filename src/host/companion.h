@@ -20,9 +20,10 @@ bool LoadCompanion(bool* loaded);
 bool FreeCompanion();
 bool CompanionLoaded();
 
-// Failure values: 0 for counts, codes and flags (version numbers too), an
-// empty buffer for texts, and -5 ("not enough memory") is never invented:
-// missing archive functions answer 0.
+// Each wrapper answers the failure value kernel/kernel_list.h gives its
+// function when that is missing: 0 for counts, codes and flags (version
+// numbers too), the buffer left as it was for texts, and -5 ("not enough
+// memory") is never invented: missing archive functions answer 0.
 int KnlMajor();
 int KnlMinor();
 void KnlVers(char* buffer256);

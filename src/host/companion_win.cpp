@@ -10,28 +10,12 @@ namespace {
 
 HMODULE g_module = nullptr;
 
+// One slot per function of kernel/kernel_list.h, named by its internal name;
+// null when the module or that one function is missing.
 struct Bindings {
-    knl::MajorFn major, minor;
-    knl::VersFn vers;
-    knl::YmdToJdnFn ymdToJdn;
-    knl::JdnToYmdFn jdnToYmd;
-    knl::EasterFn easter;
-    knl::QckUpperFn qckUpper;
-    knl::NumHexaFn numHexa;
-    knl::StrHexaFn strHexa;
-    knl::StrHtosFn strHtos;
-    knl::StrPadlFn strPadl;
-    knl::VolumeTextFn volumeName, fileSystemName;
-    knl::VolumeValueFn volumeSerial, maxFileLength;
-    knl::DiskCountFn diskSpace, diskSize, totalClusters, availClusters, sectorsPerCluster,
-        bytesPerSector;
-    knl::ZipFn zip, unzip;
-    knl::MciSendFn mciSend;
-    knl::CdFn cd[7];
-    knl::EmptyClipboardFn emptyClipboard;
-    knl::Geom4Fn distance, pente, origin;
-    knl::Geom6Fn triangle;
-    knl::Geom8Fn xIntersection, yIntersection;
+#define KNL(name, ret, params, args, fail) knl::Fn##name k##name;
+#include "kernel/kernel_list.h"
+#undef KNL
 };
 Bindings g_fn{};
 
@@ -41,45 +25,17 @@ void Bind(T& slot, const char* name) {
 }
 
 void BindAll() {
-    Bind(g_fn.major, "_knl_major");
-    Bind(g_fn.minor, "_knl_minor");
-    Bind(g_fn.vers, "_knl_vers");
-    Bind(g_fn.ymdToJdn, "_ymd_to_jdnl");
-    Bind(g_fn.jdnToYmd, "_jdnl_to_ymd");
-    Bind(g_fn.easter, "_easter");
-    Bind(g_fn.qckUpper, "_QckUpper");
-    Bind(g_fn.numHexa, "_TARVO_NUM_hexa");
-    Bind(g_fn.strHexa, "_TARVO_STR_hexa");
-    Bind(g_fn.strHtos, "_TARVO_STR_htos");
-    Bind(g_fn.strPadl, "_TARVO_STR_padl");
-    Bind(g_fn.volumeName, "_TARVO_SYS_VolumeName");
-    Bind(g_fn.fileSystemName, "_TARVO_SYS_FileSystemName");
-    Bind(g_fn.volumeSerial, "_TARVO_SYS_VolumeSerial");
-    Bind(g_fn.maxFileLength, "_TARVO_SYS_MaxFileLength");
-    Bind(g_fn.diskSpace, "_TARVO_diskspace");
-    Bind(g_fn.diskSize, "_TARVO_DiskSize");
-    Bind(g_fn.totalClusters, "_TARVO_total_clusters");
-    Bind(g_fn.availClusters, "_TARVO_avail_clusters");
-    Bind(g_fn.sectorsPerCluster, "_TARVO_sectors_per_cluster");
-    Bind(g_fn.bytesPerSector, "_TARVO_bytes_per_sector");
-    Bind(g_fn.zip, "_TARVO_QX_FIL_zip");
-    Bind(g_fn.unzip, "_TARVO_QX_FIL_unzip");
-    Bind(g_fn.mciSend, "_TARVO_QX_MCI_send");
-    static const char* const cdNames[7] = {"_TARVO_QX_CD_open",  "_TARVO_QX_CD_close",
-                                           "_TARVO_QX_CD_play",  "_TARVO_QX_CD_stop",
-                                           "_TARVO_QX_CD_start", "_TARVO_QX_CD_home",
-                                           "_TARVO_QX_CD_end"};
-    for (int i = 0; i < 7; ++i) Bind(g_fn.cd[i], cdNames[i]);
-    Bind(g_fn.emptyClipboard, "_QX_EmptyClipboard");
-    Bind(g_fn.distance, "_QX_distance");
-    Bind(g_fn.pente, "_QX_pente");
-    Bind(g_fn.origin, "_QX_origin");
-    Bind(g_fn.triangle, "_QX_TriangleSurface");
-    Bind(g_fn.xIntersection, "_QX_X_intersection");
-    Bind(g_fn.yIntersection, "_QX_Y_intersection");
+#define KNL(name, ret, params, args, fail) Bind(g_fn.k##name, #name);
+#include "kernel/kernel_list.h"
+#undef KNL
 }
 
-constexpr int kMciNoDevice = 263;
+// Call_knl_major(), Call_TARVO_STR_padl(text, buffer, widthPlus1, pad), ...:
+// each function through its slot, or its failure value when the slot is null.
+#define KNL(name, ret, params, args, fail) \
+    ret Call##name params { return g_fn.k##name ? g_fn.k##name args : fail; }
+#include "kernel/kernel_list.h"
+#undef KNL
 
 }  // namespace
 
@@ -105,60 +61,60 @@ bool FreeCompanion() {
 
 bool CompanionLoaded() { return g_module != nullptr; }
 
-int KnlMajor() { return g_fn.major ? g_fn.major() : 0; }
-int KnlMinor() { return g_fn.minor ? g_fn.minor() : 0; }
-void KnlVers(char* b) { if (g_fn.vers) g_fn.vers(b); }
-std::int32_t YmdToJdn(int y, int m, int d) { return g_fn.ymdToJdn ? g_fn.ymdToJdn(y, m, d, 0) : 0; }
+int KnlMajor() { return Call_knl_major(); }
+int KnlMinor() { return Call_knl_minor(); }
+void KnlVers(char* b) { Call_knl_vers(b); }
+std::int32_t YmdToJdn(int y, int m, int d) { return Call_ymd_to_jdnl(y, m, d, 0); }
 bool JdnToYmd(std::int32_t jdn, int* y, int* m, int* d) {
-    if (!g_fn.jdnToYmd) return false;
-    g_fn.jdnToYmd(jdn, y, m, d, 0);
-    return true;
+    Call_jdnl_to_ymd(jdn, y, m, d, 0);
+    return g_fn.k_jdnl_to_ymd != nullptr;
 }
 bool Easter(int year, int* month, int* day) {
-    if (!g_fn.easter) return false;
-    g_fn.easter(year, month, day);
-    return true;
+    Call_easter(year, month, day);
+    return g_fn.k_easter != nullptr;
 }
-int QckUpper(int c) { return g_fn.qckUpper ? g_fn.qckUpper(c) : c; }
-void NumHexa(char* b, std::int32_t n) { if (g_fn.numHexa) g_fn.numHexa(b, n); }
-void StrHexa(const char* t, char* b, int n) { if (g_fn.strHexa) g_fn.strHexa(t, b, n); }
-void StrHtos(const char* t, char* b, int n) { if (g_fn.strHtos) g_fn.strHtos(t, b, n); }
-void StrPadl(const char* t, char* b, int w, int pad) { if (g_fn.strPadl) g_fn.strPadl(t, b, w, pad); }
-int VolumeName(const char* r, char* b, int s) { return g_fn.volumeName ? g_fn.volumeName(r, b, s) : 0; }
-int FileSystemName(const char* r, char* b, int s) {
-    return g_fn.fileSystemName ? g_fn.fileSystemName(r, b, s) : 0;
-}
-int VolumeSerial(const char* r, std::uint32_t* v) { return g_fn.volumeSerial ? g_fn.volumeSerial(r, v) : 0; }
-int MaxFileLength(const char* r, std::uint32_t* v) {
-    return g_fn.maxFileLength ? g_fn.maxFileLength(r, v) : 0;
-}
-std::uint32_t DiskSpace(const char* d) { return g_fn.diskSpace ? g_fn.diskSpace(d) : 0; }
-std::uint32_t DiskSize(const char* d) { return g_fn.diskSize ? g_fn.diskSize(d) : 0; }
-std::uint32_t TotalClusters(const char* d) { return g_fn.totalClusters ? g_fn.totalClusters(d) : 0; }
-std::uint32_t AvailClusters(const char* d) { return g_fn.availClusters ? g_fn.availClusters(d) : 0; }
-std::uint32_t SectorsPerCluster(const char* d) {
-    return g_fn.sectorsPerCluster ? g_fn.sectorsPerCluster(d) : 0;
-}
-std::uint32_t BytesPerSector(const char* d) { return g_fn.bytesPerSector ? g_fn.bytesPerSector(d) : 0; }
-int ZipFile(const char* s, const char* t) { return g_fn.zip ? g_fn.zip(s, t) : 0; }
-int UnzipFile(const char* s, const char* t) { return g_fn.unzip ? g_fn.unzip(s, t) : 0; }
-int MciSend(const char* c, char* r) { return g_fn.mciSend ? g_fn.mciSend(c, r) : kMciNoDevice; }
+int QckUpper(int c) { return Call_QckUpper(c); }
+void NumHexa(char* b, std::int32_t n) { Call_TARVO_NUM_hexa(b, n); }
+void StrHexa(const char* t, char* b, int n) { Call_TARVO_STR_hexa(t, b, n); }
+void StrHtos(const char* t, char* b, int n) { Call_TARVO_STR_htos(t, b, n); }
+void StrPadl(const char* t, char* b, int w, int pad) { Call_TARVO_STR_padl(t, b, w, pad); }
+int VolumeName(const char* r, char* b, int s) { return Call_TARVO_SYS_VolumeName(r, b, s); }
+int FileSystemName(const char* r, char* b, int s) { return Call_TARVO_SYS_FileSystemName(r, b, s); }
+int VolumeSerial(const char* r, std::uint32_t* v) { return Call_TARVO_SYS_VolumeSerial(r, v); }
+int MaxFileLength(const char* r, std::uint32_t* v) { return Call_TARVO_SYS_MaxFileLength(r, v); }
+std::uint32_t DiskSpace(const char* d) { return Call_TARVO_diskspace(d); }
+std::uint32_t DiskSize(const char* d) { return Call_TARVO_DiskSize(d); }
+std::uint32_t TotalClusters(const char* d) { return Call_TARVO_total_clusters(d); }
+std::uint32_t AvailClusters(const char* d) { return Call_TARVO_avail_clusters(d); }
+std::uint32_t SectorsPerCluster(const char* d) { return Call_TARVO_sectors_per_cluster(d); }
+std::uint32_t BytesPerSector(const char* d) { return Call_TARVO_bytes_per_sector(d); }
+int ZipFile(const char* s, const char* t) { return Call_TARVO_QX_FIL_zip(s, t); }
+int UnzipFile(const char* s, const char* t) { return Call_TARVO_QX_FIL_unzip(s, t); }
+int MciSend(const char* c, char* r) { return Call_TARVO_QX_MCI_send(c, r); }
 int CdCommand(CdAction a, char* r) {
-    knl::CdFn fn = g_fn.cd[static_cast<int>(a)];
-    return fn ? fn(r) : kMciNoDevice;
+    switch (a) {
+        case CdAction::Open: return Call_TARVO_QX_CD_open(r);
+        case CdAction::Close: return Call_TARVO_QX_CD_close(r);
+        case CdAction::Play: return Call_TARVO_QX_CD_play(r);
+        case CdAction::Stop: return Call_TARVO_QX_CD_stop(r);
+        case CdAction::Start: return Call_TARVO_QX_CD_start(r);
+        case CdAction::Home: return Call_TARVO_QX_CD_home(r);
+        case CdAction::End: return Call_TARVO_QX_CD_end(r);
+    }
+    return 263;  // MCIERR_INVALID_DEVICE_NAME, as for a missing function
 }
-int EmptyClipboardOf(std::uint32_t hwnd) { return g_fn.emptyClipboard ? g_fn.emptyClipboard(hwnd) : 0; }
-double Distance(float a, float b, float c, float d) { return g_fn.distance ? g_fn.distance(a, b, c, d) : NAN; }
-double Pente(float a, float b, float c, float d) { return g_fn.pente ? g_fn.pente(a, b, c, d) : NAN; }
-double Origin(float a, float b, float c, float d) { return g_fn.origin ? g_fn.origin(a, b, c, d) : NAN; }
+int EmptyClipboardOf(std::uint32_t hwnd) { return Call_QX_EmptyClipboard(hwnd); }
+double Distance(float a, float b, float c, float d) { return Call_QX_distance(a, b, c, d); }
+double Pente(float a, float b, float c, float d) { return Call_QX_pente(a, b, c, d); }
+double Origin(float a, float b, float c, float d) { return Call_QX_origin(a, b, c, d); }
 double TriangleSurface(float a, float b, float c, float d, float e, float f) {
-    return g_fn.triangle ? g_fn.triangle(a, b, c, d, e, f) : NAN;
+    return Call_QX_TriangleSurface(a, b, c, d, e, f);
 }
 double XIntersection(float a, float b, float c, float d, float e, float f, float g, float h) {
-    return g_fn.xIntersection ? g_fn.xIntersection(a, b, c, d, e, f, g, h) : NAN;
+    return Call_QX_X_intersection(a, b, c, d, e, f, g, h);
 }
 double YIntersection(float a, float b, float c, float d, float e, float f, float g, float h) {
-    return g_fn.yIntersection ? g_fn.yIntersection(a, b, c, d, e, f, g, h) : NAN;
+    return Call_QX_Y_intersection(a, b, c, d, e, f, g, h);
 }
 
 }  // namespace tarvo

@@ -36,60 +36,58 @@ protected:
     HMODULE module = nullptr;
 };
 
+// The function exported as name, as its pointer type.
+#define KFN(name) Fn<knl::Fn##name>(#name)
+
 TEST_F(CompanionTest, EveryNameIsExported) {
     const char* names[] = {
-        "_knl_major", "_knl_minor", "_knl_vers", "_ymd_to_jdnl", "_jdnl_to_ymd", "_easter",
-        "_QckUpper", "_TARVO_NUM_hexa", "_TARVO_STR_hexa", "_TARVO_STR_htos", "_TARVO_STR_padl",
-        "_TARVO_SYS_VolumeName", "_TARVO_SYS_FileSystemName", "_TARVO_SYS_VolumeSerial",
-        "_TARVO_SYS_MaxFileLength", "_TARVO_diskspace", "_TARVO_DiskSize", "_TARVO_total_clusters",
-        "_TARVO_avail_clusters", "_TARVO_sectors_per_cluster", "_TARVO_bytes_per_sector",
-        "_TARVO_QX_FIL_zip", "_TARVO_QX_FIL_unzip", "_TARVO_QX_MCI_send", "_TARVO_QX_CD_open",
-        "_TARVO_QX_CD_close", "_TARVO_QX_CD_play", "_TARVO_QX_CD_stop", "_TARVO_QX_CD_start",
-        "_TARVO_QX_CD_home", "_TARVO_QX_CD_end", "_QX_EmptyClipboard", "_QX_distance", "_QX_pente",
-        "_QX_origin", "_QX_TriangleSurface", "_QX_X_intersection", "_QX_Y_intersection"};
+#define KNL(name, ret, params, args, fail) #name,
+#include "kernel/kernel_list.h"
+#undef KNL
+    };
     EXPECT_EQ(sizeof names / sizeof *names, 38u);
     for (const char* n : names) EXPECT_NE(GetProcAddress(module, n), nullptr) << n;
 }
 
 TEST_F(CompanionTest, VersionAndDates) {
-    EXPECT_GE(Fn<knl::MajorFn>("_knl_major")(), 1);
+    EXPECT_GE(KFN(_knl_major)(), 1);
     char vers[256] = {};
-    Fn<knl::VersFn>("_knl_vers")(vers);
+    KFN(_knl_vers)(vers);
     EXPECT_GT(std::strlen(vers), 0u);
-    auto toJdn = Fn<knl::YmdToJdnFn>("_ymd_to_jdnl");
-    auto toYmd = Fn<knl::JdnToYmdFn>("_jdnl_to_ymd");
+    auto toJdn = KFN(_ymd_to_jdnl);
+    auto toYmd = KFN(_jdnl_to_ymd);
     EXPECT_EQ(toJdn(1970, 1, 1, 0), 2440588);
     EXPECT_EQ(toJdn(2000, 3, 1, 0) - toJdn(2000, 2, 28, 0), 2) << "2000 is a leap year";
     int y = 0, m = 0, d = 0;
     toYmd(2451545, &y, &m, &d, 0);
     EXPECT_EQ(y * 10000 + m * 100 + d, 20000101);
-    Fn<knl::EasterFn>("_easter")(2000, &m, &d);
+    KFN(_easter)(2000, &m, &d);
     EXPECT_EQ(m * 100 + d, 423);
 }
 
 TEST_F(CompanionTest, TextHelpers) {
-    EXPECT_EQ(Fn<knl::QckUpperFn>("_QckUpper")('a'), 'A');
+    EXPECT_EQ(KFN(_QckUpper)('a'), 'A');
     char hex[100] = {};
-    Fn<knl::NumHexaFn>("_TARVO_NUM_hexa")(hex, 255);
+    KFN(_TARVO_NUM_hexa)(hex, 255);
     EXPECT_STREQ(hex, "FF");
     char two[7] = {};
-    Fn<knl::StrHexaFn>("_TARVO_STR_hexa")("A\x01z", two, 3);
+    KFN(_TARVO_STR_hexa)("A\x01z", two, 3);
     EXPECT_STREQ(two, "41017A");
     char bytes[4] = {};
-    Fn<knl::StrHtosFn>("_TARVO_STR_htos")("414243", bytes, 6);
+    KFN(_TARVO_STR_htos)("414243", bytes, 6);
     EXPECT_STREQ(bytes, "ABC");
     char pad[9] = {};
-    Fn<knl::StrPadlFn>("_TARVO_STR_padl")("42", pad, 9, '0');
+    KFN(_TARVO_STR_padl)("42", pad, 9, '0');
     EXPECT_STREQ(pad, "00000042");
 }
 
 TEST_F(CompanionTest, Geometry) {
-    EXPECT_DOUBLE_EQ(Fn<knl::Geom4Fn>("_QX_distance")(0, 0, 3, 4), 5.0);
-    EXPECT_DOUBLE_EQ(Fn<knl::Geom4Fn>("_QX_pente")(0, 1, 2, 5), 2.0);
-    EXPECT_DOUBLE_EQ(Fn<knl::Geom4Fn>("_QX_origin")(1, 3, 2, 5), 1.0);
-    EXPECT_DOUBLE_EQ(Fn<knl::Geom6Fn>("_QX_TriangleSurface")(0, 0, 4, 0, 0, 3), 6.0);
-    EXPECT_DOUBLE_EQ(Fn<knl::Geom8Fn>("_QX_X_intersection")(0, 0, 2, 2, 0, 2, 2, 0), 1.0);
-    EXPECT_DOUBLE_EQ(Fn<knl::Geom8Fn>("_QX_Y_intersection")(0, 0, 2, 2, 0, 2, 2, 0), 1.0);
+    EXPECT_DOUBLE_EQ(KFN(_QX_distance)(0, 0, 3, 4), 5.0);
+    EXPECT_DOUBLE_EQ(KFN(_QX_pente)(0, 1, 2, 5), 2.0);
+    EXPECT_DOUBLE_EQ(KFN(_QX_origin)(1, 3, 2, 5), 1.0);
+    EXPECT_DOUBLE_EQ(KFN(_QX_TriangleSurface)(0, 0, 4, 0, 0, 3), 6.0);
+    EXPECT_DOUBLE_EQ(KFN(_QX_X_intersection)(0, 0, 2, 2, 0, 2, 2, 0), 1.0);
+    EXPECT_DOUBLE_EQ(KFN(_QX_Y_intersection)(0, 0, 2, 2, 0, 2, 2, 0), 1.0);
 }
 
 TEST_F(CompanionTest, ArchiveRoundTripAndStatusCodes) {
@@ -98,8 +96,8 @@ TEST_F(CompanionTest, ArchiveRoundTripAndStatusCodes) {
     std::string content;
     for (int i = 0; i < 5000; ++i) content += "line " + std::to_string(i % 97) + "\n";
     std::ofstream(src, std::ios::binary) << content;
-    auto zipFn = Fn<knl::ZipFn>("_TARVO_QX_FIL_zip");
-    auto unzipFn = Fn<knl::ZipFn>("_TARVO_QX_FIL_unzip");
+    auto zipFn = KFN(_TARVO_QX_FIL_zip);
+    auto unzipFn = KFN(_TARVO_QX_FIL_unzip);
     EXPECT_EQ(zipFn(src.c_str(), zip.c_str()), knl::kZipOk);
     EXPECT_EQ(unzipFn(zip.c_str(), out.c_str()), knl::kZipOk);
     std::ifstream back(out, std::ios::binary);
@@ -115,12 +113,12 @@ TEST_F(CompanionTest, ArchiveRoundTripAndStatusCodes) {
 
 TEST_F(CompanionTest, SystemWrappers) {
     char name[256] = {};
-    EXPECT_NE(Fn<knl::VolumeTextFn>("_TARVO_SYS_FileSystemName")("C:\\", name, 256), 0);
+    EXPECT_NE(KFN(_TARVO_SYS_FileSystemName)("C:\\", name, 256), 0);
     EXPECT_GT(std::strlen(name), 0u);
-    EXPECT_GT(Fn<knl::DiskCountFn>("_TARVO_bytes_per_sector")("C:\\"), 0u);
+    EXPECT_GT(KFN(_TARVO_bytes_per_sector)("C:\\"), 0u);
     char reply[knl::kReplyLength + 1] = {};
-    EXPECT_NE(Fn<knl::MciSendFn>("_TARVO_QX_MCI_send")("no such command", reply), 0);
-    EXPECT_NE(Fn<knl::CdFn>("_TARVO_QX_CD_play")(reply), 0) << "no CD device was opened";
+    EXPECT_NE(KFN(_TARVO_QX_MCI_send)("no such command", reply), 0);
+    EXPECT_NE(KFN(_TARVO_QX_CD_play)(reply), 0) << "no CD device was opened";
 }
 
 TEST_F(CompanionTest, EmptyClipboardOfAWindow) {
@@ -134,7 +132,7 @@ TEST_F(CompanionTest, EmptyClipboardOfAWindow) {
     SetClipboardData(CF_TEXT, text);
     CloseClipboard();
     ASSERT_TRUE(IsClipboardFormatAvailable(CF_TEXT));
-    auto emptyFn = Fn<knl::EmptyClipboardFn>("_QX_EmptyClipboard");
+    auto emptyFn = KFN(_QX_EmptyClipboard);
     EXPECT_NE(emptyFn(static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(owner))), 0);
     EXPECT_FALSE(IsClipboardFormatAvailable(CF_TEXT));
     DestroyWindow(owner);

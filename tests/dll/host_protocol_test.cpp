@@ -9,6 +9,7 @@
 
 #include "dll_test.h"
 #include "host/handle_table.h"
+#include "without_companion.h"
 
 namespace tarvo::test {
 namespace {
@@ -212,14 +213,10 @@ TEST_F(ProtocolTest, ErrorRaisedThroughAServiceEndsTheRequest) {
 // With the companion library missing, the load hook asks the host to run
 // "WAIT WINDOW 'Kernel not found' NOWAIT". The command calls the library
 // again (a nested request, which is aborted), and the outer hook goes on.
-TEST_F(ProtocolTest, NestedRequestDuringACommandRestoresTheOuterTarget) {
-    host.Unload();
-    char sys[MAX_PATH];
-    GetSystemDirectoryA(sys, MAX_PATH);
-    std::string kernel = std::string(sys) + "\\KERNEL.DLL";
-    std::string aside = kernel + ".aside";
-    ASSERT_TRUE(MoveFileExA(kernel.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING));
+using ProtocolWithoutCompanion = WithoutCompanion<ProtocolTest>;
 
+TEST_F(ProtocolWithoutCompanion, NestedRequestDuringACommandRestoresTheOuterTarget) {
+    host.Unload();
     run::Host inner;
     std::vector<std::string> commands;
     std::vector<int> nestedErrors;
@@ -235,9 +232,7 @@ TEST_F(ProtocolTest, NestedRequestDuringACommandRestoresTheOuterTarget) {
         return 0;
     };
     std::string why;
-    bool loaded = inner.Load(BesideExe("TARVO.fll"), &why);
-    MoveFileExA(aside.c_str(), kernel.c_str(), MOVEFILE_REPLACE_EXISTING);
-    ASSERT_TRUE(loaded) << why;
+    ASSERT_TRUE(inner.Load(BesideExe("TARVO.fll"), &why)) << why;
     ASSERT_EQ(commands.size(), 1u);
     EXPECT_EQ(commands[0], "WAIT WINDOW 'Kernel not found' NOWAIT");
     EXPECT_EQ(nestedErrors, std::vector<int>{1});

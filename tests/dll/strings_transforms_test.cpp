@@ -4,6 +4,7 @@
 #include <string>
 
 #include "dll_test.h"
+#include "without_companion.h"
 
 namespace tarvo::test {
 namespace {
@@ -13,18 +14,10 @@ using TransformTest = DllTest;
 
 // Without the companion its buffers stay zeroed: the empty text. A text that
 // already fills its width never reaches the companion.
-TEST_F(TransformTest, CompanionMissing) {
+using TransformWithoutCompanion = WithoutCompanion<TransformTest>;
+
+TEST_F(TransformWithoutCompanion, BuffersStayEmpty) {
     host.Unload();
-    char sys[MAX_PATH];
-    GetSystemDirectoryA(sys, MAX_PATH);
-    const std::string kernel = std::string(sys) + "\\KERNEL.DLL";
-    const std::string aside = kernel + ".aside";
-    ASSERT_TRUE(MoveFileExA(kernel.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING));
-    struct PutBack {
-        const std::string& from;
-        const std::string& to;
-        ~PutBack() { MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING); }
-    } putBack{aside, kernel};
     run::Host bare;
     std::string why;
     ASSERT_TRUE(bare.Load(BesideExe("TARVO.fll"), &why)) << why;

@@ -34,6 +34,10 @@ name=tarvo-$version
 # The product, optimised as the tested build and with debugging information,
 # which is moved out of the images below.
 echo "release: building TARVO $version (32-bit, release) in $build/win32"
+if [ -f "$build/win32/CMakeCache.txt" ] &&
+   ! grep -q "^CMAKE_TOOLCHAIN_FILE:FILEPATH=$root/cmake/mingw.cmake$" "$build/win32/CMakeCache.txt"; then
+  rm -rf "$build/win32"  # configured with another toolchain file
+fi
 cmake -S "$root" -B "$build/win32" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw.cmake" -DTARVO_ARCH=i686 \
   -DCMAKE_BUILD_TYPE=Release -DCMAKE_C_FLAGS=-g -DCMAKE_CXX_FLAGS=-g >/dev/null
 cmake --build "$build/win32" -j2 --target TARVO KERNEL tarvo-run >/dev/null

@@ -206,6 +206,7 @@ Outcome Host::Invoke(const FunctionInfo& f, const std::vector<Arg>& args) {
     out.returns = std::move(frame.returns);
     out.error = frame.error;
     out.message = frame.message;
+    out.protocol = frame.protocol;
     // The host owns the parameter handles and every handle a result came in;
     // a result may come back in a parameter's own handle: free it once.
     for (const Returned& r : out.returns)

@@ -69,6 +69,7 @@ struct Outcome {
     int error = 0;           // host error that ended the call (0: none)
     std::string message;     // its text
     std::vector<Returned> returns;  // every ReturnValue, in order
+    std::string protocol;    // what a returned record broke of the protocol, if anything
     bool hasValue() const { return !returns.empty(); }
     // The last value returned wins; .T. when nothing was returned.
     Value value() const { return returns.empty() ? Value::Logical(true) : returns.back().value; }
@@ -197,6 +198,7 @@ struct Host {
         int error = 0;
         std::string message;
         int services = 0;
+        std::string protocol;
     };
     // The innermost pending call (null outside any).
     Frame* CurrentFrame() { return frames_.empty() ? nullptr : frames_.back(); }

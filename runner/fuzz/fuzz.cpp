@@ -279,6 +279,7 @@ FuzzReport FuzzNames(Host& host, const FuzzOptions& options,
             if (o.error == 0 && after.locked > std::max(before.locked, baseline.locked))
                 fail("a handle left locked by a call that did not fail");
             if (o.error == 11) fail("arguments made from the type string were refused");
+            if (!o.protocol.empty()) fail(o.protocol);
         }
         Outcome check = host.Call("TST_TEST", {Value::Int(3)});
         if (check.error != 0 || check.value().integer != 27)

@@ -69,6 +69,7 @@ TEST_F(SweepTest, EveryCallGivesBackItsHandles) {
         Outcome o = host.Call(c.name, c.args);
         EXPECT_EQ(o.error, 0) << c.name << ": " << o.message;
         EXPECT_LE(o.returns.size(), 1u) << c.name;
+        EXPECT_EQ(o.protocol, "") << c.name;
         EXPECT_EQ(host.HandlesInUse(), inUse) << c.name;
     }
 }

@@ -8,6 +8,7 @@
 #include "host/companion.h"
 #include "host/declare.h"
 #include "strings/random.h"
+#include "strings/tokenizer.h"
 #include "system/version_word.h"
 #include "ui/custom_colors.h"
 
@@ -26,6 +27,7 @@ void TarvoIn(ParamBlock*) {
 
 void TarvoOut(ParamBlock*) {
     if (!FreeCompanion()) ExecuteCommand("WAIT WINDOW 'Kernel not freed' NOWAIT");
+    SharedTokenWalk().Drop();
 }
 
 const FunctionDef kRows[] = {

@@ -1,6 +1,7 @@
 #include "strings/tokenizer.h"
 
 #include <bitset>
+#include <cstring>
 
 namespace tarvo {
 
@@ -82,52 +83,62 @@ std::string_view StrStrTok(std::int32_t n, std::string_view text, std::string_vi
     }
 }
 
+namespace {
+char* HeapAcquire(std::uint32_t size, std::uintptr_t* id) {
+    char* block = new char[size];
+    *id = reinterpret_cast<std::uintptr_t>(block);
+    return block;
+}
+const char* HeapAddress(std::uintptr_t id) { return reinterpret_cast<const char*>(id); }
+void HeapRelease(std::uintptr_t id) { delete[] reinterpret_cast<char*>(id); }
+const CopyStore kHeapCopies = {HeapAcquire, HeapAddress, HeapRelease};
+}  // namespace
+
+const CopyStore& HeapCopies() { return kHeapCopies; }
+
+void TokenWalk::Drop() {
+    if (copy) store->release(copy);
+    copy = 0;
+    length = 0;
+}
+
 bool TokenWalk::Init(std::string_view text) {
     offset = 0;
     finished = false;
     // The previous copy goes first, so that a failed allocation leaves the
     // walk without a copy rather than over the old text.
-    std::string().swap(copy);
-    length = 0;
-    copy.assign(text);
-    length = static_cast<std::int32_t>(copy.size());
+    Drop();
+    const auto size = static_cast<std::uint32_t>(text.size());
+    std::uintptr_t id = 0;
+    char* block = store->acquire(size + 1, &id);
+    if (size) std::memcpy(block, text.data(), size);
+    block[size] = '\0';
+    copy = id;
+    length = static_cast<std::int32_t>(size);
     return true;
 }
 
 std::string TokenWalk::Next(const SeparatorSet& separators) {
     if (offset < 0) offset = 0;
-    if (offset > length) {
+    const char* text = copy ? store->address(copy) : nullptr;
+    const std::int32_t size = text ? length : 0;
+    if (offset > size) {
         finished = true;
         return {};
     }
     std::int32_t i = offset;
-    while (i < length && !separators.IsSeparator(copy[static_cast<std::size_t>(i)])) ++i;
-    std::string token =
-        copy.substr(static_cast<std::size_t>(offset), static_cast<std::size_t>(i - offset));
-    if (i < length) {
+    while (i < size && !separators.IsSeparator(text[i])) ++i;
+    std::string token(text ? text + offset : "", static_cast<std::size_t>(i - offset));
+    if (i < size) {
         offset = i + 1;
     } else {
-        std::string().swap(copy);
-        length = 0;
+        Drop();
         finished = true;
         offset = i;
     }
     return token;
 }
 
-TokenWalk& SharedTokenWalk() {
-    static TokenWalk walk;
-    return walk;
-}
-
-bool StrTokIni(std::string_view text) { return SharedTokenWalk().Init(text); }
-std::string StrTokNex() { return SharedTokenWalk().Next(); }
-bool StrTokFin() { return SharedTokenWalk().Finished(); }
-std::int32_t StrGetOff() { return SharedTokenWalk().GetOffset(); }
-bool StrSetOff(std::int32_t offset) {
-    SharedTokenWalk().SetOffset(offset);
-    return true;
-}
 std::int32_t StrNumTok(std::string_view text) { return CountTokens(text); }
 std::int32_t StrTokPos(std::int32_t n, std::string_view text) { return TokenPosition(n, text); }
 std::string_view StrNToken(std::int32_t n, std::string_view text) {

@@ -93,14 +93,37 @@ std::string_view StrStrTok(std::int32_t n, std::string_view text, std::string_vi
 
 // --- the sequential walk ----------------------------------------------------
 
+// Where a walk keeps its copy of the text. In the library the copy is a
+// locked handle of the host's handle table (strings/tokenizer_handlers.cpp),
+// so that the host's memory limits and accounting apply to it; HeapCopies()
+// keeps it on the heap.
+struct CopyStore {
+    // A block of `size` bytes and its id (never 0). On failure it raises (the
+    // library's store raises host error 182) and allocates nothing.
+    char* (*acquire)(std::uint32_t size, std::uintptr_t* id);
+    // The block's address; null when the block cannot be reached.
+    const char* (*address)(std::uintptr_t id);
+    void (*release)(std::uintptr_t id);
+};
+const CopyStore& HeapCopies();
+
 // STR_TOKINI / STR_TOKNEX / STR_TOKFIN / STR_GETOFF / STR_SETOFF.
 struct TokenWalk {
-    std::string copy;           // the walk's own copy of the text
+    const CopyStore* store = &HeapCopies();
+    std::uintptr_t copy = 0;    // the walk's own copy of the text; 0 when there is none
     std::int32_t length = 0;    // characters in the copy; 0 when there is none
     std::int32_t offset = 0;    // 0-based start of the next token
     bool finished = true;       // true until a text is set
 
-    // Starts a walk over `text`, dropping any previous copy. Always true.
+    TokenWalk() = default;
+    explicit TokenWalk(const CopyStore* s) : store(s) {}
+    ~TokenWalk() { Drop(); }
+    TokenWalk(const TokenWalk&) = delete;
+    TokenWalk& operator=(const TokenWalk&) = delete;
+
+    // Starts a walk over `text`: offset 0, not finished, the previous copy
+    // dropped, then a new copy of length + 1 bytes made. When the store
+    // raises, the walk is left without a copy. Always true otherwise.
     bool Init(std::string_view text);
 
     // The next token. Past the end of the copy (offset > length) it answers
@@ -110,8 +133,11 @@ struct TokenWalk {
     // the offset at the end. So a trailing separator is followed by one more,
     // empty, token, and the call that answers the last token finishes the
     // walk. Tokens come back whole, however long. Costs the token's length
-    // only.
+    // only. A copy the store cannot reach reads as the empty text.
     std::string Next(const SeparatorSet& separators = Separators());
+
+    // Releases the copy, if any (the length becomes 0).
+    void Drop();
 
     bool Finished() const { return finished; }
     std::int32_t GetOffset() const { return offset; }
@@ -120,16 +146,20 @@ struct TokenWalk {
     void SetOffset(std::int32_t newOffset) { offset = newOffset < 0 ? 0 : newOffset; }
 };
 
-// The process-wide walk; finished and without a copy at load.
+// --- the functions of the table ----------------------------------------------
+
+// The process-wide walk and the functions over it live with the handlers
+// (strings/tokenizer_handlers.cpp), whose walk keeps its copy in the host's
+// handle table: finished and without a copy at load, its copy released by
+// the unload hook.
 TokenWalk& SharedTokenWalk();
-
-// --- the functions of the table, over the process-wide set and walk ----------
-
 bool StrTokIni(std::string_view text);     // starts the walk; always true
 std::string StrTokNex();                   // the next token of the walk
 bool StrTokFin();                          // true once the walk is used up
 std::int32_t StrGetOff();                  // offset of the next token
 bool StrSetOff(std::int32_t offset);       // moves the walk; always true
+
+// Over the process-wide separator set:
 std::int32_t StrNumTok(std::string_view text);                 // CountTokens
 std::int32_t StrTokPos(std::int32_t n, std::string_view text);  // TokenPosition
 // The n-th token as a piece of the text (empty past the last token).

@@ -3,6 +3,9 @@
 // parameter ending at a zero byte, optional parameters, calls that answer
 // nothing, the companion's buffers and state that lives from call to call.
 #include <string>
+#include <vector>
+
+#include "host/handle_table.h"
 
 #include "dll_test.h"
 
@@ -149,6 +152,51 @@ TEST_F(StringHandlerTest, TokenizerStateAcrossCalls) {
     std::string why;
     ASSERT_TRUE(host.Load(BesideExe("TARVO.fll"), &why)) << why;
     EXPECT_EQ(Int("STR_NUMTOK", {Value::Char("a;b")}), 1);
+}
+
+// The walk's copy is a locked handle of the host's table: STR_TOKINI takes
+// one (a table without a free slot raises 182 and leaves a walk without a
+// copy, which reads as the empty text), the next
+// STR_TOKINI, the last token and the unload hook give it back.
+TEST_F(StringHandlerTest, TokenizerCopyIsAHostHandle) {
+    auto locked = [&] {
+        int n = 0;
+        for (std::uint32_t h = 1; h < TableCapacity(host.handleTable()); ++h)
+            if (std::uint32_t block = TableBlock(host.handleTable(), h))
+                n += (GlobalFlags(reinterpret_cast<HGLOBAL>(std::uintptr_t{block})) & GMEM_LOCKCOUNT) != 0;
+        return n;
+    };
+    host.Call("STR_SETSEP", {Value::Char(",")});
+    const int before = host.HandlesInUse(), lockedBefore = locked();
+    EXPECT_TRUE(Logical("STR_TOKINI", {Value::Char("a,b")}));
+    EXPECT_TRUE(Logical("STR_TOKINI", {Value::Char("c,d")}));
+    EXPECT_EQ(host.HandlesInUse(), before + 1) << "one copy at a time";
+    EXPECT_EQ(locked(), lockedBefore + 1);
+    EXPECT_EQ(Text("STR_TOKNEX", {}), "c");
+    EXPECT_EQ(Text("STR_TOKNEX", {}), "d");
+    EXPECT_EQ(host.HandlesInUse(), before);
+
+    // Every slot taken but one, which the text parameter gets.
+    const BlockOps ops = {
+        [](std::uint32_t size) { return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size))); },
+        [](std::uint32_t b) { GlobalFree(reinterpret_cast<HGLOBAL>(std::uintptr_t{b})); },
+        [](std::uint32_t b) { return static_cast<std::uint8_t*>(GlobalLock(reinterpret_cast<HGLOBAL>(std::uintptr_t{b}))); },
+        [](std::uint32_t b) { GlobalUnlock(reinterpret_cast<HGLOBAL>(std::uintptr_t{b})); },
+    };
+    std::vector<std::uint32_t> taken;
+    while (std::uint32_t h = TableAlloc(host.handleTable(), 1, 0, ops)) taken.push_back(h);
+    TableFree(host.handleTable(), taken.back(), ops);
+    taken.pop_back();
+    EXPECT_EQ(host.Call("STR_TOKINI", {Value::Char("x,y")}).error, 182);
+    for (std::uint32_t h : taken) TableFree(host.handleTable(), h, ops);
+    EXPECT_EQ(host.HandlesInUse(), before);
+    EXPECT_FALSE(Logical("STR_TOKFIN", {})) << "a walk without a copy";
+    EXPECT_EQ(Text("STR_TOKNEX", {}), "");
+    EXPECT_TRUE(Logical("STR_TOKFIN", {}));
+
+    EXPECT_TRUE(Logical("STR_TOKINI", {Value::Char("p,q")}));
+    host.Unload();
+    EXPECT_EQ(host.HandlesInUse(), before) << "the unload hook releases the copy";
 }
 
 // Under failing memory: a parameter that cannot be made zero-terminated, a

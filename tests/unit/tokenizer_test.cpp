@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <new>
 #include <string>
 
 using namespace std::string_literals;
@@ -121,7 +122,7 @@ TEST(TokWalk, FinishesWithTheLastToken) {
     EXPECT_EQ(walk.GetOffset(), 2);
     EXPECT_EQ(walk.Next(comma), "b");
     EXPECT_TRUE(walk.Finished());
-    EXPECT_TRUE(walk.copy.empty());
+    EXPECT_EQ(walk.copy, 0u);
     EXPECT_EQ(walk.length, 0);
     EXPECT_EQ(walk.Next(comma), "");
     EXPECT_TRUE(walk.Finished());
@@ -132,7 +133,7 @@ TEST(TokWalk, FinishesWithTheLastToken) {
     EXPECT_FALSE(walk.Finished());
     EXPECT_EQ(walk.Next(comma), "");
     EXPECT_TRUE(walk.Finished());
-    EXPECT_TRUE(walk.copy.empty());  // the empty last token ends the walk too
+    EXPECT_EQ(walk.copy, 0u);  // the empty last token ends the walk too
     EXPECT_EQ(walk.GetOffset(), 4);
 
     walk.Init("");
@@ -183,6 +184,68 @@ TEST(TokWalk, OffsetsMoveTheWalk) {
     walk.Init("xy,z");  // a new walk starts over
     EXPECT_FALSE(walk.Finished());
     EXPECT_EQ(walk.Next(comma), "xy");
+}
+
+// A store that counts its blocks, can refuse one, and can lose sight of them
+// (as the library's store does on a thread whose handle table is another).
+struct CountingStore {
+    static inline int live = 0, made = 0;
+    static inline bool refuse = false, reachable = true;
+    static char* Acquire(std::uint32_t size, std::uintptr_t* id) {
+        if (refuse) throw std::bad_alloc();
+        ++live, ++made;
+        return reinterpret_cast<char*>(*id = reinterpret_cast<std::uintptr_t>(new char[size]));
+    }
+    static const char* Address(std::uintptr_t id) {
+        return reachable ? reinterpret_cast<const char*>(id) : nullptr;
+    }
+    static void Release(std::uintptr_t id) {
+        --live;
+        delete[] reinterpret_cast<char*>(id);
+    }
+};
+const CopyStore kCounting = {CountingStore::Acquire, CountingStore::Address, CountingStore::Release};
+
+TEST(TokWalk, OneCopyAtATimeReleasedWithTheLastToken) {
+    const SeparatorSet comma = Set(",");
+    {
+        TokenWalk walk(&kCounting);
+        walk.Init("a,b");
+        walk.Init("c,d");
+        EXPECT_EQ(CountingStore::made, 2);
+        EXPECT_EQ(CountingStore::live, 1) << "a new walk drops the previous copy";
+        EXPECT_EQ(walk.Next(comma), "c");
+        EXPECT_EQ(CountingStore::live, 1);
+        EXPECT_EQ(walk.Next(comma), "d");
+        EXPECT_EQ(CountingStore::live, 0) << "the last token drops the copy";
+
+        walk.Init("x,y");
+        walk.SetOffset(50);
+        EXPECT_EQ(walk.Next(comma), "");
+        EXPECT_TRUE(walk.Finished());
+        EXPECT_EQ(CountingStore::live, 1) << "a walk ended past its end keeps its copy";
+        walk.Drop();
+        EXPECT_EQ(CountingStore::live, 0);
+        EXPECT_EQ(walk.length, 0);
+
+        walk.Init("p,q");
+        CountingStore::refuse = true;
+        EXPECT_THROW(walk.Init("r,s"), std::bad_alloc);
+        CountingStore::refuse = false;
+        EXPECT_EQ(CountingStore::live, 0) << "a refused copy leaves none";
+        EXPECT_EQ(walk.copy, 0u);
+        EXPECT_EQ(walk.length, 0);
+        EXPECT_FALSE(walk.Finished());
+        EXPECT_EQ(walk.Next(comma), "");
+        EXPECT_TRUE(walk.Finished());
+
+        walk.Init("u,v");
+        CountingStore::reachable = false;
+        EXPECT_EQ(walk.Next(comma), "") << "a copy out of reach reads as the empty text";
+        CountingStore::reachable = true;
+        walk.Init("w");
+    }
+    EXPECT_EQ(CountingStore::live, 0) << "the walk's end drops its copy";
 }
 
 TEST(TokWalk, LongTokensAndZeroBytesComeBackWhole) {

@@ -19,6 +19,7 @@ namespace {
 #define TOKENIZER "Strings: tokenizer"
 #define TRANSFORMS "Strings: transforms"
 #define SEARCHES "Strings: searches and extraction"
+#define CHARTESTS "Strings: character tests"
 #define HOOKS "Load and unload hooks"
 
 const FamilyInfo kFamilies[] = {
@@ -46,6 +47,11 @@ const FamilyInfo kFamilies[] = {
      "Looking into a text without changing it: searches, counts, bracket balancing, the "
      "parameters of a call written as text, single characters and prefix and suffix tests. "
      "Positions count from 1, and 0 means \"not found\"."},
+    {CHARTESTS,
+     "Logical tests on characters and texts: vowels and consonants by fixed tables of "
+     "Windows-1252, one character of a text classified (four classes by the thread's locale, "
+     "four of the C runtime's \"C\" locale), case over a range, the card-number check digit, "
+     "and a locale comparison through Windows. Positions count from 1."},
     {HOOKS,
      "The two entries the host runs itself: the load hook when SET LIBRARY TO loads the "
      "library, the unload hook before it releases it. They cannot be called by name."},
@@ -66,6 +72,9 @@ const CatalogueEntry kEntries[] = {
 #undef FAMILY
 #define FAMILY SEARCHES
 #include "strings/searches_rows.h"
+#undef FAMILY
+#define FAMILY CHARTESTS
+#include "strings/chartests_rows.h"
 #undef FAMILY
 #define FAMILY HOOKS
 #include "host/hook_rows.h"

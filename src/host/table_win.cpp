@@ -19,6 +19,7 @@ struct Table {
             TokenizerFunctions(),
             TransformFunctions(),
             SearchFunctions(),
+            CharTestFunctions(),
             HookFunctions(),  // the two hooks close the table
         };
         for (Family f : families) {

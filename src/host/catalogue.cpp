@@ -20,6 +20,7 @@ namespace {
 #define TRANSFORMS "Strings: transforms"
 #define SEARCHES "Strings: searches and extraction"
 #define CHARTESTS "Strings: character tests"
+#define SCRAMBLE "Strings: scrambling and checksums"
 #define HOOKS "Load and unload hooks"
 
 const FamilyInfo kFamilies[] = {
@@ -52,6 +53,10 @@ const FamilyInfo kFamilies[] = {
      "Windows-1252, one character of a text classified (four classes by the thread's locale, "
      "four of the C runtime's \"C\" locale), case over a range, the card-number check digit, "
      "and a locale comparison through Windows. Positions count from 1."},
+    {SCRAMBLE,
+     "A keyed scrambling that is its own inverse (STR_ENCRYP and STR_DECRYP are one "
+     "function), for a text, a variable passed by reference or a memo field; a "
+     "character-code shift; and two checksums that count each character as a signed byte."},
     {HOOKS,
      "The two entries the host runs itself: the load hook when SET LIBRARY TO loads the "
      "library, the unload hook before it releases it. They cannot be called by name."},
@@ -75,6 +80,9 @@ const CatalogueEntry kEntries[] = {
 #undef FAMILY
 #define FAMILY CHARTESTS
 #include "strings/chartests_rows.h"
+#undef FAMILY
+#define FAMILY SCRAMBLE
+#include "strings/scramble_rows.h"
 #undef FAMILY
 #define FAMILY HOOKS
 #include "host/hook_rows.h"

@@ -40,6 +40,7 @@ Family TokenizerFunctions();  // STR_ tokenizer (STR_TOKINI ... STR_STRTOK)
 Family TransformFunctions();  // STR_ transforms (STR_LEFT ... STR_INTSTR)
 Family SearchFunctions();     // STR_ searches and extraction (STR_NAIVESEARCH ... STR_END)
 Family CharTestFunctions();   // STR_ character tests (STR_ISVOWEL ... STR_COMPARESTRINGS)
+Family ScrambleFunctions();   // STR_ scrambling and checksums (STR_ENCRYP ... STR_ASCII2)
 
 // The library header the host reads (built once, static afterwards).
 LibraryHeader* LibraryHeaderAddress();

@@ -20,6 +20,7 @@ struct Table {
             TransformFunctions(),
             SearchFunctions(),
             CharTestFunctions(),
+            ScrambleFunctions(),
             HookFunctions(),  // the two hooks close the table
         };
         for (Family f : families) {

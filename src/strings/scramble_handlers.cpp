@@ -1,0 +1,87 @@
+// Scrambling and checksums in the function table. STR_ENCRYP (and its alias
+// STR_DECRYP) works on three kinds of data:
+//   - a text value: its own block is scrambled in place and parameter 1's
+//     record goes back as the result;
+//   - a memory variable by reference: its value is loaded, scrambled, stored
+//     back, and also returned (a value that is not a text raises 302);
+//   - a memo field by reference (a locator with a positive work area): the
+//     memo's text is read from the table's memo file into a new block and
+//     returned scrambled, with its full length however long it is; the memo
+//     itself is not changed. A failed lookup raises "_FindMemo() failed", a
+//     short read 182.
+// Any other type raises 302. A key shorter than 3 characters, or one whose
+// hash never reaches 10000000 (a hash sum of 0), leaves the data unchanged.
+#include "host/declare.h"
+#include "strings/scramble.h"
+
+namespace tarvo {
+namespace {
+
+// A handle the host gave the library with a loaded value: freed on every
+// way out unless handed back to the host.
+struct OwnedHandle {
+    std::uint32_t handle;
+    ~OwnedHandle() { if (handle) FreeHandle(handle); }
+    std::uint32_t Release() { std::uint32_t h = handle; handle = 0; return h; }
+};
+
+void ScrambledVariable(Ref variable, std::string_view key) {
+    ValueRecord value = variable.Load();
+    OwnedHandle owned{value.type == 'C' || value.type == 'M' ? value.handle : 0u};
+    if (value.type != 'C') RaiseError(kErrNotCharacter302);
+    if (value.length > 0) {
+        LockHandle(value.handle);
+        if (char* text = HandleToPointer(value.handle))
+            Scramble(text, static_cast<std::size_t>(value.length), key);
+        UnlockHandle(value.handle);
+    }
+    variable.Store(value);
+    owned.Release();
+    ReturnHandle(&value);
+}
+
+void ScrambledMemo(const VariableLocator* field, std::string_view key) {
+    const std::int32_t channel = GetMemoChannel(field->workArea);
+    const std::int32_t offset = FindMemo(field);
+    if (offset < 0) RaiseUserError("_FindMemo() failed");
+    const std::int32_t answer = GetMemoSize(field);
+    const std::uint32_t size = answer > 0 ? static_cast<std::uint32_t>(answer) : 0;
+    HostFileSeek(channel, offset, 0);
+    WorkBuffer buffer(size + 1);
+    if (size > 0 && HostFileIo(channel, buffer.data, answer, kIoReadBlock) != answer)
+        RaiseError(kErrOutOfMemory);
+    Scramble(buffer.data, size, key);
+    ValueRecord result{};
+    result.type = 'C';
+    result.length = static_cast<std::int32_t>(size);
+    result.handle = buffer.Release();
+    ReturnHandle(&result);
+}
+
+// STR_ENCRYP / STR_DECRYP(data, key).
+void StrEncryp(ParamBlock* p) {
+    TextArg keyText(p, 2);
+    const std::string_view key = ScrambleKey(keyText.view());
+    ValueRecord& data = Param(p, 1);
+    if (data.type == 'C') {
+        TextArg text(p, 1);
+        Scramble(text.data, static_cast<std::size_t>(text.length), key);
+        ReturnValue(&data);
+    } else if (data.type == 'R') {
+        const VariableLocator& where = LocatorParam(p, 1);
+        if (where.workArea > 0) ScrambledMemo(&where, key);
+        else ScrambledVariable(Ref{&where}, key);
+    } else {
+        RaiseError(kErrNotCharacter302);
+    }
+}
+
+const FunctionDef kRows[] = {
+#include "strings/scramble_rows.h"
+};
+
+}  // namespace
+
+Family ScrambleFunctions() { return kRows; }
+
+}  // namespace tarvo

@@ -1,0 +1,51 @@
+// Rows of the scrambling and the checksums.
+// (Included by scramble_handlers.cpp and host/catalogue.cpp.)
+ROW("STR_ENCRYP", "?,C", DOC(
+    .summary = "Scrambles a text with a key; the same call with the same key unscrambles it.",
+    .params = "eData: a text; or a variable by reference (@name), scrambled in place; or a memo "
+              "field by reference, read and returned scrambled (the memo is not changed)\n"
+              "cKey: the key; its first 1024 characters up to its first zero byte count",
+    .result = "The scrambled text, as long as the data. A key shorter than 3 characters gives "
+              "the data unchanged.",
+    .errors = "Error 302 when the data, or the variable's value, is not a text; \"_FindMemo() "
+              "failed\" when the memo field is not found; error 182 when memory runs out or "
+              "the memo cannot be read whole; a variable that cannot be read or written "
+              "raises the host's own error.",
+    .notes = "Only the key's first character and a sum over all its characters decide the "
+             "scrambling. A scrambled text has no zero byte the data did not have; a zero "
+             "byte of the data, however, does not come back when it is unscrambled.",
+    .example = "x = STR_ENCRYP('hello', 'secret')\n"
+               "? x == 'hello', STR_DECRYP(x, 'secret')\n"
+               "p = 'open sesame'\n"
+               "= STR_ENCRYP(@p, 'secret')\n"
+               "= STR_DECRYP(@p, 'secret')\n"
+               "? p",
+    .output = ".F. hello\n"
+              "open sesame"), Raw(StrEncryp))
+ROW("STR_DECRYP", "?,C", ALIAS_OF("STR_ENCRYP"), Raw(StrEncryp))
+ROW("STR_ADDCOD", "C,I", DOC(
+    .summary = "Shifts every character code of a text by a number, modulo 256.",
+    .params = "cText: the text\n"
+              "nShift: the shift; its low 8 bits count, and a shift by -n undoes one by n",
+    .result = "The shifted text; it ends at the first character that became code 0.",
+    .errors = "Error 182 when memory runs out.",
+    .example = "? STR_ADDCOD('abc', 1), STR_ADDCOD('bcd', -1), STR_ADDCOD('abc', 256)",
+    .output = "bcd abc abc"), Fn<StrAddCod>)
+ROW("STR_ASCII", "C", DOC(
+    .summary = "The sum of the character codes of a text.",
+    .params = "cText: the text",
+    .result = "The sum, each code counted as a signed byte (128 to 255 count as -128 to -1); "
+              "0 for the empty text.",
+    .errors = "Error 182 when memory runs out.",
+    .example = "? STR_ASCII('abc'), STR_ASCII(CHR(200))",
+    .output = "       294        -56"), Fn<StrAscii>)
+ROW("STR_ASCIISUM", "C", ALIAS_OF("STR_ASCII"), Fn<StrAscii>)
+ROW("STR_ASCII2", "C", DOC(
+    .summary = "The sum of position times character code over a text.",
+    .params = "cText: the text",
+    .result = "The sum, positions counted from 1 and codes as signed bytes; 0 for the empty "
+              "text.",
+    .errors = "Error 182 when memory runs out.",
+    .example = "? STR_ASCII2('abc')",
+    .output = "       590"), Fn<StrAscii2>)
+ROW("STR_ASCIISUM2", "C", ALIAS_OF("STR_ASCII2"), Fn<StrAscii2>)

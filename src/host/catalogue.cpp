@@ -21,6 +21,7 @@ namespace {
 #define SEARCHES "Strings: searches and extraction"
 #define CHARTESTS "Strings: character tests"
 #define SCRAMBLE "Strings: scrambling and checksums"
+#define NUMBERS "Numbers: conversions and random numbers"
 #define HOOKS "Load and unload hooks"
 
 const FamilyInfo kFamilies[] = {
@@ -57,6 +58,10 @@ const FamilyInfo kFamilies[] = {
      "A keyed scrambling that is its own inverse (STR_ENCRYP and STR_DECRYP are one "
      "function), for a text, a variable passed by reference or a memo field; a "
      "character-code shift; and two checksums that count each character as a signed byte."},
+    {NUMBERS,
+     "Integers to and from bytes and binary, octal and hexadecimal texts, single bits and "
+     "bytes of integers, and the library's one random generator (the R250 shift register), "
+     "seeded from the clock when the library loads."},
     {HOOKS,
      "The two entries the host runs itself: the load hook when SET LIBRARY TO loads the "
      "library, the unload hook before it releases it. They cannot be called by name."},
@@ -83,6 +88,9 @@ const CatalogueEntry kEntries[] = {
 #undef FAMILY
 #define FAMILY SCRAMBLE
 #include "strings/scramble_rows.h"
+#undef FAMILY
+#define FAMILY NUMBERS
+#include "strings/numbers_rows.h"
 #undef FAMILY
 #define FAMILY HOOKS
 #include "host/hook_rows.h"

@@ -2,9 +2,6 @@
 // process-wide state adds its set-up and release steps here, in order.
 #include <windows.h>
 
-#include <cstdlib>
-#include <ctime>
-
 #include "host/companion.h"
 #include "host/declare.h"
 #include "strings/random.h"
@@ -19,8 +16,7 @@ void TarvoIn(ParamBlock*) {
     bool loaded = false;
     if (LoadCompanion(&loaded) && !loaded)
         ExecuteCommand("WAIT WINDOW 'Kernel not found' NOWAIT");
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
-    RandomSeed(RandomState(), static_cast<std::uint32_t>(std::rand()));
+    RandomSeedFromClock();
     ResetCustomColors();
     VersionWord() = GetVersion();
 }

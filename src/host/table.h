@@ -41,6 +41,7 @@ Family TransformFunctions();  // STR_ transforms (STR_LEFT ... STR_INTSTR)
 Family SearchFunctions();     // STR_ searches and extraction (STR_NAIVESEARCH ... STR_END)
 Family CharTestFunctions();   // STR_ character tests (STR_ISVOWEL ... STR_COMPARESTRINGS)
 Family ScrambleFunctions();   // STR_ scrambling and checksums (STR_ENCRYP ... STR_ASCII2)
+Family NumberFunctions();     // NUM_ conversions and random numbers
 
 // The library header the host reads (built once, static afterwards).
 LibraryHeader* LibraryHeaderAddress();

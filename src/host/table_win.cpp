@@ -21,6 +21,7 @@ struct Table {
             SearchFunctions(),
             CharTestFunctions(),
             ScrambleFunctions(),
+            NumberFunctions(),
             HookFunctions(),  // the two hooks close the table
         };
         for (Family f : families) {

@@ -1,5 +1,8 @@
 #include "strings/random.h"
 
+#include <cstdlib>
+#include <ctime>
+
 namespace tarvo {
 
 R250& RandomState() {
@@ -30,6 +33,11 @@ std::uint16_t RandomNext(R250& s) {
     std::uint32_t result = s.words[s.index];
     s.index = s.index >= 249 ? 0 : s.index + 1;
     return static_cast<std::uint16_t>(result);
+}
+
+void RandomSeedFromClock() {
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    RandomSeed(RandomState(), static_cast<std::uint32_t>(std::rand()));
 }
 
 }  // namespace tarvo

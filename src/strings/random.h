@@ -1,5 +1,10 @@
 // The library's process-wide pseudo-random generator of 16-bit numbers: the
 // R250 shift-register generator, seeded from a C-runtime-style generator.
+// Everything that draws random numbers uses this one instance: the load hook
+// seeds it from the clock, NUM_INITRANDOM reseeds it, NUM_RANDOMINT and
+// NUM_RANDOMDOUBLE draw from it, and so does the file watermarking, which
+// reseeds it from the clock first. A given seed always gives the same
+// sequence. It has no lock: it is used from the host's thread.
 //
 // The seeding generator is the classic linear congruential `rand` of the
 // Windows C runtime (seed * 214013 + 2531011, bits 16..30), implemented here
@@ -27,7 +32,14 @@ struct R250 {
 
 // The process-wide instance (all zero before the first seeding).
 R250& RandomState();
+// Fills the 250 words from CrtRand seeded with `seed`, sets bit 15 of each
+// word whose second draw is above 16384, and makes the words 3, 14, 25, ...
+// linearly independent; the index starts at 0.
 void RandomSeed(R250& state, std::uint32_t seed);
+// The next number, 0 to 65535.
 std::uint16_t RandomNext(R250& state);
+// Seeds the C runtime's own generator with the current time and the
+// process-wide instance with the runtime's next rand().
+void RandomSeedFromClock();
 
 }  // namespace tarvo

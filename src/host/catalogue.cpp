@@ -22,6 +22,8 @@ namespace {
 #define CHARTESTS "Strings: character tests"
 #define SCRAMBLE "Strings: scrambling and checksums"
 #define NUMBERS "Numbers: conversions and random numbers"
+#define UNITS "Unit conversions"
+#define GEOMETRY "Geometry"
 #define HOOKS "Load and unload hooks"
 
 const FamilyInfo kFamilies[] = {
@@ -62,6 +64,14 @@ const FamilyInfo kFamilies[] = {
      "Integers to and from bytes and binary, octal and hexadecimal texts, single bits and "
      "bytes of integers, and the library's one random generator (the R250 shift register), "
      "seeded from the clock when the library loads."},
+    {UNITS,
+     "Lengths between metric and imperial units: the value times a fixed factor, with 8 "
+     "decimals. The metric factors are single-precision numbers (2.54 is "
+     "2.5399999618530273), so a conversion and its inverse do not give the value back exactly."},
+    {GEOMETRY,
+     "Plane geometry on integer coordinates, computed by KERNEL.DLL, and the factorial. "
+     "Results are numbers with 4 decimals; vertical or parallel lines give infinite or "
+     "not-a-number results."},
     {HOOKS,
      "The two entries the host runs itself: the load hook when SET LIBRARY TO loads the "
      "library, the unload hook before it releases it. They cannot be called by name."},
@@ -91,6 +101,12 @@ const CatalogueEntry kEntries[] = {
 #undef FAMILY
 #define FAMILY NUMBERS
 #include "strings/numbers_rows.h"
+#undef FAMILY
+#define FAMILY UNITS
+#include "strings/units_rows.h"
+#undef FAMILY
+#define FAMILY GEOMETRY
+#include "strings/geometry_rows.h"
 #undef FAMILY
 #define FAMILY HOOKS
 #include "host/hook_rows.h"

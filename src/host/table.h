@@ -42,6 +42,8 @@ Family SearchFunctions();     // STR_ searches and extraction (STR_NAIVESEARCH .
 Family CharTestFunctions();   // STR_ character tests (STR_ISVOWEL ... STR_COMPARESTRINGS)
 Family ScrambleFunctions();   // STR_ scrambling and checksums (STR_ENCRYP ... STR_ASCII2)
 Family NumberFunctions();     // NUM_ conversions and random numbers
+Family UnitFunctions();       // MET_ unit conversions
+Family GeometryFunctions();   // MTH_ geometry and factorial
 
 // The library header the host reads (built once, static afterwards).
 LibraryHeader* LibraryHeaderAddress();

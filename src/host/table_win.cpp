@@ -22,6 +22,8 @@ struct Table {
             CharTestFunctions(),
             ScrambleFunctions(),
             NumberFunctions(),
+            UnitFunctions(),
+            GeometryFunctions(),
             HookFunctions(),  // the two hooks close the table
         };
         for (Family f : families) {

@@ -1,0 +1,15 @@
+// The unit conversions in the function table: one body, MetConvert, over the
+// eighteen factors of strings/units.h; results have 8 decimals.
+#include "host/declare.h"
+#include "strings/units.h"
+
+namespace tarvo {
+namespace {
+const FunctionDef kRows[] = {
+#include "strings/units_rows.h"
+};
+}  // namespace
+
+Family UnitFunctions() { return kRows; }
+
+}  // namespace tarvo

@@ -16,7 +16,9 @@
 #include <vector>
 
 #include "host/protocol.h"
+#include "runner/cursors.h"
 #include "runner/services/files.h"
+#include "runner/services/memo.h"
 #include "runner/services/variables.h"
 #include "runner/services/windows.h"
 #include "runner/value.h"
@@ -186,7 +188,9 @@ struct Host {
     Channels channels;             // file channels
     VariableStore variables;       // variables of the C++ API
     HostWindows windows;           // the main window
-    WorkAreas workAreas = NoTables();  // what names see of the tables
+    Cursors cursors;               // the tables CREATE CURSOR makes
+    WorkAreas workAreas = NoTables();  // what names see of the tables (the cursors)
+    MemoFields memoFields = NoMemoFields();  // what the memo group sees of them
 
     // Services are served here (public for the callback).
     void Serve(ServiceBlock* block);

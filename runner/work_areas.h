@@ -1,8 +1,9 @@
 // The work areas as names see them: which work area an alias names and the
 // fields of the table open there. The interpreter's name resolver and the
-// host's variable services ask these; the tables plug their own in. Until
-// tables are served, NoTables() answers "no table open" everywhere: every
-// unqualified name is a memory variable and no alias is known.
+// host's variable services ask these; the tables plug their own in (the
+// Host plugs its cursors, runner/cursors.h). NoTables() answers "no table
+// open" everywhere: every unqualified name is a memory variable and no alias
+// is known.
 #pragma once
 
 #include <functional>
@@ -21,6 +22,9 @@ struct WorkAreas {
     std::function<bool(int area, const std::string& name, Value* out)> read;
     // Writes field `name`; answers 0 or the host error number.
     std::function<int(int area, const std::string& name, const Value& in)> write;
+    // The number (from 1) of field `name` of the table in work area `area`,
+    // which a field locator carries; 0 when the table has no such field.
+    std::function<int(int area, const std::string& name)> field;
 };
 
 inline WorkAreas NoTables() {
@@ -28,6 +32,7 @@ inline WorkAreas NoTables() {
         [](const std::string&) { return 0; },
         [](int, const std::string&, Value*) { return false; },
         [](int, const std::string&, const Value&) { return 12; },
+        [](int, const std::string&) { return 0; },
     };
 }
 

@@ -27,7 +27,7 @@ enum class EK {
     Member,   // object.name (object in args[0]); also alias.name
     Unary,    // op args[0]
     Binary,   // args[0] op args[1]
-    Ref,      // @name: a variable passed by reference
+    Ref,      // @name: a variable passed by reference (@alias.name: a field)
     Macro,    // &name: the text of the variable, evaluated as an expression
 };
 

@@ -106,9 +106,14 @@ const Procedure* Interpreter::FindProcedure(const std::string& name) const {
 }
 
 // @name passes the variable; DO ... WITH passes a variable written alone
-// too (a field, an element, an expression or (x) go by value).
+// too (a field, @alias.field, an element, an expression or (x) go by value).
 ArgCell Interpreter::Argument(const Expr& e, bool variablesByRef) {
     Value field;
+    if (e.kind == EK::Ref && !e.alias.empty() && e.alias != "M") {  // a field goes by value
+        if (!ReadField(e.alias, e.name, &field))
+            Raise(kErrNoVariable, "Variable '" + e.name + "' is not found.");
+        return ArgCell{nullptr, field, false};
+    }
     if (e.kind == EK::Ref ||
         (variablesByRef && e.kind == EK::Name && !e.parenthesized &&
          !(e.alias.empty() && ReadField("", e.name, &field))))
@@ -146,7 +151,14 @@ Value Interpreter::CallLibrary(const std::string& name, const std::vector<ExprP>
         }
     } refs{*this, {}};
     for (const ExprP& a : argExprs) {
-        if (a->kind == EK::Ref) {
+        if (a->kind == EK::Ref && !a->alias.empty() && a->alias != "M") {
+            // A field: its work area and its number.
+            const int area = host_.workAreas.find(a->alias);
+            if (!area) Raise(kErrNoAlias, "Alias '" + a->alias + "' is not found.");
+            const int field = host_.workAreas.field(area, a->name);
+            if (!field) Raise(kErrNoVariable, "Variable '" + a->name + "' is not found.");
+            args.push_back(ByRef(static_cast<std::uint32_t>(field), static_cast<std::int16_t>(area)));
+        } else if (a->kind == EK::Ref) {
             VarP v = VariableFor(*a);
             if (v->isArray) Raise(kErrArgument);
             std::uint32_t id = Locate(a->name);

@@ -19,7 +19,8 @@ const Table& TheTable() {
     static const Table table = [] {
         Table t;
         for (std::span<const Command> topic :
-             {FlowCommands(), DataCommands(), ProgramCommands(), SystemCommands(), EventCommands()})
+             {FlowCommands(), DataCommands(), ProgramCommands(), SystemCommands(), EventCommands(),
+              TableCommands()})
             for (const Command& c : topic) {
                 t.all.push_back(&c);
                 t.byVerb[c.verb].push_back(&c);

@@ -74,6 +74,7 @@ std::span<const Command> DataCommands();     // assignments, declarations, RELEA
 std::span<const Command> ProgramCommands();  // ?, DO, procedures, errors, libraries
 std::span<const Command> SystemCommands();   // SET, WAIT, files and folders
 std::span<const Command> EventCommands();    // READ EVENTS, CLEAR EVENTS, DOEVENTS
+std::span<const Command> TableCommands();    // CREATE CURSOR, APPEND BLANK, REPLACE, GO, SELECT, USE
 
 // Payloads other parts of the interpreter read.
 struct ProcHead {           // PROCEDURE name [(a, b)]

@@ -332,10 +332,14 @@ ExprP ExprParser::Primary() {
             e->written = cur_.raw;
             e->name = cur_.text;
             Next();
-            if (e->name == "M" && cur_.IsOp(".")) {
-                Next();
+            // @m.name and @m->name: a memory variable; @alias.name and
+            // @alias->name: a field of the table open under that alias.
+            const bool arrow = cur_.IsOp("-") && cur_.end < s_.size() && s_[cur_.end] == '>';
+            if (cur_.IsOp(".") || arrow) {
+                if (arrow) cur_ = ReadToken(s_, cur_.end + 1, true);
+                else Next();
                 if (cur_.kind != Tok::Ident) Fail();
-                e->alias.assign(1, 'M');  // memory variables only
+                e->alias = e->name;
                 e->written = cur_.raw;
                 e->name = cur_.text;
                 Next();

@@ -28,6 +28,7 @@ struct Channels {
     // Non-zero at the end of the file (also right after the last line).
     std::int32_t Eof(std::int32_t channel);
     void CloseAll();
+    bool IsOpen(std::int32_t channel) const { return files_.count(channel) != 0; }
     int open() const { return static_cast<int>(files_.size()); }
 
 private:

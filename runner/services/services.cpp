@@ -13,8 +13,8 @@ void ServeVariables(ServiceCall& call);    // variables.cpp
 void ServeFiles(ServiceCall& call);        // files.cpp
 void ServeWindows(ServiceCall& call);      // windows.cpp
 void ServeInput(ServiceCall& call);        // input.cpp
+void ServeMemo(ServiceCall& call);         // memo.cpp
 void ServeNoTables(ServiceCall& call);     // unserved.cpp
-void ServeNoMemo(ServiceCall& call);
 void ServeNoEditors(ServiceCall& call);
 void ServeNoObjects(ServiceCall& call);
 bool OpenWindows(Host& host, std::string* why);
@@ -40,7 +40,7 @@ const ServiceGroup kGroups[] = {
       kSvcReplaceField, kSvcSeekKey, kSvcLockRecord, kSvcUnlockRecords},
      ServeNoTables, nullptr, nullptr},
     {"memo", {kSvcGetMemoChannel, kSvcFindMemo, kSvcGetMemoSize},
-     ServeNoMemo, nullptr, nullptr},
+     ServeMemo, nullptr, nullptr},
     {"editors",
      {kSvcEditorOpenFile, kSvcEditorPosition, kSvcEditorInsert, kSvcEditorSendKey,
       kSvcEditorSelect, kSvcEditorAction, kSvcEditorGroupUndo, kSvcEditorEnvironment,

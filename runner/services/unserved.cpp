@@ -1,14 +1,12 @@
 // The groups the host does not serve yet, each answering its safe default:
-// tables 0 (no table: no record, nothing done), memo channels -1 (no memo;
-// its size 0), editor windows 0 (no window), object properties 1 (failure).
+// tables 0 (no table: no record, nothing done), editor windows 0 (no
+// window), object properties 1 (failure).
 // A group that comes replaces its row in the table of services.cpp.
 #include "runner/services/services.h"
 
 namespace tarvo::run {
 
 void ServeNoTables(ServiceCall& call) { call.Answer(0); }
-
-void ServeNoMemo(ServiceCall& call) { call.Answer(call.code() == kSvcGetMemoSize ? 0 : -1); }
 
 void ServeNoEditors(ServiceCall& call) { call.Answer(0); }
 

@@ -1287,6 +1287,43 @@ TEST_F(InterpreterTest, SharedClausesParseOnceInAnyOrder) {
     EXPECT_EQ(error("REST IN (alias) WHILE .T."), 0);
 }
 
+// --- the host's cursors ---------------------------------------------------------------
+
+// CREATE CURSOR, APPEND BLANK, REPLACE, GO, SELECT and USE over the host's
+// cursors; their fields are names, and @alias.field passes a field.
+TEST_F(InterpreterTest, CursorsHoldFieldsAndMemos) {
+    EXPECT_EQ(Run("CREATE CURSOR t (name C(4), qty N(5, 1), n Integer, ok L, body Memo)\n"
+                  "APPEND BLANK\n"
+                  "REPLACE name WITH 'abcdef', t.n WITH 7.9, ok WITH .T., t->body WITH 'first'\n"
+                  "APPEND BLANK\n"
+                  "REPLACE body WITH 'second', qty WITH 2\n"
+                  "GO 1\n"
+                  "? name + '|' + body, n, ok, qty\n"
+                  "GO BOTTOM\n"
+                  "? body, t.qty"),
+              "\nabcd|first " + Num("7") + " .T. " + Num("0.0") + "\nsecond " + Num("2.0") + "\n");
+    // A field by reference is a field locator; in DO ... WITH it goes by value.
+    EXPECT_EQ(Run("x = STR_ENCRYP(@t.body, 'key!')\n? LEN(x), x == body, STR_DECRYP(x, 'key!')"),
+              "\n" + Num("6") + " .F. second\n");
+    EXPECT_EQ(Run("DO p WITH @t.name\n? name\nPROCEDURE p\nPARAMETERS v\nv = 'zz'"), "\n    \n");
+    EXPECT_EQ(Fails("? STR_ENCRYP(@t.nosuch, 'key!')").error, 12);
+    EXPECT_EQ(Fails("? STR_ENCRYP(@u.body, 'key!')").error, 13);
+    EXPECT_EQ(Fails("REPLACE name WITH 5").error, 9);
+    EXPECT_EQ(Fails("REPLACE nosuch WITH 5").error, 12);
+    EXPECT_EQ(Fails("GO 3").error, 5);
+    EXPECT_EQ(Fails("SELECT 2\nCREATE CURSOR t (a L)").error, 24) << "the alias is open in 1";
+    Run("CREATE CURSOR u (a L)\nSELECT t");
+    EXPECT_EQ(Run("? body"), "\nsecond\n");
+    EXPECT_EQ(Fails("SELECT nosuch").error, 13);
+    Run("USE");
+    EXPECT_EQ(Fails("APPEND BLANK").error, 52);
+    EXPECT_EQ(Fails("REPLACE a WITH .T.").error, 52);
+    EXPECT_EQ(Fails("CREATE CURSOR v (d D)").error, 1001);
+    EXPECT_EQ(Fails("CREATE CURSOR v (c C)").error, 10) << "a text without width";
+    EXPECT_EQ(Fails("CREATE CURSOR v (c C(255))").error, 11);
+    EXPECT_EQ(Fails("CREATE TABLE v (c C(5))").error, 1001);
+}
+
 // --- the host's service groups -------------------------------------------------------
 
 TEST_F(InterpreterTest, EveryServiceCodeHasExactlyOneGroup) {
@@ -1311,9 +1348,6 @@ TEST_F(InterpreterTest, ServicesNotServedYetAnswerTheirSafeDefaults) {
         EXPECT_EQ(Service(code, 0xFFFFFFFF, 1), 0u) << "table service " << code;
     for (std::uint32_t code : {95u, 96u, 99u, 100u, 103u, 104u, 105u, 108u, 109u, 110u, 111u})
         EXPECT_EQ(Service(code, 1, 2), 0u) << "editor service " << code;
-    EXPECT_EQ(i32(Service(kSvcGetMemoChannel, 0xFFFFFFFF)), -1);
-    EXPECT_EQ(i32(Service(kSvcFindMemo, 0)), -1);
-    EXPECT_EQ(Service(kSvcGetMemoSize, 0), 0u);
     EXPECT_EQ(Service(kSvcSetObjectProperty, 0, 0, 0, 1), 1u) << "failure";
     EXPECT_EQ(Service(kSvcReadKey, 0xFFFFFFFF, 2), 0u) << "no key waiting";
     std::int32_t point[2] = {-7, -7};

@@ -1,6 +1,7 @@
 // What STR_ENCRYP's handler adds to the scrambling (tests/unit/scramble_test.cpp):
 // the three kinds of data, the errors of each, and the result record.
 #include <string>
+#include <vector>
 
 #include "dll_test.h"
 
@@ -68,12 +69,50 @@ TEST_F(ScrambleHandlerTest, ErrorsOfEachKind) {
     EXPECT_EQ(host.HandlesInUse(), before) << "the loaded text's handle went back";
 }
 
-// A field by reference is a memo: a memo the host cannot find raises the
-// library's own error text.
-TEST_F(ScrambleHandlerTest, MemoNotFound) {
-    Outcome o = host.Call("STR_ENCRYP", {run::ByRef(1, 1), run::ByValue(Value::Char("key!"))});
-    EXPECT_EQ(o.message, "_FindMemo() failed");
+// A field by reference is a memo: read from the table's memo file through
+// the memo services and returned scrambled, with its full length; the memo
+// itself stays as it was.
+TEST_F(ScrambleHandlerTest, MemoFieldByReference) {
+    run::Cursors& c = host.cursors;
+    ASSERT_EQ(c.Create(host.channels, "T", {{"NAME", 'C', 4, 0}, {"BODY", 'M', 0, 0}}), 0);
+    ASSERT_EQ(c.AppendBlank(-1), 0);
+    const std::string big(70000, 'm');
+    ASSERT_EQ(c.Replace(host.channels, -1, "BODY", Value::Char(big)), 0);
+    const run::Arg key = run::ByValue(Value::Char("key!"));
+    const int before = host.HandlesInUse();
+    host.trace.clear();
+    Outcome o = host.Call("STR_ENCRYP", {run::ByRef(2, 1), key});
+    ASSERT_EQ(o.error, 0) << o.message;
+    EXPECT_EQ(o.returns.at(0).type, 'C');
+    EXPECT_EQ(o.returns.at(0).length, 70000) << "the full length, past 64 KB";
+    EXPECT_EQ(Text("STR_DECRYP", {o.value(), Value::Char("key!")}), big);
+    std::vector<std::uint32_t> order;
+    for (const run::Trace& t : host.trace)
+        if (t.code != kSvcReturnValue) order.push_back(t.code);
+    EXPECT_EQ(order, (std::vector<std::uint32_t>{kSvcGetMemoChannel, kSvcFindMemo, kSvcGetMemoSize,
+                                                 kSvcHostFileSeek, kSvcHostFileIo}));
+    Value body;
+    ASSERT_TRUE(c.Read(host.channels, 1, "BODY", &body));
+    EXPECT_EQ(body.text, big) << "the memo is not changed";
+
+    ASSERT_EQ(c.AppendBlank(-1), 0);
+    o = host.Call("STR_ENCRYP", {run::ByRef(2, 1), key});
+    EXPECT_EQ(o.error, 0);
+    EXPECT_EQ(o.value().text, "") << "an empty memo";
+    o = host.Call("STR_ENCRYP", {run::ByRef(1, 1), key});
+    EXPECT_EQ(o.message, "_FindMemo() failed") << "a character field";
     EXPECT_FALSE(o.hasValue());
+
+    // A memo file shorter than the memo: the read comes back short.
+    ASSERT_EQ(c.Go(-1, 1), 0);
+    HANDLE f = CreateFileA(c.At(1)->memo.path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                           nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(f, INVALID_HANDLE_VALUE);
+    SetFilePointer(f, 8 * 64 + 8 + 100, nullptr, FILE_BEGIN);
+    SetEndOfFile(f);
+    CloseHandle(f);
+    EXPECT_EQ(host.Call("STR_ENCRYP", {run::ByRef(2, 1), key}).error, 182);
+    EXPECT_EQ(host.HandlesInUse(), before);
 }
 
 }  // namespace

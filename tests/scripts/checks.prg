@@ -58,3 +58,21 @@ ENDFOR
 ? MET_FEETTOINCH(MET_YARDTOFEET(1)), MET_INCHTOCM(1)
 ? MTH_DISTANCE(0, 0, 30, 40), MTH_TRIANGLESURFACE(0, 0, 30, 0, 0, 40)
 ? MTH_FACTORIELLE(10)
+
+* Notes kept in a memo field, shown scrambled without changing them.
+CREATE CURSOR notes (title C(12), body M)
+APPEND BLANK
+REPLACE title WITH "diary", body WITH "met the bank manager"
+APPEND BLANK
+REPLACE title WITH "long", body WITH REPLICATE("0123456789", 7000)
+GO 1
+shown = STR_ENCRYP(@notes.body, key)
+? notes.title, shown == body, LEN(shown), STR_DECRYP(shown, key)
+GO BOTTOM
+? LEN(STR_ENCRYP(@notes.body, key)), LEN(body)
+TRY
+  ? STR_ENCRYP(@notes.title, key)
+CATCH TO e
+  ? e.Message
+ENDTRY
+USE

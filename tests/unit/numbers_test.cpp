@@ -105,14 +105,5 @@ TEST(Random, SequenceFollowsTheShiftRegister) {
     EXPECT_NE(RandomNext(b), x[0]);
 }
 
-TEST(Random, TableFunctionsDrawFromTheSharedGenerator) {
-    NumInitRandom(Given(99));
-    const std::int32_t first = NumRandomInt();
-    const double second = NumRandomDouble();
-    NumInitRandom(Given(99));
-    EXPECT_EQ(NumRandomInt(), first);
-    EXPECT_DOUBLE_EQ(second, NumRandomInt() / 65535.0);
-}
-
 }  // namespace
 }  // namespace tarvo

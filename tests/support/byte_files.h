@@ -1,5 +1,4 @@
-// Test data: deterministic byte generators, whole-file reads and writes, and
-// a scratch directory.
+// Test data: deterministic bytes, whole files, and a scratch directory.
 #pragma once
 
 #include <stdlib.h>
@@ -23,8 +22,7 @@ inline Bytes RandomBytes(std::size_t n, std::uint32_t seed) {
     return out;
 }
 
-// Runs of one byte value among `values` (all 256 by default), lengths drawn
-// from [1, longest].
+// Runs of one value among the first `values` byte values, 1 to `longest` long.
 inline Bytes Runs(std::size_t n, std::size_t longest, std::uint32_t seed, unsigned values = 256) {
     std::mt19937 rng(seed);
     Bytes out;
@@ -38,27 +36,24 @@ inline Bytes Runs(std::size_t n, std::size_t longest, std::uint32_t seed, unsign
 
 inline Bytes ReadFile(const std::filesystem::path& p) {
     std::ifstream in(p, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return Bytes(std::istreambuf_iterator<char>(in), {});
 }
 
 inline void WriteFile(const std::filesystem::path& p, const Bytes& data) {
-    std::ofstream out(p, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
+    std::ofstream(p, std::ios::binary).write(reinterpret_cast<const char*>(data.data()),
+                                             static_cast<std::streamsize>(data.size()));
 }
 
-// A fresh directory, removed with everything in it at the end of its scope.
+// A fresh directory, removed with its contents at the end of its scope.
 struct TempDir {
-    std::filesystem::path path;
-    TempDir() {
+    std::filesystem::path path = Make();
+    ~TempDir() { std::error_code ec; std::filesystem::remove_all(path, ec); }
+    std::string operator/(const std::string& name) const { return (path / name).string(); }
+    static std::filesystem::path Make() {
         char name[] = "/tmp/tarvo_test_XXXXXX";
         if (!mkdtemp(name)) std::abort();
-        path = name;
+        return name;
     }
-    ~TempDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path, ec);
-    }
-    std::string operator/(const std::string& name) const { return (path / name).string(); }
 };
 
 }  // namespace test_data

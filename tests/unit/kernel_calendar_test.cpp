@@ -38,10 +38,7 @@ std::int64_t FliegelVanFlandern(std::int64_t y, std::int64_t m, std::int64_t d) 
 }
 
 TEST(KernelCalendar, KnownDayNumbersBothWays) {
-    const struct {
-        Ymd date;
-        std::int32_t jdn;
-    } cases[] = {
+    const struct { Ymd date; std::int32_t jdn; } cases[] = {
         {{1970, 1, 1}, 2440588},  {{2000, 2, 29}, 2451604}, {{1858, 11, 17}, 2400001},
         {{1582, 10, 15}, 2299161},  // the first Gregorian day
         {{1, 1, 1}, 1721426},     {{9999, 12, 31}, 5373484},

@@ -37,12 +37,9 @@ TEST(KernelHex, NumberInUpperCaseWithinNineBytes) {
 }
 
 TEST(KernelHex, BytesToHexAndBack) {
-    const struct {
-        const char* text;
-        int n;
-        const char* hex;
-    } cases[] = {{"AB", 2, "4142"}, {"\x00\xff\x10z", 4, "00FF107A"}, {"xyz", 1, "78"},
-                 {"abc", 0, ""},    {"abc", -1, ""},                  {"abc", INT_MIN, ""}, {nullptr, 5, ""}};
+    const struct { const char* text; int n; const char* hex; } cases[] = {
+        {"AB", 2, "4142"}, {"\x00\xff\x10z", 4, "00FF107A"}, {"xyz", 1, "78"}, {"abc", 0, ""}, {"abc", -1, ""},
+        {"abc", INT_MIN, ""}, {nullptr, 5, ""}};
     for (const auto& c : cases) {
         Guarded buf(c.text && c.n > 0 ? 2 * c.n + 1 : 1);
         EXPECT_STREQ(knl::BytesToHex(c.text, buf.data(), c.n), c.hex);
@@ -60,11 +57,7 @@ TEST(KernelHex, BytesToHexAndBack) {
 }
 
 TEST(KernelHex, HexToBytesReadsPairsUpToTheFirstBadOne) {
-    const struct {
-        const char* hex;
-        int n;
-        const char* bytes;
-    } cases[] = {
+    const struct { const char* hex; int n; const char* bytes; } cases[] = {
         {"414243", 6, "ABC"}, {"6a6B", 4, "jk"}, {"414243", 4, "AB"},   // either case, n characters
         {"41424", 5, "AB"},   {"4", 1, ""},      {"41ZZ42", 6, "A"},   {"414G42", 6, "A"}, {"G1", 2, ""},
         {" 41", 3, ""},       {"41", 10, "A"},   {"41", 0, ""},        {"41", -4, ""},     {nullptr, 4, ""},
@@ -81,11 +74,7 @@ TEST(KernelHex, HexToBytesReadsPairsUpToTheFirstBadOne) {
 }
 
 TEST(KernelPadLeft, FieldsOfEveryWidth) {
-    const struct {
-        const char* text;
-        int widthPlus1, pad;
-        const char* expected;
-    } cases[] = {
+    const struct { const char* text; int widthPlus1, pad; const char* expected; } cases[] = {
         {"abc", 6, '*', "**abc"}, {"", 4, '0', "000"},        {nullptr, 3, '-', "--"},
         {"7", 4, 0x100 | '0', "007"},  // the low byte of the pad
         {"x", 3, -23, "\xE9x"},   {"x", 4, 0, "  x"},         // a pad of 0: blanks

@@ -189,13 +189,14 @@ TEST_F(KernelZip, RefusesAnythingButOneIntactFileEntry) {
     for (uint32_t size : {data.size() + 1, data.size() - 1}) {
         damage("wrong size", [&](Bytes& b) { Put32(b, 22, size), Put32(b, central + 24, size); });
     }
-    damage("compressed size too small", [&](Bytes& b) { Put32(b, 18, packed - 1), Put32(b, central + 20, packed - 1); });
+    damage("compressed size too small",
+           [&](Bytes& b) { Put32(b, 18, packed - 1), Put32(b, central + 20, packed - 1); });
     damage("unknown method", [&](Bytes& b) { b[8] = b[central + 10] = 12; });
     damage("local header offset wrong", [&](Bytes& b) { Put32(b, central + 42, 1); });
     damage("bytes inserted before the directory",
            [&](Bytes& b) { b.insert(b.begin() + static_cast<long>(central), {0, 0, 0, 0}); });
     for (size_t cut = 0; cut < good.size(); cut += (cut < 64 || cut > good.size() - 64) ? 1 : 97)
-        bad.emplace_back("truncated to " + std::to_string(cut), Bytes(good.begin(), good.begin() + static_cast<long>(cut)));
+        bad.emplace_back("cut at " + std::to_string(cut), Bytes(good.begin(), good.begin() + static_cast<long>(cut)));
     Bytes endOnly(22, 0);  // an archive with no entries
     Put32(endOnly, 0, 0x06054b50u);
     bad.emplace_back("end record alone", endOnly);

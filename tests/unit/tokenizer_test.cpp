@@ -40,12 +40,7 @@ TEST(TokSeparators, TextReplaceAndTheProcessWideSet) {
 
 TEST(TokDirect, NthTokenAndItsPosition) {
     const SeparatorSet comma = Set(",");
-    const struct {
-        const char* text;
-        int n;
-        const char* token;
-        int position;
-    } cases[] = {
+    const struct { const char* text; int n; const char* token; int position; } cases[] = {
         {"a,,b,", 1, "a", 1}, {"a,,b,", 2, "", 3}, {"a,,b,", 3, "b", 4}, {"a,,b,", 4, "", 6},
         {"a,,b,", 5, "", 6},  {"", 1, "", 1},      {",,,", 4, "", 4},
         // n - 1 is taken unsigned: n below 1 is never reached either.
@@ -67,11 +62,7 @@ TEST(TokDirect, NthTokenAndItsPosition) {
 }
 
 TEST(TokStrtok, RunsOfDelimitersAndNoEmptyTokens) {
-    const struct {
-        int n;
-        std::string text, delimiters;
-        const char* token;
-    } cases[] = {
+    const struct { int n; std::string text, delimiters; const char* token; } cases[] = {
         {2, ",,a,,b", ",", "b"},   {1, ",,a,,b,,", ",", "a"}, {3, "a,b", ",", ""},
         {0, "a", ",", ""},         {-3, "a", ",", ""},        {1, ",,,", ",", ""},
         {1, "a b", "", "a b"},     {3, "x; y ,z", " ;,", "z"}, {2, "a\xFF\xFF" "b", "\xFF", "b"},

@@ -120,11 +120,7 @@ TEST(StrCaseAndDigits, CommaAndProper) {
 }
 
 TEST(StrMakeNumber, FcvtDigits) {
-    const struct {
-        double value;
-        int decimals;
-        std::string digits;
-    } cases[] = {
+    const struct { double value; int decimals; std::string digits; } cases[] = {
         {3.14, 2, "314"}, {0.0001, 1, ""}, {0.0001, 10, "1000000"}, {-111.0001, 5, "11100010"},
         {999999999999.9, 3, "999999999999900"}, {0.0, 5, "00000"}, {0.0, 0, ""}, {0.0, -1, ""}, {-0.0, 5, "00000"},
         {-123.0001, 0, "123"}, {-123.0001, -1, "12"}, {-123.0001, -2, "1"}, {-123.0001, -3, ""},

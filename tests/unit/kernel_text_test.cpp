@@ -59,7 +59,7 @@ TEST(KernelHex, BytesToHexAndBack) {
 TEST(KernelHex, HexToBytesReadsPairsUpToTheFirstBadOne) {
     const struct { const char* hex; int n; const char* bytes; } cases[] = {
         {"414243", 6, "ABC"}, {"6a6B", 4, "jk"}, {"414243", 4, "AB"},   // either case, n characters
-        {"41424", 5, "AB"},   {"4", 1, ""},      {"41ZZ42", 6, "A"},   {"414G42", 6, "A"}, {"G1", 2, ""},
+        {"414243", 5, "AB"},   {"4", 1, ""},      {"41ZZ42", 6, "A"},   {"414G42", 6, "A"}, {"G1", 2, ""},
         {" 41", 3, ""},       {"41", 10, "A"},   {"41", 0, ""},        {"41", -4, ""},     {nullptr, 4, ""},
     };
     for (const auto& c : cases) {
@@ -76,7 +76,7 @@ TEST(KernelHex, HexToBytesReadsPairsUpToTheFirstBadOne) {
 TEST(KernelPadLeft, FieldsOfEveryWidth) {
     const struct { const char* text; int widthPlus1, pad; const char* expected; } cases[] = {
         {"abc", 6, '*', "**abc"}, {"", 4, '0', "000"},        {nullptr, 3, '-', "--"},
-        {"7", 4, 0x100 | '0', "007"},  // the low byte of the pad
+        {"7", 4, 0x100 | '0', "007"}, {"x", 3, 0x100, " x"},  // the low byte of the pad
         {"x", 3, -23, "\xE9x"},   {"x", 4, 0, "  x"},         // a pad of 0: blanks
         {"abcdef", 8, '*', "*abcdef"}, {"abcdef", 7, '*', "abcdef"}, {"abcdef", 4, '*', "abc"},  // too long: cut
         {"abcdef", 1, '*', ""},

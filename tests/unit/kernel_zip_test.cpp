@@ -152,6 +152,7 @@ TEST_F(KernelZip, RestoresArchivesMadeByInfoZip) {
         {"zip64 and data descriptor", "cat in.txt | zip -q - - | cat > made.zip"},
         {"zip64 local header", "cat in.txt | zip -q made.zip -"},
         {"comment", "zip -q made.zip in.txt && echo remark | zip -qz made.zip"},
+        {"end signature in the comment", "zip -q made.zip in.txt && printf 'PK\\005\\006%018d' 0 | zip -qz made.zip"},
         {"self-extractor stub, adjusted", stub + " && zip -qA made.zip"},
         {"self-extractor stub, not adjusted", stub},
     };
@@ -185,7 +186,11 @@ TEST_F(KernelZip, RefusesAnythingButOneIntactFileEntry) {
         Put32(b, 14, Get32(good, 14) ^ 1);
         Put32(b, central + 16, Get32(good, 14) ^ 1);
     });
-    damage("headers disagree on the CRC", [&](Bytes& b) { Put32(b, central + 16, Get32(good, 14) ^ 0x80000000u); });
+    damage("local CRC differs", [&](Bytes& b) { Put32(b, 14, Get32(good, 14) ^ 0x80000000u); });
+    damage("a byte after the deflate data", [&](Bytes& b) {  // the stream must fill the entry exactly
+        b.insert(b.begin() + static_cast<long>(30 + 2 + packed), 0);
+        Put32(b, 18, packed + 1), Put32(b, central + 1 + 20, packed + 1), Put32(b, b.size() - 6, central + 1);
+    });
     for (uint32_t size : {data.size() + 1, data.size() - 1}) {
         damage("wrong size", [&](Bytes& b) { Put32(b, 22, size), Put32(b, central + 24, size); });
     }

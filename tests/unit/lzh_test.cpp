@@ -249,6 +249,14 @@ TEST(LzhDecode, DamagedInputGivesTheStatedSizeAsTheReferenceDecodesIt) {
   }
   // What came before a cut is decoded as it was.
   EXPECT_TRUE(std::equal(text.begin(), text.begin() + 1000, tarvo::LzhDecodeBytes(inputs[2]).begin()));
+  // A match that runs past the stated size stops there, by one byte or many:
+  // 17 literals, then a match of 16.
+  const Bytes twice = Text("abcdefghijklmnop abcdefghijklmnop");
+  Bytes shorter = tarvo::LzhEncodeBytes(twice);
+  for (uint8_t size = 17; size < twice.size(); ++size) {
+    shorter[0] = size;
+    EXPECT_EQ(tarvo::LzhDecodeBytes(shorter), Bytes(twice.begin(), twice.begin() + size));
+  }
 
   // Size 3, then the code a fresh tree gives symbol 256 (a match of 3),
   // 10001100, and position 4095, 11111111 111111. Distance 4096 from the

@@ -68,7 +68,7 @@ TEST(StrSearch, SetBreaksCountsAndBalance) {
         {StrBalanc("((a)", "()", 1), 0},       // the text ends first
         {StrBalanc("((a)", "()", 2), 4},      {StrBalanc(")(a)", "()", 1), 4},
         {StrBalanc("|a|b|", "||", 1), 0},     // equal characters never balance
-        {StrBalanc("\xAB" "a\xBB", "\xAB\xBB", 1), 3}, {StrBalanc("(a", "(", 1), 0},
+        {StrBalanc("\xAB" "a\xBB", "\xAB\xBB", 1), 3}, {StrBalanc("(a)\0"s, "(", 1), 4},  // 0 for a missing close
     });
 }
 
@@ -84,7 +84,7 @@ TEST(StrSearch, NParamParser) {
         {StrNParam("x.f(g(a,b),c)", 2), "c"}, {StrNParam("f(\"a,(b\", c)", 1), "\"a,(b\""},
         {StrNParam("f(g(')'), x)", 2), " x"}, {StrNParam("f(a,)", 2), ""}, {StrNParam("f(,b)", 1), ""},
         // No closing parenthesis, or an unclosed quote: to the end.
-        {StrNParam("f(a, b", 2), " b"}, {StrNParam("f(a, 'b,c", 2), " 'b,c"},
+        {StrNParam("f(a, b", 2), " b"}, {StrNParam("f(a, g(b)", 2), " g(b)"}, {StrNParam("f(a, 'b,c", 2), " 'b,c"},
         {StrNParam("f(a\0b, c)"s, 1), "a\0b"s},
     });
 }

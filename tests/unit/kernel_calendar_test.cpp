@@ -1,6 +1,7 @@
 // Day numbers and Easter of the companion library.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 

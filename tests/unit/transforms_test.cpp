@@ -5,7 +5,6 @@
 #include <climits>
 #include <cmath>
 #include <initializer_list>
-#include <limits>
 #include <string>
 
 #include "tests/support/rows.h"

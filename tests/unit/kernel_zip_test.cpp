@@ -230,45 +230,40 @@ TEST_F(KernelZip, RefusesAnythingButOneIntactFileEntry) {
     EXPECT_EQ(Listing(), "bad.zip good.zip in");
 }
 
+// Both directions share opening the input, the temporary file and the final
+// move: each failure is tried once, on whichever direction shows it.
 TEST_F(KernelZip, StatusCodesKeepTheTargetAndLeaveNothingBehind) {
     WriteFile(dir / "in", Text("new"));
     fs::create_directory(dir.path / "adir");
     ASSERT_EQ(Zip("in", "a.zip"), knl::kZipOk);
     WriteFile(dir / "target", Text("old"));
-    WriteFile(dir / "bad.zip", Text("PK but nothing else"));
+    WriteFile(dir / "big", Compressible(200000));
+    ASSERT_EQ(Zip("big", "bad.zip"), knl::kZipOk);
+    Bytes bad = ReadFile(dir / "bad.zip");
+    bad[30 + 3 + Get32(bad, 18) - 10] ^= 0x55;  // late in the data: a part is written before the failure
+    WriteFile(dir / "bad.zip", bad);
     knl::ZipFileOps noMove = knl::StdioZipFileOps();  // a platform whose final move fails
     noMove.replace = [](const char*, const char*) { return false; };
     const std::string in = dir / "in";
     const int cases[][2] = {
-        {Zip("nope", "x.zip"), knl::kZipInputMissing},
-        {Zip("nodir/nope", "x.zip"), knl::kZipInputMissing},
-        {Zip("in/nope", "x.zip"), knl::kZipInputMissing},  // a file taken for a directory
         {Unzip("nope.zip", "target"), knl::kZipInputMissing},
+        {Zip("in/nope", "x.zip"), knl::kZipInputMissing},  // a file taken for a directory
         {knl::ZipFile(nullptr, (dir / "x.zip").c_str(), knl::StdioZipFileOps()), knl::kZipInputMissing},
         {knl::UnzipFile("", (dir / "target").c_str(), knl::StdioZipFileOps()), knl::kZipInputMissing},
-        {Zip("adir", "x.zip"), knl::kZipInputOpen1},
         {Unzip("adir", "target"), knl::kZipInputOpen1},
         {Unzip("bad.zip", "target"), knl::kZipInputOpen2},
         {Zip("in", "nodir/x.zip"), knl::kZipOutputOpen},
-        {Zip("in", "adir"), knl::kZipOutputOpen},
+        {Unzip("a.zip", "adir"), knl::kZipOutputOpen},
         {knl::ZipFile(in.c_str(), "", knl::StdioZipFileOps()), knl::kZipOutputOpen},
         {knl::ZipFile(in.c_str(), nullptr, knl::StdioZipFileOps()), knl::kZipOutputOpen},
-        {Unzip("a.zip", "nodir/out"), knl::kZipOutputOpen},
-        {Unzip("a.zip", "adir"), knl::kZipOutputOpen},
-        {Zip("in", "x.zip", noMove), knl::kZipOutputOpen},
         {Unzip("a.zip", "target", noMove), knl::kZipOutputOpen},
     };
     for (size_t i = 0; i < std::size(cases); ++i) EXPECT_EQ(cases[i][0], cases[i][1]) << "case " << i;
     EXPECT_EQ(ReadFile(dir / "target"), Text("old"));
     EXPECT_TRUE(fs::is_empty(dir.path / "adir"));
-    EXPECT_EQ(Listing(), "a.zip adir bad.zip in target");
-    // Success replaces an existing target, file or archive.
-    ASSERT_EQ(Unzip("a.zip", "target"), knl::kZipOk);
+    EXPECT_EQ(Listing(), "a.zip adir bad.zip big in target");
+    ASSERT_EQ(Unzip("a.zip", "target"), knl::kZipOk);  // success replaces an existing target
     EXPECT_EQ(ReadFile(dir / "target"), Text("new"));
-    WriteFile(dir / "in", Text("third"));
-    ASSERT_EQ(Zip("in", "a.zip"), knl::kZipOk);
-    ASSERT_EQ(Unzip("a.zip", "target"), knl::kZipOk);
-    EXPECT_EQ(ReadFile(dir / "target"), Text("third"));
 }
 
 TEST(KernelZipTime, DosDateTimeFieldsAndLimits) {

@@ -1,515 +1,337 @@
-// The LZHUF coder written out step by step, one byte and one bit at a time.
-//
-// This is the yardstick for the fast codec in src/strings/lzh.cpp: the tests
-// and the benchmark require both to produce the same bytes. It favours being
-// obviously right over being quick, and is used nowhere in the library.
-//
-// Two points where it goes beyond the bare algorithm, both mirrored by the
-// fast codec:
-//  - A Huffman code can be longer than 16 bits (the tree can grow about 21
-//    levels deep before the root frequency reaches 0x8000). The code is
-//    therefore built in 32 bits and written in two parts when it is long;
-//    up to 16 bits this is the usual 16-bit bit buffer exactly.
-//  - Decoding never writes more than the size in the header: a match that
-//    would run past it (possible only in a damaged stream) is cut short.
+// The LZHUF coder written out step by step, one byte and one bit at a time:
+// the yardstick for the fast codec in src/strings/lzh.cpp, whose unit tests,
+// fuzz targets and benchmark require both to produce the same bytes. It
+// favours being obviously right over being quick. Beyond the bare algorithm,
+// and mirrored by the fast codec: a Huffman code can be longer than 16 bits
+// (up to 21), so it is built in 32 bits and written in two parts when long;
+// decoding never writes more than the size in the header, cutting short a
+// match that would run past it (possible only in a damaged stream).
 #pragma once
 
-#include <cstddef>
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <algorithm>
 #include <memory>
-#include <random>
 #include <vector>
 
 namespace lzh_reference {
 
 struct Result {
-  std::vector<uint8_t> data;        // the coded file (header included) or the restored file
-  std::vector<uint64_t> progress;   // the counts at which progress is reported
-  uint64_t text = 0;                // uncompressed bytes read or written
-  uint64_t code = 0;                // bit stream bytes written (encoding only)
-  std::vector<int> symbols;         // the Huffman symbols coded, in order (when traced)
-  int longest_code = 0;             // the longest Huffman code written (encoding only)
+  std::vector<uint8_t> data;       // the coded file (header included) or the restored file
+  std::vector<uint64_t> progress;  // the counts at which progress is reported
+  int longest_code = 0;            // the longest Huffman code written (encoding only)
 };
 
-class Coder {
- public:
-  static constexpr int N = 4096;          // ring size
-  static constexpr int F = 60;            // longest match
-  static constexpr int THRESHOLD = 2;     // longest run still coded as literals
-  static constexpr int NIL = N;
-  static constexpr int N_CHAR = 256 - THRESHOLD + F;  // 314 symbols
-  static constexpr int T = N_CHAR * 2 - 1;             // 627 tree nodes
-  static constexpr int R = T - 1;                      // root
+// One coder codes one file: every table starts cleared.
+struct Coder {
+  static constexpr int N = 4096, F = 60, THRESHOLD = 2, NIL = N;  // ring, longest match
+  static constexpr int N_CHAR = 256 - THRESHOLD + F;  // 314 symbols: bytes, lengths 3..60
+  static constexpr int T = N_CHAR * 2 - 1, R = T - 1;  // 627 tree nodes, the root
   static constexpr unsigned MAX_FREQ = 0x8000;
 
-  explicit Coder(bool trace = false) : trace_(trace) {}
+  uint8_t ring[N + F - 1] = {};
+  int lson[N + 1] = {}, rson[N + 257] = {}, dad[N + 1] = {};
+  unsigned freq[T + 1] = {};
+  int prnt[T + N_CHAR] = {}, son[T] = {};
+  unsigned put_buf = 0, put_len = 0, get_buf = 0, get_len = 0;
+  uint64_t print_count = 0;
+  int match_position = 0, match_length = 0;
+  const std::vector<uint8_t>* in = nullptr;
+  size_t in_pos = 0;
+  Result out;
 
-  Result Encode(const std::vector<uint8_t>& in) {
-    Reset();
-    in_ = &in;
-    in_pos_ = 0;
-    const uint32_t size = static_cast<uint32_t>(in.size());
-    for (int i = 0; i < 4; ++i) out_.data.push_back(static_cast<uint8_t>(size >> (8 * i)));
-    if (size == 0) return std::move(out_);
+  int ReadByte() { return in_pos < in->size() ? (*in)[in_pos++] : -1; }
+  void WriteByte(unsigned b) { out.data.push_back(static_cast<uint8_t>(b)); }
+  void Progress(uint64_t count) {
+    if (count > print_count) {
+      out.progress.push_back(count);
+      print_count += 1024;
+    }
+  }
 
-    ModelStart();
-    TreeInit();
-    int s = 0, r = N - F;
-    for (int i = 0; i < r; ++i) ring_[i] = ' ';
-    int len = 0, c;
-    while (len < F && (c = ReadByte()) >= 0) ring_[r + len++] = static_cast<uint8_t>(c);
+  Result Encode(const std::vector<uint8_t>& input) {
+    in = &input;
+    const uint32_t size = static_cast<uint32_t>(input.size());
+    for (int i = 0; i < 4; ++i) WriteByte(size >> (8 * i));
+    if (size == 0) return std::move(out);
+    StartModel();
+    for (int i = N + 1; i <= N + 256; ++i) rson[i] = NIL;
+    for (int i = 0; i < N; ++i) dad[i] = NIL;
+    std::memset(ring, ' ', N - F);
+    int s = 0, r = N - F, len = 0, c;
+    while (len < F && (c = ReadByte()) >= 0) ring[r + len++] = static_cast<uint8_t>(c);
     uint64_t count = static_cast<uint64_t>(len);
-    if (len == 0) return std::move(out_);
-    for (int i = 1; i <= F; ++i) TreeInsert(r - i);
-    TreeInsert(r);
+    for (int i = 1; i <= F; ++i) InsertNode(r - i);
+    InsertNode(r);
     do {
-      if (match_length_ > len) match_length_ = len;
-      if (match_length_ <= THRESHOLD) {
-        match_length_ = 1;
-        EncodeSymbol(ring_[r]);
+      if (match_length > len) match_length = len;
+      if (match_length <= THRESHOLD) {
+        match_length = 1;
+        EncodeChar(ring[r]);
       } else {
-        EncodeSymbol(255 - THRESHOLD + match_length_);
-        EncodePosition(match_position_);
+        EncodeChar(255 - THRESHOLD + match_length);
+        EncodePosition(match_position);
       }
-      const int last = match_length_;
+      const int last = match_length;
       int i = 0;
       for (; i < last && (c = ReadByte()) >= 0; ++i) {
-        TreeDelete(s);
-        ring_[s] = static_cast<uint8_t>(c);
-        if (s < F - 1) ring_[s + N] = static_cast<uint8_t>(c);
+        DeleteNode(s);
+        ring[s] = static_cast<uint8_t>(c);
+        if (s < F - 1) ring[s + N] = static_cast<uint8_t>(c);
         s = (s + 1) & (N - 1);
         r = (r + 1) & (N - 1);
-        TreeInsert(r);
+        InsertNode(r);
       }
       count += static_cast<uint64_t>(i);
       Progress(count);
       while (i++ < last) {
-        TreeDelete(s);
+        DeleteNode(s);
         s = (s + 1) & (N - 1);
         r = (r + 1) & (N - 1);
-        if (--len) TreeInsert(r);
+        if (--len) InsertNode(r);
       }
     } while (len > 0);
-    if (put_len_ > 0) {
-      WriteByte(put_buf_ >> 8);
-      ++code_size_;
-    }
-    out_.text = count;
-    out_.code = code_size_;
-    return std::move(out_);
+    if (put_len > 0) WriteByte(put_buf >> 8);
+    return std::move(out);
   }
 
-  Result Decode(const std::vector<uint8_t>& in) {
-    Reset();
-    in_ = &in;
-    in_pos_ = 0;
-    if (in.size() < 4) return std::move(out_);
+  Result Decode(const std::vector<uint8_t>& input) {
+    in = &input;
+    if (input.size() < 4) return std::move(out);
     uint32_t size = 0;
     for (int i = 0; i < 4; ++i) size |= static_cast<uint32_t>(ReadByte()) << (8 * i);
-    if (size == 0) return std::move(out_);
-
-    ModelStart();
-    for (int i = 0; i < N - F; ++i) ring_[i] = ' ';
+    StartModel();
+    std::memset(ring, ' ', N - F);
     int r = N - F;
     uint64_t count = 0;
+    auto emit = [&](uint8_t b) {
+      WriteByte(b);
+      ring[r] = b;
+      r = (r + 1) & (N - 1);
+      ++count;
+    };
     while (count < size) {
-      int c = DecodeSymbol();
+      const int c = DecodeChar();
       if (c < 256) {
-        WriteByte(static_cast<unsigned>(c));
-        ring_[r] = static_cast<uint8_t>(c);
-        r = (r + 1) & (N - 1);
-        ++count;
+        emit(static_cast<uint8_t>(c));
       } else {
         const int i = (r - DecodePosition() - 1) & (N - 1);
-        const int j = c - 255 + THRESHOLD;
-        for (int k = 0; k < j && count < size; ++k) {
-          c = ring_[(i + k) & (N - 1)];
-          WriteByte(static_cast<unsigned>(c));
-          ring_[r] = static_cast<uint8_t>(c);
-          r = (r + 1) & (N - 1);
-          ++count;
-        }
+        for (int k = 0; k < c - 255 + THRESHOLD && count < size; ++k) emit(ring[(i + k) & (N - 1)]);
       }
       Progress(count);
     }
-    out_.text = count;
-    return std::move(out_);
+    return std::move(out);
   }
 
-  // The model alone, for tests that steer the tree: the code of a symbol as
-  // the encoder would send it now (bits left-aligned in 32) and its length.
-  void ModelReset() { Reset(); ModelStart(); }
-  void ModelCode(int c, uint32_t* code, int* length) const {
-    uint32_t i = 0;
-    int j = 0;
-    int k = prnt_[c + T];
-    do {
-      i >>= 1;
-      if (k & 1) i += 0x80000000u;
-      ++j;
-    } while ((k = prnt_[k]) != R);
-    *code = i;
-    *length = j;
-  }
-  void ModelUpdate(int c) { Update(c); }
-  unsigned RootFrequency() const { return freq_[R]; }
+  // --- bits: most significant first
 
- private:
-  void Reset() {
-    std::memset(ring_, 0, sizeof ring_);
-    std::memset(lson_, 0, sizeof lson_);
-    std::memset(rson_, 0, sizeof rson_);
-    std::memset(dad_, 0, sizeof dad_);
-    std::memset(freq_, 0, sizeof freq_);
-    std::memset(prnt_, 0, sizeof prnt_);
-    std::memset(son_, 0, sizeof son_);
-    put_buf_ = put_len_ = 0;
-    get_buf_ = get_len_ = 0;
-    code_size_ = 0;
-    print_count_ = 0;
-    match_position_ = 0;
-    match_length_ = 0;
-    out_ = Result{};
-  }
-
-  int ReadByte() {
-    if (in_pos_ >= in_->size()) return -1;
-    return (*in_)[in_pos_++];
-  }
-  void WriteByte(unsigned b) { out_.data.push_back(static_cast<uint8_t>(b)); }
-
-  void Progress(uint64_t count) {
-    if (count > print_count_) {
-      out_.progress.push_back(count);
-      print_count_ += 1024;
-    }
-  }
-
-  // --- bit output and input ---
-
-  void PutBits(int l, unsigned c) {  // c holds the l bits left-aligned in 16
-    put_buf_ |= c >> put_len_;
-    put_buf_ &= 0xFFFF;
-    if ((put_len_ += l) >= 8) {
-      WriteByte(put_buf_ >> 8);
-      if ((put_len_ -= 8) >= 8) {
-        WriteByte(put_buf_ & 0xFF);
-        code_size_ += 2;
-        put_len_ -= 8;
-        put_buf_ = (c << (l - put_len_)) & 0xFFFF;
+  void PutCode(int l, unsigned c) {  // c holds the l bits left-aligned in 16
+    put_buf = (put_buf | c >> put_len) & 0xFFFF;
+    if ((put_len += l) >= 8) {
+      WriteByte(put_buf >> 8);
+      if ((put_len -= 8) >= 8) {
+        WriteByte(put_buf & 0xFF);
+        put_len -= 8;
+        put_buf = (c << (l - put_len)) & 0xFFFF;
       } else {
-        put_buf_ = (put_buf_ << 8) & 0xFFFF;
-        ++code_size_;
+        put_buf = (put_buf << 8) & 0xFFFF;
       }
     }
   }
 
-  int GetBit() {
-    while (get_len_ <= 8) {
-      int i = ReadByte();
-      if (i < 0) i = 0;
-      get_buf_ |= static_cast<unsigned>(i) << (8 - get_len_);
-      get_len_ += 8;
+  int GetBits(int n) {  // the next n (at most 8) bits; past the end of the input, 0 bits
+    while (get_len <= 8) {
+      const int b = ReadByte();
+      get_buf |= static_cast<unsigned>(b < 0 ? 0 : b) << (8 - get_len);
+      get_len += 8;
     }
-    const int bit = (get_buf_ >> 15) & 1;
-    get_buf_ = (get_buf_ << 1) & 0xFFFF;
-    --get_len_;
-    return bit;
+    const int v = static_cast<int>(get_buf >> (16 - n));
+    get_buf = (get_buf << n) & 0xFFFF;
+    get_len -= n;
+    return v;
   }
 
-  int GetByte() {
-    while (get_len_ <= 8) {
-      int i = ReadByte();
-      if (i < 0) i = 0;
-      get_buf_ |= static_cast<unsigned>(i) << (8 - get_len_);
-      get_len_ += 8;
-    }
-    const int byte = (get_buf_ >> 8) & 0xFF;
-    get_buf_ = (get_buf_ << 8) & 0xFFFF;
-    get_len_ -= 8;
-    return byte;
-  }
+  // --- adaptive Huffman model: nodes in order of frequency, son[n] the left
+  // child of node n (the right one is son[n] + 1) or T + symbol for a leaf
 
-  // --- adaptive Huffman model ---
-
-  void ModelStart() {
+  void StartModel() {
     for (int i = 0; i < N_CHAR; ++i) {
-      freq_[i] = 1;
-      son_[i] = i + T;
-      prnt_[i + T] = i;
+      freq[i] = 1;
+      son[i] = i + T;
+      prnt[i + T] = i;
     }
     for (int i = 0, j = N_CHAR; j <= R; i += 2, ++j) {
-      freq_[j] = freq_[i] + freq_[i + 1];
-      son_[j] = i;
-      prnt_[i] = prnt_[i + 1] = j;
+      freq[j] = freq[i] + freq[i + 1];
+      son[j] = i;
+      prnt[i] = prnt[i + 1] = j;
     }
-    freq_[T] = 0xFFFF;
-    prnt_[R] = 0;
+    freq[T] = 0xFFFF;
+    prnt[R] = 0;
   }
 
-  void Rebuild() {
-    int j = 0;
-    for (int i = 0; i < T; ++i) {
-      if (son_[i] >= T) {
-        freq_[j] = (freq_[i] + 1) / 2;
-        son_[j] = son_[i];
-        ++j;
-      }
+  void Rebuild() {  // halves the frequencies and builds the tree again from the leaves
+    for (int i = 0, j = 0; i < T; ++i) {
+      if (son[i] >= T) freq[j] = (freq[i] + 1) / 2, son[j++] = son[i];
     }
-    for (int i = 0, jj = N_CHAR; jj < T; i += 2, ++jj) {
-      const unsigned f = freq_[i] + freq_[i + 1];
-      int k = jj - 1;
-      while (f < freq_[k]) --k;
-      ++k;
-      for (int m = jj; m > k; --m) {
-        freq_[m] = freq_[m - 1];
-        son_[m] = son_[m - 1];
-      }
-      freq_[k] = f;
-      son_[k] = i;
+    for (int i = 0, j = N_CHAR; j < T; i += 2, ++j) {
+      const unsigned f = freq[i] + freq[i + 1];
+      int k = j;  // after the last node whose count is not above f
+      while (f < freq[k - 1]) --k;
+      std::copy_backward(freq + k, freq + j, freq + j + 1);
+      std::copy_backward(son + k, son + j, son + j + 1);
+      freq[k] = f;
+      son[k] = i;
     }
     for (int i = 0; i < T; ++i) {
-      const int k = son_[i];
-      if (k >= T) {
-        prnt_[k] = i;
-      } else {
-        prnt_[k] = prnt_[k + 1] = i;
-      }
+      const int k = son[i];
+      prnt[k] = i;
+      if (k < T) prnt[k + 1] = i;
     }
   }
 
   void Update(int c) {
-    if (freq_[R] == MAX_FREQ) Rebuild();
-    c = prnt_[c + T];
+    if (freq[R] == MAX_FREQ) Rebuild();
+    c = prnt[c + T];
     do {
-      const unsigned k = ++freq_[c];
+      const unsigned k = ++freq[c];
       int l = c + 1;
-      if (k > freq_[l]) {
-        while (k > freq_[++l]) {
+      if (k > freq[l]) {  // swap with the last node of the run of equal counts
+        while (k > freq[++l]) {
         }
         --l;
-        freq_[c] = freq_[l];
-        freq_[l] = k;
-        const int i = son_[c];
-        prnt_[i] = l;
-        if (i < T) prnt_[i + 1] = l;
-        const int j = son_[l];
-        son_[l] = i;
-        prnt_[j] = c;
-        if (j < T) prnt_[j + 1] = c;
-        son_[c] = j;
+        freq[c] = freq[l];
+        freq[l] = k;
+        const int i = son[c];
+        prnt[i] = l;
+        if (i < T) prnt[i + 1] = l;
+        const int j = son[l];
+        son[l] = i;
+        prnt[j] = c;
+        if (j < T) prnt[j + 1] = c;
+        son[c] = j;
         c = l;
       }
-    } while ((c = prnt_[c]) != 0);
+    } while ((c = prnt[c]) != 0);
   }
 
-  void EncodeSymbol(int c) {
-    uint32_t code;
-    int length;
-    ModelCode(c, &code, &length);
-    if (trace_) out_.symbols.push_back(c);
-    if (length > out_.longest_code) out_.longest_code = length;
-    if (length > 16) {
-      PutBits(16, code >> 16);
-      PutBits(length - 16, (code << 16) >> 16);
+  void EncodeChar(int c) {
+    uint32_t code = 0;  // the path from the root, left-aligned in 32 bits
+    int len = 0;
+    for (int k = prnt[c + T]; k != R; k = prnt[k], ++len) code = (code >> 1) | (k & 1u) << 31;
+    out.longest_code = std::max(out.longest_code, len);
+    if (len > 16) {
+      PutCode(16, code >> 16);
+      PutCode(len - 16, code & 0xFFFF);
     } else {
-      PutBits(length, code >> 16);
+      PutCode(len, code >> 16);
     }
     Update(c);
   }
 
-  int DecodeSymbol() {
-    int c = son_[R];
-    while (c < T) c = son_[c + GetBit()];
-    c -= T;
-    if (trace_) out_.symbols.push_back(c);
-    Update(c);
-    return c;
+  int DecodeChar() {
+    int c = son[R];
+    while (c < T) c = son[c + GetBits(1)];
+    Update(c - T);
+    return c - T;
   }
 
-  // Position codes: 1 code of 3 bits, 3 of 4, 8 of 5, 12 of 6, 24 of 7, 16 of 8,
-  // assigned in increasing order and left-aligned in a byte.
-  struct PositionTables {
-    uint8_t p_len[64], p_code[64], d_code[256], d_len[256];
-    PositionTables() {
-      unsigned code = 0;
-      for (int u = 0; u < 64; ++u) {
-        p_len[u] = u < 1 ? 3 : u < 4 ? 4 : u < 12 ? 5 : u < 24 ? 6 : u < 48 ? 7 : 8;
-        p_code[u] = static_cast<uint8_t>(code);
-        for (unsigned b = code; b < code + (1u << (8 - p_len[u])); ++b) {
+  // --- positions: the upper 6 bits as 1 code of 3 bits, 3 of 4, 8 of 5, 12
+  // of 6, 24 of 7 and 16 of 8, in increasing order; then the lower 6 bits
+
+  struct PositionCodes {
+    uint8_t len[64], code[64], d_code[256], d_len[256];  // by upper bits; by first byte
+    PositionCodes() {
+      for (unsigned u = 0, c = 0; u < 64; c += 1u << (8 - len[u]), ++u) {
+        len[u] = u < 1 ? 3 : u < 4 ? 4 : u < 12 ? 5 : u < 24 ? 6 : u < 48 ? 7 : 8;
+        code[u] = static_cast<uint8_t>(c);
+        for (unsigned b = c; b < c + (1u << (8 - len[u])); ++b) {
           d_code[b] = static_cast<uint8_t>(u);
-          d_len[b] = p_len[u];
+          d_len[b] = len[u];
         }
-        code += 1u << (8 - p_len[u]);
       }
     }
   };
-  static const PositionTables& Positions() {
-    static const PositionTables tables;
-    return tables;
+  static const PositionCodes& Positions() {
+    static const PositionCodes codes;
+    return codes;
   }
 
   void EncodePosition(int p) {
-    const int u = p >> 6;
-    PutBits(Positions().p_len[u], static_cast<unsigned>(Positions().p_code[u]) << 8);
-    PutBits(6, (static_cast<unsigned>(p) & 0x3F) << 10);
+    PutCode(Positions().len[p >> 6], static_cast<unsigned>(Positions().code[p >> 6]) << 8);
+    PutCode(6, (static_cast<unsigned>(p) & 0x3F) << 10);
   }
 
   int DecodePosition() {
-    int i = GetByte();
-    const int c = Positions().d_code[i] << 6;
-    int j = Positions().d_len[i] - 2;
-    while (j--) i = (i << 1) + GetBit();
-    return c | (i & 0x3F);
+    int i = GetBits(8);
+    const int upper = Positions().d_code[i];
+    for (int j = Positions().d_len[i] - 2; j > 0; --j) i = (i << 1) | GetBits(1);
+    return upper << 6 | (i & 0x3F);
   }
 
-  // --- match search: 256 binary trees keyed by the next F bytes ---
+  // --- match search: 256 binary trees (one per first byte) of the strings
+  // of F bytes in the ring; inserting r finds the longest match, the nearest
+  // of equally long ones, and replaces a string equal in all F bytes
 
-  void TreeInit() {
-    for (int i = N + 1; i <= N + 256; ++i) rson_[i] = NIL;
-    for (int i = 0; i < N; ++i) dad_[i] = NIL;
-  }
-
-  void TreeInsert(int r) {
-    int cmp = 1;
-    const uint8_t* key = &ring_[r];
-    int p = N + 1 + key[0];
-    rson_[r] = lson_[r] = NIL;
-    match_length_ = 0;
+  void InsertNode(int r) {
+    const uint8_t* key = &ring[r];
+    int cmp = 1, p = N + 1 + key[0];
+    rson[r] = lson[r] = NIL;
+    match_length = 0;
     for (;;) {
-      if (cmp >= 0) {
-        if (rson_[p] != NIL) {
-          p = rson_[p];
-        } else {
-          rson_[p] = r;
-          dad_[r] = p;
-          return;
-        }
-      } else {
-        if (lson_[p] != NIL) {
-          p = lson_[p];
-        } else {
-          lson_[p] = r;
-          dad_[r] = p;
-          return;
-        }
+      int* next = cmp >= 0 ? &rson[p] : &lson[p];
+      if (*next == NIL) {
+        *next = r;
+        dad[r] = p;
+        return;
       }
-      int i;
-      for (i = 1; i < F; ++i) {
-        if ((cmp = key[i] - ring_[p + i]) != 0) break;
-      }
+      p = *next;
+      int i = 1;
+      while (i < F && (cmp = key[i] - ring[p + i]) == 0) ++i;
       if (i > THRESHOLD) {
-        if (i > match_length_) {
-          match_position_ = ((r - p) & (N - 1)) - 1;
-          if ((match_length_ = i) >= F) break;
-        }
-        if (i == match_length_) {
-          const int c = ((r - p) & (N - 1)) - 1;
-          if (c < match_position_) match_position_ = c;
+        const int position = ((r - p) & (N - 1)) - 1;
+        if (i > match_length) {
+          match_position = position;
+          if ((match_length = i) >= F) break;
+        } else if (i == match_length && position < match_position) {
+          match_position = position;
         }
       }
     }
-    dad_[r] = dad_[p];
-    lson_[r] = lson_[p];
-    rson_[r] = rson_[p];
-    dad_[lson_[p]] = r;
-    dad_[rson_[p]] = r;
-    if (rson_[dad_[p]] == p) {
-      rson_[dad_[p]] = r;
-    } else {
-      lson_[dad_[p]] = r;
-    }
-    dad_[p] = NIL;
+    dad[r] = dad[p];
+    lson[r] = lson[p];
+    rson[r] = rson[p];
+    dad[lson[p]] = r;
+    dad[rson[p]] = r;
+    (rson[dad[p]] == p ? rson[dad[p]] : lson[dad[p]]) = r;
+    dad[p] = NIL;
   }
 
-  void TreeDelete(int p) {
-    if (dad_[p] == NIL) return;
+  void DeleteNode(int p) {
+    if (dad[p] == NIL) return;
     int q;
-    if (rson_[p] == NIL) {
-      q = lson_[p];
-    } else if (lson_[p] == NIL) {
-      q = rson_[p];
+    if (rson[p] == NIL) {
+      q = lson[p];
+    } else if (lson[p] == NIL) {
+      q = rson[p];
     } else {
-      q = lson_[p];
-      if (rson_[q] != NIL) {
-        do {
-          q = rson_[q];
-        } while (rson_[q] != NIL);
-        rson_[dad_[q]] = lson_[q];
-        dad_[lson_[q]] = dad_[q];
-        lson_[q] = lson_[p];
-        dad_[lson_[p]] = q;
+      q = lson[p];
+      if (rson[q] != NIL) {
+        while (rson[q] != NIL) q = rson[q];
+        rson[dad[q]] = lson[q];
+        dad[lson[q]] = dad[q];
+        lson[q] = lson[p];
+        dad[lson[p]] = q;
       }
-      rson_[q] = rson_[p];
-      dad_[rson_[p]] = q;
+      rson[q] = rson[p];
+      dad[rson[p]] = q;
     }
-    dad_[q] = dad_[p];
-    if (rson_[dad_[p]] == p) {
-      rson_[dad_[p]] = q;
-    } else {
-      lson_[dad_[p]] = q;
-    }
-    dad_[p] = NIL;
+    dad[q] = dad[p];
+    (rson[dad[p]] == p ? rson[dad[p]] : lson[dad[p]]) = q;
+    dad[p] = NIL;
   }
-
-  uint8_t ring_[N + F - 1];
-  int lson_[N + 1], rson_[N + 257], dad_[N + 1];
-  unsigned freq_[T + 1];
-  int prnt_[T + N_CHAR];
-  int son_[T];
-  unsigned put_buf_ = 0, put_len_ = 0;
-  unsigned get_buf_ = 0, get_len_ = 0;
-  uint64_t code_size_ = 0, print_count_ = 0;
-  int match_position_ = 0, match_length_ = 0;
-  bool trace_;
-  const std::vector<uint8_t>* in_ = nullptr;
-  size_t in_pos_ = 0;
-  Result out_;
 };
 
-// Fresh working state for every call, as the library has. With trace set,
-// the result lists the symbols coded.
-inline Result Encode(const std::vector<uint8_t>& in, bool trace = false) {
-  return std::make_unique<Coder>(trace)->Encode(in);
-}
-inline Result Decode(const std::vector<uint8_t>& in, bool trace = false) {
-  return std::make_unique<Coder>(trace)->Decode(in);
-}
-
-// Test data whose coding needs Huffman codes longer than 16 bits: matches
-// whose lengths have counts in a ratio near the golden one make the tree a
-// long chain, and the code of a symbol unused for a while (the last byte, a
-// literal) grows past 16 bits.
-inline std::vector<uint8_t> DeepTreeInput() {
-  static const int kWeight[] = {1000, 1700, 2890, 4913, 8352, 14199, 24138, 41034};
-  int total = 0;
-  for (int w : kWeight) total += w;
-  std::mt19937 rng(1);
-  std::vector<uint8_t> v;
-  for (int i = 0; i < 500; ++i) v.push_back(static_cast<uint8_t>(rng()));
-  long credit[8] = {};
-  size_t after_source = 0;
-  for (int k = 0; k < 60000; ++k) {
-    int pick = 0;  // smooth weighted round robin over the lengths 3 to 10
-    for (int i = 0; i < 8; ++i) {
-      credit[i] += kWeight[i];
-      if (credit[i] > credit[pick]) pick = i;
-    }
-    credit[pick] -= total;
-    // A copy from the recent past whose first byte differs from the byte
-    // after the previous copy's source, so that matches rarely run on.
-    const size_t span = std::min<size_t>(v.size(), 4000);
-    size_t src;
-    do {
-      src = v.size() - span + rng() % (span - 64);
-    } while (k > 0 && v[src] == v[after_source]);
-    for (int j = 0; j < 3 + pick; ++j) v.push_back(v[src + static_cast<size_t>(j)]);
-    after_source = src + 3 + static_cast<size_t>(pick);
-  }
-  v.push_back(static_cast<uint8_t>(rng()));  // a literal unused for long
-  return v;
-}
+inline Result Encode(const std::vector<uint8_t>& in) { return std::make_unique<Coder>()->Encode(in); }
+inline Result Decode(const std::vector<uint8_t>& in) { return std::make_unique<Coder>()->Decode(in); }
 
 }  // namespace lzh_reference

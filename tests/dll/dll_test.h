@@ -55,6 +55,13 @@ protected:
         EXPECT_EQ(o.returns.size(), 1u) << name;
         return o.value();
     }
+    // The single record a call returned, as the host received it.
+    run::Returned Record(const std::string& name, std::initializer_list<run::Value> args) {
+        run::Outcome o = host.Call(name, args);
+        EXPECT_EQ(o.error, 0) << name << ": " << o.message;
+        EXPECT_EQ(o.returns.size(), 1u) << name;
+        return o.returns.empty() ? run::Returned{} : o.returns.back();
+    }
     std::string Text(const std::string& name, std::initializer_list<run::Value> args) {
         run::Value v = One(name, args);
         EXPECT_EQ(v.type, 'C') << name;

@@ -15,12 +15,6 @@ using run::Outcome;
 
 using NumberHandlerTest = DllTest;
 
-run::Returned Record(run::Host& host, const char* name, std::initializer_list<Value> args) {
-    Outcome o = host.Call(name, args);
-    EXPECT_EQ(o.error, 0) << name << ": " << o.message;
-    EXPECT_EQ(o.returns.size(), 1u) << name;
-    return o.returns.empty() ? run::Returned{} : o.returns.back();
-}
 
 TEST_F(NumberHandlerTest, CharacterTests) {
     EXPECT_FALSE(Logical("STR_ISUPPER", {Value::Char("ABc")}));
@@ -32,7 +26,7 @@ TEST_F(NumberHandlerTest, CharacterTests) {
     EXPECT_TRUE(Logical("STR_ISCHARLOWER", {Value::Char("\xE9"), Value::Int(1)}));
     EXPECT_FALSE(Logical("STR_ISCHARALPHANUMERIC", {Value::Char("a-"), Value::Int(2)}));
 
-    run::Returned r = Record(host, "STR_COMPARESTRINGS", {Value::Char("abc"), Value::Char("ABC"), Value::Int(1)});
+    run::Returned r = Record("STR_COMPARESTRINGS", {Value::Char("abc"), Value::Char("ABC"), Value::Int(1)});
     EXPECT_EQ(r.type, 'I');
     EXPECT_EQ(r.width, 10);
     EXPECT_EQ(r.value.integer, 2);
@@ -43,18 +37,18 @@ TEST_F(NumberHandlerTest, CharacterTests) {
 }
 
 TEST_F(NumberHandlerTest, ConversionRecords) {
-    run::Returned r = Record(host, "NUM_BINTOC", {Value::Int(0x44434241)});
+    run::Returned r = Record("NUM_BINTOC", {Value::Int(0x44434241)});
     EXPECT_EQ(r.type, 'H');
     EXPECT_EQ(r.value.text, "ABCD");
     EXPECT_EQ(Text("NUM_BINTOC", {Value::Int(0x4100)}), "") << "ends at the first zero byte";
     EXPECT_EQ(Text("NUM_HEXA", {Value::Int(255)}), "FF");
-    r = Record(host, "NUM_BINTONUM", {Value::Char("101")});
+    r = Record("NUM_BINTONUM", {Value::Char("101")});
     EXPECT_EQ(r.type, 'N');
     EXPECT_EQ(r.width, 20);
     EXPECT_EQ(r.length, 4);
     EXPECT_EQ(r.value.number, 5);
 
-    r = Record(host, "MET_INCHTOCM", {Value::Num(1.5, 1)});
+    r = Record("MET_INCHTOCM", {Value::Num(1.5, 1)});
     EXPECT_EQ(r.type, 'N');
     EXPECT_EQ(r.width, 20);
     EXPECT_EQ(r.length, 8);
@@ -62,7 +56,7 @@ TEST_F(NumberHandlerTest, ConversionRecords) {
 }
 
 TEST_F(NumberHandlerTest, GeometryThroughTheCompanion) {
-    run::Returned r = Record(host, "MTH_DISTANCE", {Value::Int(0), Value::Int(0), Value::Int(3), Value::Int(4)});
+    run::Returned r = Record("MTH_DISTANCE", {Value::Int(0), Value::Int(0), Value::Int(3), Value::Int(4)});
     EXPECT_EQ(r.type, 'N');
     EXPECT_EQ(r.width, 20);
     EXPECT_EQ(r.length, 4);
@@ -75,7 +69,7 @@ TEST_F(NumberHandlerTest, GeometryThroughTheCompanion) {
     EXPECT_TRUE(std::isinf(One("MTH_PENTE", {Value::Int(1), Value::Int(1), Value::Int(1), Value::Int(5)}).number))
         << "a vertical line";
     // The factorial reads the integer field of its numeric parameter.
-    r = Record(host, "MTH_FACTORIELLE", {Value::Num(-5.9, 1)});
+    r = Record("MTH_FACTORIELLE", {Value::Num(-5.9, 1)});
     EXPECT_EQ(r.width, 20);
     EXPECT_EQ(r.length, 4);
     EXPECT_EQ(r.value.number, 120);
@@ -86,7 +80,7 @@ TEST_F(NumberHandlerTest, SharedRandomGenerator) {
     EXPECT_EQ(o.error, 0);
     EXPECT_FALSE(o.hasValue());
     const std::int32_t first = Int("NUM_RANDOMINT", {});
-    run::Returned r = Record(host, "NUM_RANDOMDOUBLE", {});
+    run::Returned r = Record("NUM_RANDOMDOUBLE", {});
     EXPECT_EQ(r.type, 'N');
     EXPECT_EQ(r.width, 20);
     EXPECT_EQ(r.length, 4);

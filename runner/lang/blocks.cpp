@@ -103,8 +103,10 @@ bool ClosesProcedure(const Stmt& s) { return (RoleOf(s) & kCloses) && InBlock(*s
 
 CompileResult Compile(const std::string& text, Program* out, bool requireEndProc) {
     CompileResult r;
+    std::vector<SourceLine> source = Preprocess(SplitStatements(text), &r);
+    if (!r.ok) return r;
     std::vector<StmtP> lines;
-    for (const SourceLine& l : SplitStatements(text)) lines.push_back(ParseStatement(l.text, l.line));
+    for (const SourceLine& l : source) lines.push_back(ParseStatement(l.text, l.line));
     Builder b(std::move(lines));
     try {
         StmtP stop;

@@ -9,7 +9,8 @@ namespace {
 const std::map<std::string, const Builtin*>& Table() {
     static const std::map<std::string, const Builtin*> table = [] {
         std::map<std::string, const Builtin*> t;
-        for (std::span<const Builtin> family : {TextBuiltins(), ValueBuiltins(), DateBuiltins(), SystemBuiltins()})
+        for (std::span<const Builtin> family : {TextBuiltins(), ValueBuiltins(), DateBuiltins(), SystemBuiltins(),
+                                                ArrayBuiltins(), WordBuiltins(), MoreBuiltins(), FileBuiltins()})
             for (const Builtin& b : family) t.emplace(b.name, &b);
         return t;
     }();
@@ -29,6 +30,12 @@ const Builtin* Lookup(const std::string& name, bool abbreviated) {
 }
 
 }  // namespace
+
+std::vector<std::string> BuiltinNames() {
+    std::vector<std::string> names;
+    for (const auto& [name, b] : Table()) names.push_back(name);
+    return names;
+}
 
 bool IsBuiltin(const std::string& name, bool abbreviated, std::string* full) {
     const Builtin* b = Lookup(name, abbreviated);

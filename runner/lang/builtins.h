@@ -95,5 +95,22 @@ std::span<const Builtin> TextBuiltins();     // characters, STR, VAL, TRANSFORM
 std::span<const Builtin> ValueBuiltins();    // numbers, logic, types
 std::span<const Builtin> DateBuiltins();     // dates and times
 std::span<const Builtin> SystemBuiltins();   // files, the program, objects
+std::span<const Builtin> ArrayBuiltins();    // ASCAN, ASORT, ALINES ...
+std::span<const Builtin> WordBuiltins();     // words, lines, extraction, conversions
+std::span<const Builtin> MoreBuiltins();     // more numbers, dates, SYS, the system, dialogs
+std::span<const Builtin> FileBuiltins();     // low-level files, folders
+
+// Every built-in function's name, in order.
+std::vector<std::string> BuiltinNames();
+
+// Arrays for the functions that fill them (builtins_arrays.cpp): the array
+// argument `i` names, made when missing; and its new shape (cols 0: one
+// dimension), elements kept in their order.
+VarP ArrayToFill(Args& a, std::size_t i);
+// The text with each <<expression>> replaced by its value (TEXTMERGE).
+std::string MergeText(Interpreter& in, const std::string& text);
+// A value formatted as TRANSFORM(value, format) formats it.
+std::string Transformed(const Value& v, const std::string& format, const Settings& s);
+void Shape(Var& v, long rows, long cols);
 
 }  // namespace tarvo::run::lang

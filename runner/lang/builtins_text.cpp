@@ -64,7 +64,9 @@ std::string Str(double x, long len, long dec) {
 }
 
 // A numeric picture such as "9,999.99".
-std::string NumberPicture(double x, const std::string& pic, bool leadingZeros, bool blankZero) {
+// SET POINT and SET SEPARATOR give the characters of the picture's point
+// and commas.
+std::string NumberPicture(double x, const std::string& pic, bool leadingZeros, bool blankZero, const Settings& s) {
     std::size_t point = pic.find('.');
     int decimals = 0;
     if (point != std::string::npos)
@@ -80,7 +82,7 @@ std::string NumberPicture(double x, const std::string& pic, bool leadingZeros, b
     std::size_t f = 0;
     for (std::size_t i = intEnd; i < pic.size(); ++i) {
         char c = pic[i];
-        if (i == point) out[i] = '.';
+        if (i == point) out[i] = s.point;
         else if (c == '9' || c == '#') out[i] = f < frac.size() ? frac[f++] : '0';
         else out[i] = c;
     }
@@ -89,7 +91,7 @@ std::string NumberPicture(double x, const std::string& pic, bool leadingZeros, b
     for (std::size_t i = intEnd; i-- > 0;) {
         char c = pic[i];
         if (c == '9' || c == '#') out[i] = w >= 0 ? whole[static_cast<std::size_t>(w--)] : (leadingZeros ? '0' : ' ');
-        else if (c == ',') out[i] = w >= 0 ? ',' : (leadingZeros ? '0' : ' ');
+        else if (c == ',') out[i] = w >= 0 ? s.separator : (leadingZeros ? '0' : ' ');
         else out[i] = c;
     }
     if (w >= 0) return std::string(pic.size(), '*');
@@ -130,11 +132,9 @@ std::string TextPicture(const std::string& s, const std::string& pic) {
     return out;
 }
 
-Value Transform(Args& a) {
-    const Value& v = a[0];
-    const Settings& s = a.in.settings();
-    if (!a.Has(1)) return C(PlainForm(v, s));
-    std::string fmt = a.Text(1);
+}  // namespace
+
+std::string Transformed(const Value& v, const std::string& fmt, const Settings& s) {
     std::string codes, pic = fmt;
     if (!fmt.empty() && fmt[0] == '@') {
         std::size_t sp = fmt.find(' ');
@@ -149,9 +149,9 @@ Value Transform(Args& a) {
             char buf[16];
             std::snprintf(buf, sizeof buf, "0x%08lX",
                           static_cast<unsigned long>(static_cast<std::uint32_t>(static_cast<std::int64_t>(std::trunc(x)))));
-            return C(buf);
+            return buf;
         }
-        if (!pic.empty()) out = NumberPicture(x, pic, has('L'), has('Z'));
+        if (!pic.empty()) out = NumberPicture(x, pic, has('L'), has('Z'), s);
         else out = (has('Z') && x == 0) ? "" : PlainForm(v, s);
     } else if (IsText(v)) {
         out = pic.empty() ? v.text : TextPicture(v.text, pic);
@@ -164,7 +164,16 @@ Value Transform(Args& a) {
         std::size_t e = out.find_last_not_of(' ');
         out = b == std::string::npos ? "" : out.substr(b, e - b + 1);
     }
-    return C(out);
+    return out;
+}
+
+namespace {
+
+Value Transform(Args& a) {
+    const Value& v = a[0];
+    const Settings& s = a.in.settings();
+    if (!a.Has(1)) return C(PlainForm(v, s));
+    return C(Transformed(v, a.Text(1), s));
 }
 
 std::string Trim(const std::string& s, bool left, bool right) {

@@ -100,9 +100,13 @@ Value Interpreter::Eval(const Expr& e) {
 
 // --- calls -----------------------------------------------------------------------
 
+// The programs' procedures, then those of the SET PROCEDURE files in order.
 const Procedure* Interpreter::FindProcedure(const std::string& name) const {
     auto it = procedures_.find(name);
-    return it == procedures_.end() ? nullptr : it->second.get();
+    if (it != procedures_.end()) return it->second.get();
+    for (const std::shared_ptr<Program>& file : session_.procedureFiles)
+        if (auto p = file->procedures.find(name); p != file->procedures.end()) return p->second.get();
+    return nullptr;
 }
 
 // @name passes the variable; DO ... WITH passes a variable written alone
@@ -129,6 +133,7 @@ Value Interpreter::CallFunction(const Expr& call) {
         const FunctionInfo* f = host_.Find(call.name);
         if (f && f->count >= 0) return CallLibrary(call.name, call.args);
     }
+    if (Value v; CallDeclared(*this, call, &v)) return v;
     if (const Procedure* p = FindProcedure(call.name)) {
         std::vector<ArgCell> args;
         for (const ExprP& a : call.args) args.push_back(Argument(*a, false));
@@ -203,12 +208,28 @@ void Interpreter::Do(const NameArg& target, const std::vector<ExprP>& argExprs) 
         CallProcedure(*p, std::move(args));
         return;
     }
-    // A program file: name or name.prg, here or beside the main program.
+    std::shared_ptr<Program> program = ProgramFile(name);
+    for (const auto& [n, proc] : program->procedures) procedures_.emplace(n, proc);
+    Procedure main;
+    main.name = program->name;
+    main.program = program->name;
+    main.declared = program->mainDeclared;
+    main.body = program->main;
+    CallProcedure(main, std::move(args));
+}
+
+std::shared_ptr<Program> Interpreter::ProgramFile(const std::string& name) {
+    // name or name.prg, here, beside the main program, or in a SET PATH folder.
     std::string file = HasExtension(name) ? name : name + ".prg";
     std::string path;
-    if (FileExists(file)) path = file;
-    else if (!IsAbsolute(file) && !programFolder_.empty() && FileExists(programFolder_ + "\\" + file))
-        path = programFolder_ + "\\" + file;
+    if (FileExists(file)) {
+        path = file;
+    } else if (!IsAbsolute(file)) {
+        std::vector<std::string> folders = session_.path;
+        if (!programFolder_.empty()) folders.insert(folders.begin(), programFolder_);
+        for (const std::string& f : folders)
+            if (path.empty() && FileExists(f + "\\" + file)) path = f + "\\" + file;
+    }
     if (path.empty()) Raise(kErrFileMissing, "File '" + Lower(file) + "' does not exist.");
     std::shared_ptr<Program>& program = files_[UpperAscii(FullPath(path))];
     if (!program) {  // compiled once, as the host keeps a compiled program
@@ -220,14 +241,8 @@ void Interpreter::Do(const NameArg& target, const std::vector<ExprP>& argExprs) 
         CompileResult r = lang::Compile(text, compiled.get());
         if (!r.ok) Raise(r.error);
         program = compiled;
-        for (const auto& [n, proc] : program->procedures) procedures_.emplace(n, proc);
     }
-    Procedure main;
-    main.name = program->name;
-    main.program = program->name;
-    main.declared = program->mainDeclared;
-    main.body = program->main;
-    CallProcedure(main, std::move(args));
+    return program;
 }
 
 std::string Interpreter::NameText(const NameArg& a) {

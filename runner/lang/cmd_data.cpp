@@ -133,7 +133,7 @@ const Command kCommands[] = {
     {"PRIVATE", nullptr, ParsePrivate, ExecDeclaration, nullptr, 0},
     {"PUBLIC", nullptr, ParsePublic, ExecDeclaration, nullptr, 0},
     {"DIMENSION", nullptr, ParseDimension, ExecDeclaration, nullptr, 0},
-    {"DECLARE", nullptr, ParseDimension, ExecDeclaration, nullptr, 0},
+    {"DECLARE", nullptr, ParseDeclare, ExecDeclare, nullptr, 0},
     {"PARAMETERS", nullptr, ParsePrivateParameters, ExecParameters, nullptr, 0},
     {"LPARAMETERS", nullptr, ParseLocalParameters, ExecParameters, nullptr, 0},
     {"RELEASE", "ALL", ParseReleaseAll, ExecReleaseAll, nullptr, 0},
@@ -141,6 +141,9 @@ const Command kCommands[] = {
 };
 
 }  // namespace
+
+void ParseArrayDeclaration(ExprParser& p, Stmt& s) { ParseDimension(p, s); }
+Flow ExecArrayDeclaration(Interpreter& in, const Stmt& s) { return ExecDeclaration(in, s); }
 
 std::span<const Command> DataCommands() { return kCommands; }
 

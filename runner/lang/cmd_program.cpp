@@ -1,18 +1,25 @@
 // Commands: output, expressions and macros, procedures and DO, errors,
 // QUIT, and the library.
+#include <algorithm>
 #include <cmath>
 
+#include "runner/lang/builtins.h"
 #include "runner/lang/interp.h"
 
 namespace tarvo::run::lang {
 namespace {
 
+// One expression of ? and ??, with its PICTURE, FUNCTION and AT clauses.
+struct PrintItem {
+    ExprP value, picture, function, at;
+};
 struct Print {
     bool sameLine;  // ?? (no new line first)
-    std::vector<ExprP> values;
+    std::vector<PrintItem> items;
 };
 struct DoCall {
     NameArg target;
+    NameArg in;  // DO name IN file
     std::vector<ExprP> args;
 };
 struct OnError {
@@ -34,7 +41,24 @@ std::vector<ExprP> ExpressionList(ExprParser& p) {
 }
 
 void ParsePrint(ExprParser& p, Stmt& s, bool sameLine) {
-    s.payload = Print{sameLine, ExpressionList(p)};
+    Print pr{sameLine, {}};
+    p.Relex(true);
+    while (!p.AtEnd()) {
+        PrintItem item{p.Expression(), nullptr, nullptr, nullptr};
+        for (;;) {
+            p.Relex(true);
+            ExprP* clause = p.Word("PICTURE") ? &item.picture : p.Word("FUNCTION") ? &item.function
+                          : p.cur().IsWord("AT") ? &item.at : nullptr;
+            if (!clause) break;
+            if (clause == &item.at) p.Next();
+            if (*clause) p.Fail();
+            *clause = p.Expression();
+        }
+        pr.items.push_back(item);
+        if (!p.cur().IsOp(",")) break;
+        p.Next();
+    }
+    s.payload = pr;
     p.ExpectEnd();
 }
 void ParseNewLinePrint(ExprParser& p, Stmt& s) { ParsePrint(p, s, false); }
@@ -63,6 +87,11 @@ void ParseDo(ExprParser& p, Stmt& s) {
     if (p.AtEnd()) p.Fail();
     d.target = p.NameArgument();
     p.Relex(true);
+    if (p.Word("IN")) {
+        d.in = p.NameArgument();
+        if (!d.in.present) p.Fail();
+        p.Relex(true);
+    }
     if (p.Word("WITH")) {
         for (;;) {
             d.args.push_back(p.Expression());
@@ -119,9 +148,35 @@ void ParseReleaseLibrary(ExprParser& p, Stmt& s) {
 Flow ExecPrint(Interpreter& in, const Stmt& s) {
     const Print& pr = s.As<Print>();
     std::string text;
-    for (std::size_t i = 0; i < pr.values.size(); ++i) {
-        if (i) text += ' ';
-        text += PrintForm(in.Eval(*pr.values[i]), in.settings());
+    auto textOf = [&](const ExprP& e) {
+        Value v = in.Eval(*e);
+        if (!IsText(v)) Raise(kErrDataType);
+        return v.text;
+    };
+    for (std::size_t i = 0; i < pr.items.size(); ++i) {
+        const PrintItem& item = pr.items[i];
+        Value v = in.Eval(*item.value);
+        // AT n: the value starts in column n (from 0) of what this command writes.
+        if (item.at) {
+            Value at = in.Eval(*item.at);
+            if (!IsNumber(at) || at.asNumber() < 0) Raise(kErrArgument);
+            std::size_t column = static_cast<std::size_t>(std::min(at.asNumber(), 1024.0));
+            if (text.size() < column) text.resize(column, ' ');
+        } else if (i) {
+            text += ' ';
+        }
+        if (item.picture || item.function) {
+            // FUNCTION codes and a PICTURE, as TRANSFORM takes them.
+            std::string format = item.picture ? textOf(item.picture) : "";
+            if (item.function) {
+                std::string codes = textOf(item.function);
+                if (!codes.empty() && codes[0] == '@') codes.erase(0, 1);
+                format = "@" + codes + (format.empty() ? "" : " " + format);
+            }
+            text += Transformed(v, format, in.settings());
+        } else {
+            text += PrintForm(v, in.settings());
+        }
     }
     if (!pr.sameLine) in.NewLine();
     in.Write(text);
@@ -140,7 +195,8 @@ Flow ExecMacro(Interpreter& in, const Stmt& s) {
 
 Flow ExecDo(Interpreter& in, const Stmt& s) {
     const DoCall& d = s.As<DoCall>();
-    in.Do(d.target, d.args);
+    if (d.in.present) in.DoIn(d.target, d.in, d.args);
+    else in.Do(d.target, d.args);
     return Flow::Next;
 }
 

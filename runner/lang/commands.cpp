@@ -20,7 +20,7 @@ const Table& TheTable() {
         Table t;
         for (std::span<const Command> topic :
              {FlowCommands(), DataCommands(), ProgramCommands(), SystemCommands(), EventCommands(),
-              TableCommands()})
+              TableCommands(), TextCommands(), ProcedureCommands(), SettingCommands(), DllCommands()})
             for (const Command& c : topic) {
                 t.all.push_back(&c);
                 t.byVerb[c.verb].push_back(&c);

@@ -75,6 +75,18 @@ std::span<const Command> ProgramCommands();  // ?, DO, procedures, errors, libra
 std::span<const Command> SystemCommands();   // SET, WAIT, files and folders
 std::span<const Command> EventCommands();    // READ EVENTS, CLEAR EVENTS, DOEVENTS
 std::span<const Command> TableCommands();    // CREATE CURSOR, APPEND BLANK, REPLACE, GO, SELECT, USE
+std::span<const Command> TextCommands();     // TEXT ... ENDTEXT, WITH ... ENDWITH
+std::span<const Command> ProcedureCommands();  // SET PROCEDURE, RETRY, ASSERT, DISPLAY MEMORY
+std::span<const Command> SettingCommands();  // SET POINT, SEPARATOR, MARK, PATH, ALTERNATE ...
+std::span<const Command> DllCommands();      // CLEAR DLLS (DECLARE ... IN is the DECLARE row's)
+
+// DECLARE: arrays (as DIMENSION), or a function of a Windows DLL
+// (DECLARE [type] name IN library ...). The array form's parser and
+// executor are the data commands'.
+void ParseDeclare(ExprParser& p, Stmt& s);
+Flow ExecDeclare(Interpreter& in, const Stmt& s);
+void ParseArrayDeclaration(ExprParser& p, Stmt& s);
+Flow ExecArrayDeclaration(Interpreter& in, const Stmt& s);
 
 // Payloads other parts of the interpreter read.
 struct ProcHead {           // PROCEDURE name [(a, b)]

@@ -346,6 +346,22 @@ ExprP ExprParser::Primary() {
             }
             return e;
         }
+        if (cur_.IsOp(".")) {
+            // .name inside WITH ... ENDWITH: a property of the WITH object.
+            e->kind = EK::Name;
+            e->name = kWithObject;
+            e->written = "WITH";
+            while (cur_.IsOp(".")) {
+                Next();
+                if (cur_.kind != Tok::Ident) Fail();
+                ExprP m = Node(EK::Member, Op::Add, {e});
+                m->name = cur_.text;
+                m->written = cur_.raw;
+                Next();
+                e = m;
+            }
+            return e;
+        }
         if (cur_.IsOp("&")) {
             Next();
             if (cur_.kind != Tok::Ident) Fail();
@@ -396,6 +412,7 @@ ExprP ExprParser::Postfix() {
             cur_ = save;
         }
     }
+    if (e->kind == EK::Name && e->name == "CAST" && e->alias.empty() && cur_.IsOp("(")) return Cast(e);
     if (e->kind == EK::Name && (cur_.IsOp("(") || cur_.IsOp("["))) {
         bool paren = cur_.IsOp("(");
         Next();
@@ -416,6 +433,37 @@ ExprP ExprParser::Postfix() {
         e = m;
     }
     return e;
+}
+
+// CAST(value AS type [(width [, decimals])] [NULL | NOT NULL]): a call of
+// CAST with the type's name, width and decimals as arguments.
+ExprP ExprParser::Cast(const ExprP& name) {
+    Next();
+    std::vector<ExprP> args{Expression()};
+    if (!cur_.IsWord("AS")) Fail();
+    Next();
+    auto literal = [](Value v) {
+        auto l = std::make_shared<Expr>();
+        l->value = std::move(v);
+        return l;
+    };
+    args.push_back(literal(Value::Char(Name())));
+    if (cur_.IsOp("(")) {
+        Next();
+        args.push_back(Expression());
+        if (cur_.IsOp(",")) {
+            Next();
+            args.push_back(Expression());
+        }
+        Expect(")");
+    }
+    if (cur_.IsWord("NOT")) Next();
+    if (cur_.IsWord("NULL")) Next();
+    Expect(")");
+    ExprP call = Node(EK::Call, Op::Add, std::move(args));
+    call->name = name->name;
+    call->written = name->written;
+    return call;
 }
 
 ExprP ParseExpression(const std::string& text) {

@@ -20,6 +20,10 @@
 
 namespace tarvo::run::lang {
 
+// The hidden variable that holds the object of WITH ... ENDWITH (.name
+// reads its property).
+inline constexpr const char* kWithObject = " WITH";
+
 // A word matches a keyword written out in full or cut to four letters or more.
 bool KeyIs(const std::string& word, const char* kw);
 
@@ -83,6 +87,7 @@ private:
     ExprP Power();
     ExprP Unary();
     std::vector<ExprP> Arguments(const char* close);
+    ExprP Cast(const ExprP& name);
 
     std::string s_;
     Token cur_;

@@ -63,6 +63,7 @@
 #include "runner/lang/commands.h"
 #include "runner/lang/errors.h"
 #include "runner/lang/ops.h"
+#include "runner/lang/session.h"
 
 namespace tarvo::run::lang {
 
@@ -168,6 +169,7 @@ public:
     Value Eval(const Expr& e);
     Value EvaluateText(const std::string& expression);
     Settings& settings() { return settings_; }
+    Session& session() { return session_; }
     const ScriptError& lastError() const { return lastError_; }
     Frame& frame() { return *frames_.back(); }
     Host& host() { return host_; }
@@ -235,6 +237,17 @@ public:
 
     // Programs, procedures, libraries (calls.cpp).
     void Do(const NameArg& target, const std::vector<ExprP>& args);
+    // DO name IN file: the procedure `target` of the program file (cmd_procedures.cpp).
+    void DoIn(const NameArg& target, const NameArg& file, const std::vector<ExprP>& args);
+    // A program file by name (name or name.prg, here, beside the main program
+    // or on SET PATH), compiled once; raises 1 when there is none.
+    std::shared_ptr<Program> ProgramFile(const std::string& name);
+    // DISPLAY MEMORY's lines for the variables whose names match `like`
+    // (cmd_procedures.cpp).
+    std::vector<std::string> MemoryListing(const std::string& like);
+    // The running frames, the top level first.
+    std::size_t FrameCount() const { return frames_.size(); }
+    Frame& FrameAt(std::size_t i) { return *frames_.at(i); }
     std::string NameText(const NameArg& a);
     std::string Substitute(const std::string& text);
     void SetLibrary(const NameArg& target);
@@ -290,6 +303,7 @@ private:
     Host& host_;
     Hooks savedHooks_;
     Settings settings_;
+    Session session_;
     std::vector<std::unique_ptr<Frame>> frames_;
     std::map<std::string, VarP> publics_;
     std::map<std::string, ProcedureP> procedures_;
@@ -335,5 +349,8 @@ private:
 // accepts the host's four-letter-or-longer abbreviations).
 bool IsBuiltin(const std::string& name, bool abbreviated, std::string* full = nullptr);
 Value CallBuiltin(Interpreter& in, const std::string& name, const Expr& call);
+// Functions of Windows DLLs made known by DECLARE (cmd_dll.cpp): false when
+// `call` names none.
+bool CallDeclared(Interpreter& in, const Expr& call, Value* out);
 
 }  // namespace tarvo::run::lang

@@ -67,9 +67,20 @@ bool Dotted(const std::string& s, std::size_t pos, Token* out) {
     return true;
 }
 
+bool IsHexDigit(char c) { return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+
 Token Number(const std::string& s, std::size_t pos) {
     std::size_t i = pos;
     int decimals = 0;
+    // 0x1F: a number written in hexadecimal.
+    if (s[i] == '0' && i + 2 < s.size() && (s[i + 1] == 'x' || s[i + 1] == 'X') && IsHexDigit(s[i + 2])) {
+        double n = 0;
+        for (i += 2; i < s.size() && IsHexDigit(s[i]); ++i)
+            n = n * 16 + (IsDigit(s[i]) ? s[i] - '0' : (s[i] | 0x20) - 'a' + 10);
+        Token t = Make(Tok::Number, pos, i);
+        t.number = n;
+        return t;
+    }
     while (i < s.size() && IsDigit(s[i])) ++i;
     if (i < s.size() && s[i] == '.') {
         Token dotted;

@@ -271,7 +271,7 @@ std::string DateText(double dayNumber, const Settings& s) {
     if (!empty) CivilDate(static_cast<long>(std::floor(dayNumber)), &y, &m, &d);
     std::string out;
     for (int i = 0; i < 3; ++i) {
-        if (i) out += o.sep;
+        if (i) out += s.mark ? s.mark : o.sep;
         char part[8];
         char c = o.order[i];
         if (c == 'Y') {
@@ -326,7 +326,8 @@ bool ReadDate(const std::string& text, const Settings& s, double* dayNumber) {
         }
         if (digits[k] == 0) return false;
         if (k < 2) {
-            if (i >= text.size() || (text[i] != '/' && text[i] != '-' && text[i] != '.')) return false;
+            if (i >= text.size() || (text[i] != '/' && text[i] != '-' && text[i] != '.' && (!s.mark || text[i] != s.mark)))
+                return false;
             ++i;
         }
     }
@@ -345,13 +346,20 @@ bool ReadDate(const std::string& text, const Settings& s, double* dayNumber) {
     return *dayNumber != 0;
 }
 
+// A number's text with SET POINT's decimal point.
+static std::string Pointed(std::string text, const Settings& s) {
+    if (s.point != '.')
+        if (std::size_t dot = text.find('.'); dot != std::string::npos) text[dot] = s.point;
+    return text;
+}
+
 std::string PlainForm(const Value& v, const Settings& s) {
     switch (v.type) {
     case 'C':
     case 'M': return v.text;
-    case 'N': return Fixed(v.number, v.decimals);
+    case 'N': return Pointed(Fixed(v.number, v.decimals), s);
     case 'I': return std::to_string(v.integer);
-    case 'Y': return Fixed(static_cast<double>(v.currency) / 10000.0, 4);
+    case 'Y': return Pointed(Fixed(static_cast<double>(v.currency) / 10000.0, 4), s);
     case 'L': return v.logical ? ".T." : ".F.";
     case 'D': return DateText(v.number, s);
     case 'T': return DateTimeText(v.number, s);
@@ -364,7 +372,7 @@ std::string PlainForm(const Value& v, const Settings& s) {
 std::string PrintForm(const Value& v, const Settings& s) {
     std::string text = PlainForm(v, s);
     if (!IsNumber(v)) return text;
-    std::size_t whole = text.find('.');
+    std::size_t whole = text.find(s.point);
     if (whole == std::string::npos) whole = text.size();
     if (whole < 10) text.insert(0, 10 - whole, ' ');
     return text;

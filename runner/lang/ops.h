@@ -27,6 +27,9 @@ struct Settings {
     bool century = false;           // SET CENTURY
     int decimals = 2;               // SET DECIMALS
     int hours = 12;                 // SET HOURS
+    char point = '.';               // SET POINT: the decimal point numbers show
+    char separator = ',';           // SET SEPARATOR: the thousands separator of pictures
+    char mark = 0;                  // SET MARK: the dates' separator (0: the SET DATE format's own)
 };
 
 // N, I and Y as a double.

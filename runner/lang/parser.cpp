@@ -93,9 +93,9 @@ StmtP ParseStatementOrThrow(const std::string& text, int line) {
         ParseWithCommand(p, *s, c);
         return s;
     }
-    if (first.kind != Tok::Ident) Raise(kErrUnknownVerb);
+    if (first.kind != Tok::Ident && !first.IsOp(".")) Raise(kErrUnknownVerb);
 
-    // name = value, name(i) = value, object.property = value
+    // name = value, name(i) = value, object.property = value, .property = value
     std::size_t start = first.pos;
     bool assignment = false;
     try {
@@ -147,6 +147,20 @@ const Command* StructuralCommand(const std::string& text, std::string* procName)
     return c;
 }
 
+// TEXT (not an assignment to a variable named so): the lines up to ENDTEXT
+// are its text, not statements.
+bool StartsText(const std::string& statement) {
+    Token a = ReadToken(statement, 0, true);
+    if (a.kind != Tok::Ident || !KeyIs(a.text, "TEXT")) return false;
+    Token b = ReadToken(statement, a.end, false);
+    return b.kind == Tok::End || b.kind == Tok::Ident;
+}
+
+bool EndsText(const std::string& l) {
+    Token a = ReadToken(l, 0, true);
+    return a.kind == Tok::Ident && KeyIs(a.text, "ENDTEXT");
+}
+
 }  // namespace
 
 std::vector<SourceLine> SplitStatements(const std::string& text) {
@@ -156,6 +170,11 @@ std::vector<SourceLine> SplitStatements(const std::string& text) {
     bool continuing = false;
     bool commentContinues = false;
     int line = 0;
+    // Inside TEXT ... ENDTEXT: the TEXT statement, a line end, then each
+    // line of its text followed by a line end.
+    bool inText = false;
+    std::string textBlock;
+    int textLine = 0;
     std::size_t i = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;  // an editor's byte-order mark
     while (i <= text.size()) {
         std::size_t j = i;
@@ -166,7 +185,15 @@ std::vector<SourceLine> SplitStatements(const std::string& text) {
         bool last = j >= text.size();
         i = j + 1;
 
-        if (commentContinues) {
+        if (inText) {
+            if (EndsText(l)) {
+                out.push_back({textBlock, textLine});
+                out.push_back({TrimRight(StripComment(l)), line});
+                inText = false;
+            } else {
+                textBlock += l + "\n";
+            }
+        } else if (commentContinues) {
             commentContinues = !TrimRight(l).empty() && TrimRight(l).back() == ';';
         } else if (!continuing && IsCommentLine(l)) {
             std::string t = TrimRight(l);
@@ -184,13 +211,20 @@ std::vector<SourceLine> SplitStatements(const std::string& text) {
             }
             continuing = more;
             if (!continuing) {
-                if (!TrimLeft(pending).empty()) out.push_back({pending, pendingLine});
+                if (StartsText(TrimLeft(pending))) {
+                    inText = true;
+                    textBlock = pending + "\n";
+                    textLine = pendingLine;
+                } else if (!TrimLeft(pending).empty()) {
+                    out.push_back({pending, pendingLine});
+                }
                 pending.clear();
             }
         }
         if (last) break;
     }
     if (continuing && !TrimLeft(pending).empty()) out.push_back({pending, pendingLine});
+    if (inText) out.push_back({textBlock, textLine});
     return out;
 }
 

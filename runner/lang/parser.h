@@ -38,6 +38,10 @@ struct CompileResult {
     bool incomplete = false;  // the text ended inside a block
 };
 
+// The preprocessor's work on a program's statements (#DEFINE, #IF,
+// #INCLUDE ...); an unpaired #IF or #ENDIF fills `r` with its error.
+std::vector<SourceLine> Preprocess(const std::vector<SourceLine>& lines, CompileResult* r);
+
 // Compiles program text. With `requireEndProc`, a procedure still open at
 // the end counts as incomplete (the line-by-line mode reads on).
 CompileResult Compile(const std::string& text, Program* out, bool requireEndProc = false);

@@ -12,6 +12,21 @@ Channels::~Channels() { CloseAll(); }
 void Channels::CloseAll() {
     for (auto& [ch, f] : files_) std::fclose(f);
     files_.clear();
+    access_.clear();
+}
+
+std::int32_t Channels::Adopt(std::FILE* f, unsigned access) {
+    std::int32_t ch = next_++;
+    files_[ch] = f;
+    access_[ch] = access;
+    return ch;
+}
+
+std::FILE* Channels::Find(std::int32_t channel, unsigned* access) {
+    std::FILE* f = Get(channel);
+    auto it = access_.find(channel);
+    *access = it == access_.end() ? kRead | kWrite : it->second;
+    return f;
 }
 
 std::FILE* Channels::Get(std::int32_t channel) {
@@ -33,6 +48,7 @@ std::int32_t Channels::Close(std::int32_t channel) {
     if (!f) return -1;
     std::fclose(f);
     files_.erase(channel);
+    access_.erase(channel);
     return 0;
 }
 

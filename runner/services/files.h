@@ -31,9 +31,18 @@ struct Channels {
     bool IsOpen(std::int32_t channel) const { return files_.count(channel) != 0; }
     int open() const { return static_cast<int>(files_.size()); }
 
+    // The host language's low-level file functions (FOPEN, FCREATE ...)
+    // share the channels: a file they opened, with what it may do.
+    enum : unsigned { kRead = 1, kWrite = 2 };
+    std::int32_t Adopt(std::FILE* f, unsigned access);
+    // The file of a channel and what it may do (null for an unknown channel;
+    // a channel the library opened may do both).
+    std::FILE* Find(std::int32_t channel, unsigned* access);
+
 private:
     std::FILE* Get(std::int32_t channel);
     std::map<std::int32_t, std::FILE*> files_;
+    std::map<std::int32_t, unsigned> access_;  // the channels Adopt made
     std::int32_t next_ = 1;
 };
 

@@ -1,0 +1,326 @@
+// Functions of Windows DLLs: DECLARE [type] name IN library [AS alias]
+// [type [@] [name], ...] makes a function of a DLL callable by its name (or
+// alias) like any function; CLEAR DLLS forgets them.
+//
+// Types: SHORT (16 bits), INTEGER and LONG (32 bits), SINGLE, DOUBLE,
+// STRING (a pointer to the text, zero-terminated); @ passes a pointer to the
+// value, and the variable gets what the function left there (a STRING @
+// keeps its length: the function writes into its bytes). A result of type
+// STRING is the text the returned pointer points to. The library WIN32API
+// stands for KERNEL32, GDI32, USER32, MPR and ADVAPI32; a name not exported
+// as written is looked for with "A" after it (the ANSI form). Functions are
+// called as stdcall, as Windows' own are. OBJECT is not served (error 11),
+// and neither are SINGLE and DOUBLE in the 64-bit test flavour.
+#include <windows.h>
+
+#include <cmath>
+#include <cstring>
+#include <utility>
+
+#include "runner/lang/builtins.h"
+#include "runner/lang/interp.h"
+
+namespace tarvo::run::lang {
+
+Session::~Session() {
+    if (alternate) std::fclose(alternate);
+    for (auto& [name, module] : modules) FreeLibrary(static_cast<HMODULE>(module));
+}
+
+namespace {
+
+constexpr int kErrLoadDll = 1753;      // Cannot load 32-bit DLL ...
+constexpr int kErrEntryPoint = 1754;   // Cannot find entry point ... in the DLL.
+
+struct DllDeclare {
+    DllFunction f;
+    std::string alias;
+};
+struct ClearDlls {
+    std::vector<std::string> names;
+};
+
+bool TypeWord(const std::string& word, DllType* t) {
+    static const struct {
+        const char* word;
+        char letter;
+    } kTypes[] = {{"SHORT", 'S'}, {"INTEGER", 'I'}, {"LONG", 'I'}, {"SINGLE", 'F'},
+                  {"DOUBLE", 'N'}, {"STRING", 'C'}, {"OBJECT", 'O'}};
+    for (const auto& k : kTypes)
+        if (KeyIs(word, k.word)) {
+            t->letter = k.letter;
+            return true;
+        }
+    return false;
+}
+
+void CheckServed(const DllType& t) {
+    if (t.letter == 'O') Raise(kErrArgument);
+    if (sizeof(void*) != 4 && (t.letter == 'F' || t.letter == 'N')) Raise(kErrArgument);
+}
+
+// DECLARE [type] name IN ...: the DLL form when IN follows the name.
+bool IsDllForm(ExprParser& p) {
+    const Token& a = p.cur();
+    if (a.kind != Tok::Ident) return false;
+    Token b = ReadToken(p.text(), a.end, false);
+    if (b.IsWord("IN")) return true;
+    DllType t;
+    if (b.kind != Tok::Ident || !TypeWord(a.text, &t)) return false;
+    return ReadToken(p.text(), b.end, false).IsWord("IN");
+}
+
+}  // namespace
+
+void ParseDeclare(ExprParser& p, Stmt& s) {
+    p.Relex(true);
+    if (!IsDllForm(p)) return ParseArrayDeclaration(p, s);
+    DllDeclare d;
+    d.f.result.letter = 'V';
+    if (!ReadToken(p.text(), p.cur().end, false).IsWord("IN")) {
+        TypeWord(p.cur().text, &d.f.result);
+        p.Next();
+    }
+    d.f.name = p.cur().raw;
+    p.Next();
+    p.Word("IN");
+    NameArg lib = p.NameArgument(true);
+    if (!lib.present || lib.expr) p.Fail();
+    d.f.library = lib.literal;
+    p.Relex(true);
+    d.alias = UpperAscii(d.f.name);
+    if (p.Word("AS")) d.alias = p.Name();
+    while (!p.AtEnd()) {
+        DllType t;
+        if (p.cur().kind != Tok::Ident || !TypeWord(p.cur().text, &t)) p.Fail();
+        p.Next();
+        if (p.cur().IsOp("@")) {
+            t.byRef = true;
+            p.Next();
+        }
+        if (p.cur().kind == Tok::Ident) p.Next();  // the parameter's name, for the reader only
+        d.f.params.push_back(t);
+        if (p.AtEnd()) break;
+        p.Expect(",");
+    }
+    p.ExpectEnd();
+    s.payload = d;
+}
+
+namespace {
+
+void* LoadFrom(Session& ss, const std::string& library, const std::string& name) {
+    std::vector<std::string> libs = {library};
+    if (UpperAscii(library) == "WIN32API") libs = {"kernel32.dll", "gdi32.dll", "user32.dll", "mpr.dll", "advapi32.dll"};
+    bool loaded = false;
+    for (const std::string& lib : libs) {
+        void*& module = ss.modules[UpperAscii(lib)];
+        if (!module) module = LoadLibraryA(lib.c_str());
+        if (!module) {
+            ss.modules.erase(UpperAscii(lib));
+            continue;
+        }
+        loaded = true;
+        HMODULE h = static_cast<HMODULE>(module);
+        if (FARPROC f = GetProcAddress(h, name.c_str())) return reinterpret_cast<void*>(f);
+        if (FARPROC f = GetProcAddress(h, (name + "A").c_str())) return reinterpret_cast<void*>(f);
+    }
+    if (!loaded) Raise(kErrLoadDll, "Cannot load 32-bit DLL " + library + ".");
+    Raise(kErrEntryPoint, "Cannot find entry point " + name + " in the DLL.");
+}
+
+}  // namespace
+
+Flow ExecDeclare(Interpreter& in, const Stmt& s) {
+    const DllDeclare* d = s.Get<DllDeclare>();
+    if (!d) return ExecArrayDeclaration(in, s);
+    CheckServed(d->f.result);
+    for (const DllType& t : d->f.params) CheckServed(t);
+    DllFunction f = d->f;
+    f.address = LoadFrom(in.session(), f.library, f.name);
+    in.session().dlls[d->alias] = f;
+    return Flow::Next;
+}
+
+namespace {
+
+// --- the call ------------------------------------------------------------------------
+
+using Slot = std::uintptr_t;
+constexpr std::size_t kMaxSlots = 24;
+
+template <typename R, std::size_t... I>
+R InvokeWith(void* f, const Slot* a, std::index_sequence<I...>) {
+    using Fn = R(WINAPI*)(decltype((void)I, Slot{})...);
+    return reinterpret_cast<Fn>(f)(a[I]...);
+}
+template <typename R, std::size_t N>
+R Thunk(void* f, const Slot* a) {
+    return InvokeWith<R>(f, a, std::make_index_sequence<N>{});
+}
+template <typename R, std::size_t... N>
+R Invoke(void* f, const std::vector<Slot>& a, std::index_sequence<N...>) {
+    static constexpr R (*kThunks[])(void*, const Slot*) = {&Thunk<R, N>...};
+    return kThunks[a.size()](f, a.data());
+}
+template <typename R>
+R Invoke(void* f, const std::vector<Slot>& a) {
+    return Invoke<R>(f, a, std::make_index_sequence<kMaxSlots + 1>{});
+}
+
+// What a by-reference argument points to while the function runs.
+struct Cell {
+    VarP var;
+    char letter;
+    std::int32_t i = 0;
+    std::int16_t s = 0;
+    float f = 0;
+    double d = 0;
+    std::string text;  // STRING: the bytes and a zero after them
+    std::size_t length = 0;
+};
+
+double NumberArg(const Value& v) {
+    if (!IsNumber(v)) Raise(kErrArgument);
+    return std::trunc(v.asNumber());
+}
+std::uint32_t Bits32(const Value& v) {
+    double d = NumberArg(v);
+    if (d < -2147483648.0 || d > 4294967295.0) Raise(kErrArgument);
+    return static_cast<std::uint32_t>(static_cast<std::int64_t>(d));
+}
+
+}  // namespace
+
+bool CallDeclared(Interpreter& in, const Expr& call, Value* out) {
+    auto& dlls = in.session().dlls;
+    auto it = dlls.find(call.name);
+    if (it == dlls.end()) return false;
+    const DllFunction f = it->second;
+    if (call.args.size() < f.params.size()) Raise(kErrTooFew);
+    if (call.args.size() > f.params.size()) Raise(kErrTooMany);
+    std::vector<Slot> slots;
+    std::vector<Cell> cells(f.params.size());
+    std::vector<std::string> texts(f.params.size());
+    for (std::size_t i = 0; i < f.params.size(); ++i) {
+        const DllType& t = f.params[i];
+        const Expr& e = *call.args[i];
+        if (t.byRef != (e.kind == EK::Ref)) Raise(kErrArgument);
+        if (t.byRef) {
+            Cell& c = cells[i];
+            c.var = in.VariableFor(e);
+            if (c.var->isArray) Raise(kErrArgument);
+            c.letter = t.letter;
+            const Value& v = c.var->value;
+            switch (t.letter) {
+            case 'I': c.i = static_cast<std::int32_t>(Bits32(v)); slots.push_back(reinterpret_cast<Slot>(&c.i)); break;
+            case 'S': c.s = static_cast<std::int16_t>(Bits32(v)); slots.push_back(reinterpret_cast<Slot>(&c.s)); break;
+            case 'F':
+                if (!IsNumber(v)) Raise(kErrArgument);
+                c.f = static_cast<float>(v.asNumber());
+                slots.push_back(reinterpret_cast<Slot>(&c.f));
+                break;
+            case 'N':
+                if (!IsNumber(v)) Raise(kErrArgument);
+                c.d = v.asNumber();
+                slots.push_back(reinterpret_cast<Slot>(&c.d));
+                break;
+            default:  // 'C'
+                if (!IsText(v)) Raise(kErrArgument);
+                c.text = v.text + '\0';
+                c.length = v.text.size();
+                slots.push_back(reinterpret_cast<Slot>(c.text.data()));
+            }
+            continue;
+        }
+        Value v = in.Eval(e);
+        switch (t.letter) {
+        case 'I': slots.push_back(Bits32(v)); break;
+        case 'S': slots.push_back(static_cast<std::uint16_t>(Bits32(v))); break;
+        case 'F': {
+            if (!IsNumber(v)) Raise(kErrArgument);
+            float x = static_cast<float>(v.asNumber());
+            std::uint32_t bits;
+            std::memcpy(&bits, &x, 4);
+            slots.push_back(bits);
+            break;
+        }
+        case 'N': {
+            if (!IsNumber(v)) Raise(kErrArgument);
+            double x = v.asNumber();
+            std::uint32_t halves[2];
+            std::memcpy(halves, &x, 8);
+            slots.push_back(halves[0]);
+            slots.push_back(halves[1]);
+            break;
+        }
+        default:  // 'C'
+            if (v.type == '0') {
+                slots.push_back(0);
+                break;
+            }
+            if (!IsText(v)) Raise(kErrArgument);
+            texts[i] = v.text + '\0';
+            slots.push_back(reinterpret_cast<Slot>(texts[i].data()));
+        }
+    }
+    if (slots.size() > kMaxSlots) Raise(kErrTooMany);
+    int decimals = in.settings().decimals;
+    switch (f.result.letter) {
+    case 'N': *out = N(Invoke<double>(f.address, slots), decimals); break;
+    case 'F': *out = N(Invoke<float>(f.address, slots), decimals); break;
+    case 'S': *out = N(static_cast<std::int16_t>(Invoke<Slot>(f.address, slots))); break;
+    case 'I': *out = N(static_cast<std::int32_t>(Invoke<Slot>(f.address, slots))); break;
+    case 'C': {
+        const char* p = reinterpret_cast<const char*>(Invoke<Slot>(f.address, slots));
+        *out = C(p ? p : "");
+        break;
+    }
+    default:
+        Invoke<Slot>(f.address, slots);
+        *out = L(true);
+    }
+    for (Cell& c : cells) {
+        if (!c.var) continue;
+        switch (c.letter) {
+        case 'I': c.var->value = N(c.i); break;
+        case 'S': c.var->value = N(c.s); break;
+        case 'F': c.var->value = N(c.f, decimals); break;
+        case 'N': c.var->value = N(c.d, decimals); break;
+        default: c.var->value = C(c.text.substr(0, c.length));
+        }
+    }
+    return true;
+}
+
+namespace {
+
+void ParseClearDlls(ExprParser& p, Stmt& s) {
+    ClearDlls c;
+    p.Relex(true);
+    while (!p.AtEnd()) {
+        c.names.push_back(p.Name());
+        if (p.AtEnd()) break;
+        p.Expect(",");
+    }
+    p.ExpectEnd();
+    s.payload = c;
+}
+
+Flow ExecClearDlls(Interpreter& in, const Stmt& s) {
+    auto& dlls = in.session().dlls;
+    const ClearDlls& c = s.As<ClearDlls>();
+    if (c.names.empty()) dlls.clear();
+    for (const std::string& n : c.names) dlls.erase(n);
+    return Flow::Next;
+}
+
+const Command kCommands[] = {
+    {"CLEAR", "DLLS", ParseClearDlls, ExecClearDlls, nullptr, 0},
+};
+
+}  // namespace
+
+std::span<const Command> DllCommands() { return kCommands; }
+
+}  // namespace tarvo::run::lang

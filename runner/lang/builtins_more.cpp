@@ -261,7 +261,7 @@ Value Sys(Args& a) {
         return C(d);
     }
     case 2004: noMore(1); return C(ExeFolder());
-    case 2015: noMore(1); return C("_" + UniqueName(9));
+    case 2015: noMore(1); return C(UniqueName(10).replace(0, 1, "_"));
     case 2018: {
         noMore(1);
         std::string m = a.in.lastError().message;

@@ -56,8 +56,6 @@ void ParseReleaseProcedure(ExprParser& p, Stmt& s) {
     s.payload = f;
 }
 
-bool SameFile(const Program& a, const std::string& path) { return UpperAscii(FullPath(a.path)) == UpperAscii(FullPath(path)); }
-
 // The procedures of the files become callable; without ADDITIVE they
 // replace the files set before. SET PROCEDURE TO alone releases them all.
 Flow ExecSetProcedure(Interpreter& in, const Stmt& s) {
@@ -75,29 +73,23 @@ Flow ExecReleaseProcedure(Interpreter& in, const Stmt& s) {
     auto& list = in.session().procedureFiles;
     for (const NameArg& n : s.As<ProcedureFiles>().files) {
         std::string name = in.NameText(n);
-        if (!HasExtension(name)) name += ".prg";
         list.erase(std::remove_if(list.begin(), list.end(),
-                                  [&](const std::shared_ptr<Program>& p) { return SameFile(*p, name); }),
+                                  [&](const std::shared_ptr<Program>& p) { return p->name == Stem(name); }),
                    list.end());
     }
     return Flow::Next;
 }
 
 // RETRY ends the procedure and runs the statement that called it again; in
-// ON ERROR's command it runs the statement that failed again. At the top
-// level it ends the program, as RETURN does.
+// ON ERROR's command (or the procedure it calls) it runs the statement that
+// failed again. At the top level it ends the program, as RETURN does.
 Flow ExecRetry(Interpreter& in, const Stmt&) {
     Session& ss = in.session();
     std::size_t frames = in.FrameCount();
-    if (ss.onErrorStmt && (ss.onErrorFrames == frames || ss.onErrorFrames + 1 == frames)) {
-        // In ON ERROR's command, or in the procedure it called.
-        ss.retryStmt = ss.onErrorStmt;
-        ss.retryFrames = ss.onErrorFrames;
-    } else if (frames > 1) {
-        ss.retryStmt = in.FrameAt(frames - 2).stmt;
-        ss.retryFrames = frames - 1;
-    }
-    return Flow::Return;
+    if (ss.onErrorStmt && (ss.onErrorFrames == frames || ss.onErrorFrames + 1 == frames))
+        throw RetrySignal{ss.onErrorStmt, ss.onErrorFrames};
+    if (frames > 1) throw RetrySignal{in.FrameAt(frames - 2).stmt, frames - 1};
+    throw RetrySignal{};
 }
 
 // ASSERT condition [MESSAGE text]: with SET ASSERTS ON, a condition that

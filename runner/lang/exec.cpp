@@ -78,35 +78,34 @@ Flow Interpreter::ExecGuarded(const Stmt& s) {
         libraryCalls_ == 0)
         CollectObjects();
     Frame& f = frame();
-    // RETRY (in a procedure this statement called, or in ON ERROR's command
-    // for it) runs the statement again.
-    auto retrying = [&] {
-        if (session_.retryStmt != &s || session_.retryFrames != frames_.size()) return false;
-        session_.retryStmt = nullptr;
-        return true;
-    };
     for (;;) {
         f.line = s.line;
         f.stmt = &s;
         try {
-            if (s.error) Raise(s.error, s.errorText);
-            // A statement that does nothing is left out by the block builder; a
-            // block marker never stands alone.
-            if (!s.command || !s.command->exec) Raise(kErrNesting);
-            Flow flow = s.command->exec(*this, s);
-            if (retrying()) continue;
-            return flow;
-        } catch (ScriptError& e) {
-            Complete(e);
-            if (tryDepth_ == 0 && onErrorApplies_ && inOnError_ == 0 && !onError_.empty()) {
-                session_.onErrorStmt = &s;
-                session_.onErrorFrames = frames_.size();
-                RunOnError(e);
-                session_.onErrorStmt = nullptr;
-                if (retrying()) continue;
-                return Flow::Next;  // on with the statement after the one that failed
+            try {
+                if (s.error) Raise(s.error, s.errorText);
+                // A statement that does nothing is left out by the block builder; a
+                // block marker never stands alone.
+                if (!s.command || !s.command->exec) Raise(kErrNesting);
+                return s.command->exec(*this, s);
+            } catch (ScriptError& e) {
+                Complete(e);
+                if (tryDepth_ == 0 && onErrorApplies_ && inOnError_ == 0 && !onError_.empty()) {
+                    struct Running {
+                        Session& ss;
+                        ~Running() { ss.onErrorStmt = nullptr; }
+                    } running{session_};
+                    session_.onErrorStmt = &s;
+                    session_.onErrorFrames = frames_.size();
+                    RunOnError(e);
+                    return Flow::Next;  // on with the statement after the one that failed
+                }
+                throw;
             }
-            throw;
+        } catch (const RetrySignal& r) {
+            // RETRY in a procedure this statement called, or in ON ERROR's
+            // command for it: the statement runs again.
+            if (r.stmt != &s || r.frames != frames_.size()) throw;
         }
     }
 }

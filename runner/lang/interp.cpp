@@ -141,6 +141,8 @@ RunResult Interpreter::Run(const std::shared_ptr<Program>& program, const std::v
         result.procedure = e.procedure;
     } catch (const QuitSignal&) {
         result.quit = true;
+    } catch (const RetrySignal&) {
+        // RETRY at the top level ends the program.
     } catch (const std::exception&) {
         // Out of memory in the runner itself (nothing else is thrown here).
         result.error = kErrMemory;

@@ -58,6 +58,8 @@ int Interpreter::ServeLibrary(bool event, int onQuit, Work&& work) {
     } catch (const QuitSignal&) {
         quitRequested_ = true;
         return onQuit;
+    } catch (const RetrySignal&) {
+        return 0;  // RETRY ends the command the library sent
     } catch (const std::exception&) {
         if (event) report("Error " + std::to_string(kErrMemory) + ": " + ErrorText(kErrMemory));
         return kErrMemory;

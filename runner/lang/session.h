@@ -31,6 +31,13 @@ struct DllFunction {
     std::vector<DllType> params;
 };
 
+// RETRY: the statement that runs again (abandoning what it was doing) and
+// the frame count it runs at; a null statement ends the program.
+struct RetrySignal {
+    const Stmt* stmt = nullptr;
+    std::size_t frames = 0;
+};
+
 struct Session {
     Session() = default;
     Session(const Session&) = delete;
@@ -56,10 +63,7 @@ struct Session {
     bool asserts = false;
     // SET MEMOWIDTH
     int memoWidth = 50;
-    // RETRY: the statement that runs again and the frame count it runs at;
-    // the statement ON ERROR's command runs for, and its frame count.
-    const Stmt* retryStmt = nullptr;
-    std::size_t retryFrames = 0;
+    // RETRY in ON ERROR's command: the statement it runs for, and its frame count.
     const Stmt* onErrorStmt = nullptr;
     std::size_t onErrorFrames = 0;
 };

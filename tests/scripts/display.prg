@@ -1,0 +1,64 @@
+* ? with PICTURE, FUNCTION and AT; SET POINT, SEPARATOR and MARK; the copy
+* of the output SET ALTERNATE makes.
+? 1234.5 PICTURE "9,999.99", 7 PICTURE "@L 999", "abc" FUNCTION "!"
+? -5 PICTURE "9999", 0 FUNCTION "Z" PICTURE "999", "x" PICTURE "@! XX", 12345 PICTURE "999"
+? "a" AT 4, "b" AT 8, "c"
+? "long text" AT 2, "d" AT 4
+?? "e" AT 3
+? 1.5 AT 0
+TRY
+  ? 1 PICTURE 5
+CATCH TO e
+  ? "PICTURE 5:", e.ErrorNo
+ENDTRY
+TRY
+  ? 1 AT -1
+CATCH TO e
+  ? "AT -1:", e.ErrorNo
+ENDTRY
+
+SET POINT TO ","
+SET SEPARATOR TO "."
+? 1234.5, 2.25 * 2, $1.5, TRANSFORM(1234567.891, "9,999,999.99"), 12 PICTURE "99.9"
+? STR(1.5, 4, 1), VAL("2.5"), TRANSFORM(3.25)
+SET POINT TO
+SET SEPARATOR TO
+? 1.5, TRANSFORM(1234.5, "9,999.9")
+
+d = {^2024-01-31}
+SET MARK TO "-"
+? d, DTOC(d), CTOD("02-01-24"), CTOD("02/01/24")
+SET DATE BRITISH
+SET MARK TO "."
+? d
+SET MARK TO
+? d
+SET DATE AMERICAN
+
+SET ALTERNATE TO copy
+? "not copied: ALTERNATE is OFF"
+SET ALTERNATE ON
+? "copied", 1
+?? " and more"
+SET ALTERNATE OFF
+? "not copied either"
+SET ALTERNATE ON
+? "copied again"
+CLOSE ALTERNATE
+? "file closed"
+? STRTRAN(FILETOSTR("copy.txt"), CHR(13) + CHR(10), "|")
+SET ALTERNATE TO copy ADDITIVE
+? "appended"
+SET ALTERNATE TO
+? STRTRAN(FILETOSTR("copy.txt"), CHR(13) + CHR(10), "|")
+SET ALTERNATE OFF
+TRY
+  SET POINT ON
+CATCH TO e
+  ? "SET POINT ON:", e.ErrorNo
+ENDTRY
+TRY
+  SET ALTERNATE TO no\such\folder\file
+CATCH TO e
+  ? "SET ALTERNATE TO a bad path:", e.ErrorNo
+ENDTRY

@@ -146,6 +146,10 @@ if(TARVO_WINDOWS)
     add_test(NAME script.${name} COMMAND ${S}/script-test.sh ${CMAKE_BINARY_DIR} ${prg})
     set_tests_properties(script.${name} PROPERTIES FIXTURES_REQUIRED wine LABELS wine TIMEOUT 120)
   endforeach()
+
+  # The README's lists of commands, functions and families match the tables.
+  add_test(NAME readme.lists COMMAND ${S}/readme-lists.sh ${CMAKE_BINARY_DIR})
+  set_tests_properties(readme.lists PROPERTIES FIXTURES_REQUIRED wine LABELS wine TIMEOUT 120)
 endif()
 
 # The reference, the example test and the release test (tools/reference).

@@ -5,6 +5,7 @@
 //   tarvo-run [--lib PATH]                         read command lines from standard input
 //   tarvo-run [--lib PATH] --call NAME [ARG...]    call one function, print its results
 //   tarvo-run [--lib PATH] --list                  list the function table
+//   tarvo-run --help-lists                         the commands and functions it knows
 //
 // The library is TARVO.fll from beside this program (or --lib PATH). A
 // program whose first statement is SET LIBRARY TO (or RELEASE LIBRARY)
@@ -78,6 +79,7 @@ int Usage() {
                  "       tarvo-run [--lib PATH]            (commands from standard input)\n"
                  "       tarvo-run [--lib PATH] --call NAME [ARG...]\n"
                  "       tarvo-run [--lib PATH] --list\n"
+                 "       tarvo-run --help-lists            (the commands and functions it knows)\n"
                  "--call ARG: C:text N:1.25 I:42 L:.T. D:<day number> T:<day number> Y:<amount> 0:\n");
     return 2;
 }
@@ -227,6 +229,10 @@ int RealMain(int argc, char** argv) {
     if (i < argc && std::strcmp(argv[i], "--call") == 0) {
         if (i + 1 >= argc) return Usage();
         return CallMode(lib, false, argc, argv, i + 1);
+    }
+    if (i < argc && std::strcmp(argv[i], "--help-lists") == 0) {
+        std::fputs(lang::SupportedLists().c_str(), stdout);
+        return 0;
     }
     if (i < argc && (std::strcmp(argv[i], "-h") == 0 || std::strcmp(argv[i], "--help") == 0)) {
         Usage();

@@ -102,6 +102,8 @@ std::span<const Builtin> FileBuiltins();     // low-level files, folders
 
 // Every built-in function's name, in order.
 std::vector<std::string> BuiltinNames();
+// The numbers SYS() serves, with what each answers.
+std::vector<std::pair<int, std::string>> SysNumbers();
 
 // Arrays for the functions that fill them (builtins_arrays.cpp): the array
 // argument `i` names, made when missing; and its new shape (cols 0: one

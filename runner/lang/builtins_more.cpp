@@ -202,83 +202,91 @@ std::string ExeFolder() {
     return s.substr(0, s.find_last_of("\\/") + 1);
 }
 
-// SYS(n [, ...]): the common numbers (see the README); any other is error 11.
+// SYS(n [, ...]): the numbers of the table below; any other is error 11.
+struct SysEntry {
+    int number;
+    int arguments;  // besides the number
+    const char* what;
+    Value (*fn)(Args&);
+};
+
+SYSTEMTIME LocalNow() {
+    SYSTEMTIME t;
+    GetLocalTime(&t);
+    return t;
+}
+
+std::string CurrentFolder() {
+    char buf[MAX_PATH * 2];
+    DWORD k = GetCurrentDirectoryA(sizeof buf, buf);
+    return std::string(buf, k < sizeof buf ? k : 0);
+}
+
+const SysEntry kSys[] = {
+    {0, 0, "the machine and the user: \"MACHINE # user\"", [](Args&) {
+         char machine[MAX_COMPUTERNAME_LENGTH + 1], user[257];
+         DWORD m = sizeof machine, u = sizeof user;
+         if (!GetComputerNameA(machine, &m)) m = 0;
+         if (!GetUserNameA(user, &u)) u = 1;
+         return C(std::string(machine, m) + " # " + std::string(user, u ? u - 1 : 0));
+     }},
+    {1, 0, "today's day number, as text", [](Args&) {
+         SYSTEMTIME t = LocalNow();
+         return C(std::to_string(DayNumber(t.wYear, t.wMonth, t.wDay)));
+     }},
+    {2, 0, "seconds since midnight, as text", [](Args&) {
+         SYSTEMTIME t = LocalNow();
+         return C(std::to_string(t.wHour * 3600 + t.wMinute * 60 + t.wSecond));
+     }},
+    {3, 0, "a new 8-character name for a file", [](Args&) { return C(UniqueName(8)); }},
+    {5, 0, "the current drive (\"C:\")", [](Args&) {
+         std::string d = CurrentFolder();
+         return C(d.size() >= 2 && d[1] == ':' ? d.substr(0, 2) : "");
+     }},
+    {10, 1, "with a day number: that day as text, as SET DATE writes it", [](Args& a) {
+         double day = std::trunc(a.Num(1));
+         if (day < 1721426 || day > 5373484) Raise(kErrArgument);
+         return C(DateText(day, a.in.settings()));
+     }},
+    {11, 1, "with a date or a text: its day number, as text", [](Args& a) {
+         double day;
+         if (a[1].type == 'D' || a[1].type == 'T') day = std::floor(a[1].number);
+         else if (!ReadDate(a.Text(1), a.in.settings(), &day)) day = 0;
+         return C(std::to_string(static_cast<long>(day)));
+     }},
+    {2003, 0, "the current folder without its drive", [](Args&) {
+         std::string d = CurrentFolder();
+         if (d.size() > 1 && d[1] == ':') d.erase(0, 2);
+         if (d.size() > 1 && d.back() == '\\') d.pop_back();
+         return C(d);
+     }},
+    {2004, 0, "the folder tarvo-run started from", [](Args&) { return C(ExeFolder()); }},
+    {2015, 0, "a new 10-character name for a procedure (\"_\" and 9 letters or digits)",
+     [](Args&) { return C(UniqueName(10).replace(0, 1, "_")); }},
+    {2018, 0, "the name the last error message quotes, in upper case", [](Args& a) {
+         std::string m = a.in.lastError().message;
+         std::size_t q = m.find('\'');
+         std::size_t r = q == std::string::npos ? q : m.find('\'', q + 1);
+         return C(r == std::string::npos ? "" : Upper(m.substr(q + 1, r - q - 1)));
+     }},
+    {2023, 0, "the folder for temporary files", [](Args&) {
+         char buf[MAX_PATH];
+         DWORD k = GetTempPathA(sizeof buf, buf);
+         std::string d(buf, k < sizeof buf ? k : 0);
+         if (d.size() > 3 && d.back() == '\\') d.pop_back();
+         return C(d);
+     }},
+};
+
 Value Sys(Args& a) {
     long n = a.Int(0);
-    auto noMore = [&](std::size_t count) {
-        if (a.size() > count) Raise(kErrTooMany);
-    };
-    switch (n) {
-    case 0: {
-        noMore(1);
-        char machine[MAX_COMPUTERNAME_LENGTH + 1], user[257];
-        DWORD m = sizeof machine, u = sizeof user;
-        if (!GetComputerNameA(machine, &m)) m = 0;
-        if (!GetUserNameA(user, &u)) u = 1;
-        return C(std::string(machine, m) + " # " + std::string(user, u ? u - 1 : 0));
+    for (const SysEntry& e : kSys) {
+        if (e.number != n) continue;
+        if (static_cast<int>(a.size()) - 1 < e.arguments) Raise(kErrTooFew);
+        if (static_cast<int>(a.size()) - 1 > e.arguments) Raise(kErrTooMany);
+        return e.fn(a);
     }
-    case 1: {
-        noMore(1);
-        SYSTEMTIME t;
-        GetLocalTime(&t);
-        return C(std::to_string(DayNumber(t.wYear, t.wMonth, t.wDay)));
-    }
-    case 2: {
-        noMore(1);
-        SYSTEMTIME t;
-        GetLocalTime(&t);
-        return C(std::to_string(t.wHour * 3600 + t.wMinute * 60 + t.wSecond));
-    }
-    case 3: noMore(1); return C(UniqueName(8));
-    case 5: {
-        noMore(1);
-        char buf[MAX_PATH];
-        DWORD k = GetCurrentDirectoryA(sizeof buf, buf);
-        return C(k >= 2 && buf[1] == ':' ? std::string(buf, 2) : "");
-    }
-    case 10: {
-        noMore(2);
-        if (!a.Has(1)) Raise(kErrTooFew);
-        double day = std::trunc(a.Num(1));
-        if (day < 1721426 || day > 5373484) Raise(kErrArgument);
-        return C(DateText(day, a.in.settings()));
-    }
-    case 11: {
-        noMore(2);
-        if (!a.Has(1)) Raise(kErrTooFew);
-        double day;
-        if (a[1].type == 'D' || a[1].type == 'T') day = std::floor(a[1].number);
-        else if (!ReadDate(a.Text(1), a.in.settings(), &day)) day = 0;
-        return C(std::to_string(static_cast<long>(day)));
-    }
-    case 2003: {
-        noMore(1);
-        char buf[MAX_PATH * 2];
-        DWORD k = GetCurrentDirectoryA(sizeof buf, buf);
-        std::string d(buf, k < sizeof buf ? k : 0);
-        if (d.size() > 1 && d[1] == ':') d.erase(0, 2);
-        if (d.size() > 1 && d.back() == '\\') d.pop_back();
-        return C(d);
-    }
-    case 2004: noMore(1); return C(ExeFolder());
-    case 2015: noMore(1); return C(UniqueName(10).replace(0, 1, "_"));
-    case 2018: {
-        noMore(1);
-        std::string m = a.in.lastError().message;
-        std::size_t q = m.find('\'');
-        std::size_t r = q == std::string::npos ? q : m.find('\'', q + 1);
-        return C(r == std::string::npos ? "" : Upper(m.substr(q + 1, r - q - 1)));
-    }
-    case 2023: {
-        noMore(1);
-        char buf[MAX_PATH];
-        DWORD k = GetTempPathA(sizeof buf, buf);
-        std::string d(buf, k < sizeof buf ? k : 0);
-        if (d.size() > 3 && d.back() == '\\') d.pop_back();
-        return C(d);
-    }
-    default: Raise(kErrArgument);
-    }
+    Raise(kErrArgument);
 }
 
 // The text of a dialog: any value, as ? shows it without padding.
@@ -379,6 +387,12 @@ const Builtin kTable[] = {
 };
 
 }  // namespace
+
+std::vector<std::pair<int, std::string>> SysNumbers() {
+    std::vector<std::pair<int, std::string>> out;
+    for (const SysEntry& e : kSys) out.emplace_back(e.number, e.what);
+    return out;
+}
 
 std::span<const Builtin> MoreBuiltins() { return kTable; }
 

@@ -25,16 +25,17 @@ enum class Folder { Change, Make, Remove };
 
 // --- parsers ---------------------------------------------------------------------
 
+const char* const kSetOptions[] = {"EXACT", "DATE", "CENTURY", "DECIMALS", "HOURS", "TALK",
+                                   "SAFETY", "ECHO", "NOTIFY", "STATUS", "BELL", "ESCAPE",
+                                   "CONSOLE", "DELETED", "STRICTDATE", "COMPATIBLE", "MULTILOCKS"};
+
 void ParseSet(ExprParser& p, Stmt& s) {
     if (p.cur().kind != Tok::Ident) p.Fail();
     std::string option = p.cur().text;
     p.Next();
     p.Relex(true);
-    static const char* const kKnown[] = {"EXACT", "DATE", "CENTURY", "DECIMALS", "HOURS", "TALK",
-                                         "SAFETY", "ECHO", "NOTIFY", "STATUS", "BELL", "ESCAPE",
-                                         "CONSOLE", "DELETED", "STRICTDATE", "COMPATIBLE", "MULTILOCKS"};
     SetOption set;
-    for (const char* k : kKnown)
+    for (const char* k : SetOptions())
         if (KeyIs(option, k)) set.option = k;
     if (set.option.empty()) Raise(kErrPhrase);
     if (p.Word("TO")) {
@@ -199,5 +200,6 @@ const Command kCommands[] = {
 }  // namespace
 
 std::span<const Command> SystemCommands() { return kCommands; }
+std::span<const char* const> SetOptions() { return kSetOptions; }
 
 }  // namespace tarvo::run::lang

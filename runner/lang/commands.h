@@ -80,6 +80,13 @@ std::span<const Command> ProcedureCommands();  // SET PROCEDURE, RETRY, ASSERT, 
 std::span<const Command> SettingCommands();  // SET POINT, SEPARATOR, MARK, PATH, ALTERNATE ...
 std::span<const Command> DllCommands();      // CLEAR DLLS (DECLARE ... IN is the DECLARE row's)
 
+// The options the SET row takes (SET option ...); other SET commands are rows
+// of their own.
+std::span<const char* const> SetOptions();
+// What the runner supports, from its tables: the commands, the functions
+// and the SYS() numbers, as Markdown (tarvo-run --help-lists).
+std::string SupportedLists();
+
 // DECLARE: arrays (as DIMENSION), or a function of a Windows DLL
 // (DECLARE [type] name IN library ...). The array form's parser and
 // executor are the data commands'.

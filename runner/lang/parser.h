@@ -8,6 +8,7 @@
 // line; blocks that do not pair up stop the whole program (a nesting error).
 #pragma once
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,8 @@ struct CompileResult {
 // The preprocessor's work on a program's statements (#DEFINE, #IF,
 // #INCLUDE ...); an unpaired #IF or #ENDIF fills `r` with its error.
 std::vector<SourceLine> Preprocess(const std::vector<SourceLine>& lines, CompileResult* r);
+// The directives the preprocessor serves.
+std::span<const char* const> Directives();
 
 // Compiles program text. With `requireEndProc`, a procedure still open at
 // the end counts as incomplete (the line-by-line mode reads on).

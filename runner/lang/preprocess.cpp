@@ -194,6 +194,12 @@ private:
 
 }  // namespace
 
+std::span<const char* const> Directives() {
+    static const char* const kDirectives[] = {"#DEFINE", "#UNDEF", "#IF", "#ELIF", "#ELSE",
+                                              "#ENDIF", "#IFDEF", "#IFNDEF", "#INCLUDE"};
+    return kDirectives;
+}
+
 std::vector<SourceLine> Preprocess(const std::vector<SourceLine>& lines, CompileResult* r) {
     Preprocessor p(r);
     p.Run(lines, 0, 0);

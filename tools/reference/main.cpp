@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <set>
+#include <string>
 
 #include "host/doc_check.h"
 #include "host/version.h"
@@ -47,6 +49,27 @@ void RemoveOldOutput(const fs::path& dir) {
 
 }  // namespace
 
+// The families as a Markdown table: title, how many names (aliases
+// included), and the prefixes of their names.
+std::string FamilyTable() {
+    std::string out = "| family | names | prefixes |\n|---|---|---|\n";
+    for (const FamilyInfo& f : Families()) {
+        int count = 0;
+        std::set<std::string> prefixes;
+        for (const CatalogueEntry& e : Catalogue()) {
+            if (std::strcmp(e.family, f.title) != 0) continue;
+            ++count;
+            std::string name = e.name;
+            std::size_t cut = name.find('_', 1);
+            prefixes.insert(cut == std::string::npos ? name : name.substr(0, cut + 1));
+        }
+        std::string list;
+        for (const std::string& p : prefixes) list += (list.empty() ? "`" : ", `") + p + "`";
+        out += "| " + std::string(f.title) + " | " + std::to_string(count) + " | " + list + " |\n";
+    }
+    return out;
+}
+
 void WriteExamples(const fs::path& dir) {
     for (const CatalogueEntry& e : Catalogue()) {
         if (!e.doc.example || !e.doc.output) continue;
@@ -68,8 +91,12 @@ int main(int argc, char** argv) {
         std::printf("%zu rows, %zu problems\n", Catalogue().size(), problems.size());
         return problems.empty() ? 0 : 1;
     }
+    if (argc == 2 && std::strcmp(argv[1], "--families") == 0) {
+        std::fputs(ref::FamilyTable().c_str(), stdout);
+        return 0;
+    }
     if (argc != 3) {
-        std::fprintf(stderr, "usage: tarvo-reference OUTDIR ASSETS | --check | --version\n");
+        std::fprintf(stderr, "usage: tarvo-reference OUTDIR ASSETS | --check | --families | --version\n");
         return 2;
     }
     try {

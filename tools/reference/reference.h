@@ -35,6 +35,8 @@ void WriteMarkdown(const std::filesystem::path& dir);
 void WriteHtml(const std::filesystem::path& dir, const std::filesystem::path& assets);
 // examples/NAME.prg and NAME.out for every example with an output.
 void WriteExamples(const std::filesystem::path& dir);
+// The families as a Markdown table (tarvo-reference --families, for the README).
+std::string FamilyTable();
 // The tips program's text.
 std::string TipsProgram();
 

@@ -114,6 +114,7 @@ const Builtin kTable[] = {
          if (what == "DATE") return C(s.date);
          if (what == "DECIMALS") return N(s.decimals);
          if (what == "HOURS") return N(s.hours);
+         if (Value v; SessionSetting(a, what, &v)) return v;
          Raise(kErrArgument);
      }},
     {"CREATEOBJECT", 1, 255, [](Args& a) {

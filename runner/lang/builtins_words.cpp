@@ -456,11 +456,24 @@ const Builtin kTable[] = {
          long n = a.Int(1);
          long offset = a.Has(2) ? a.Int(2) : 0;
          if (offset < 0) Raise(kErrArgument);
-         if (static_cast<std::size_t>(offset) >= s.size() || n < 1) return C("");
+         // _MLINE is set to where the next line starts (the end when none).
+         VarP mline = a.in.FindVariable("_MLINE");
+         auto next = [&](std::size_t at) {
+             if (mline) mline->value = N(static_cast<double>(at));
+         };
+         if (static_cast<std::size_t>(offset) >= s.size() || n < 1) {
+             next(s.size());
+             return C("");
+         }
          std::string rest = s.substr(static_cast<std::size_t>(offset));
          std::vector<Span> lines = MemoLines(rest, MemoWidth(a));
-         if (static_cast<std::size_t>(n) > lines.size()) return C("");
+         if (static_cast<std::size_t>(n) > lines.size()) {
+             next(s.size());
+             return C("");
+         }
          const Span& l = lines[static_cast<std::size_t>(n - 1)];
+         next(static_cast<std::size_t>(offset) +
+              (static_cast<std::size_t>(n) < lines.size() ? lines[static_cast<std::size_t>(n)].start : rest.size()));
          return C(rest.substr(l.start, l.length));
      }},
     {"ATLINE", 2, 2, [](Args& a) { return AtLine(a, false, false); }},

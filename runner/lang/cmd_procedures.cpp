@@ -229,7 +229,8 @@ std::vector<std::string> Interpreter::MemoryListing(const std::string& like) {
         std::string scope, owner;
     };
     std::map<std::string, Seen> seen;
-    for (const auto& [name, v] : publics_) seen[name] = {v, "Pub", ""};
+    for (const auto& [name, v] : publics_)
+        if (name != "_MLINE") seen[name] = {v, "Pub", ""};  // system variables are not listed
     for (const auto& fr : frames_)
         for (const auto& [name, v] : fr->privates) seen[name] = {v, "Priv", fr->name};
     for (const auto& [name, v] : frame().locals)

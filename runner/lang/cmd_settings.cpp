@@ -2,7 +2,9 @@
 // CLOSE ALTERNATE), SET MEMOWIDTH and SET ASSERTS.
 #include <cstdio>
 
+#include "runner/lang/builtins.h"
 #include "runner/lang/interp.h"
+#include "runner/lang/support.h"
 
 namespace tarvo::run::lang {
 namespace {
@@ -106,6 +108,7 @@ Flow ExecPath(Interpreter& in, const Stmt& s) {
 void CloseAlternate(Session& ss) {
     if (ss.alternate) std::fclose(ss.alternate);
     ss.alternate = nullptr;
+    ss.alternateName.clear();
 }
 
 Flow ExecAlternate(Interpreter& in, const Stmt& s) {
@@ -122,6 +125,7 @@ Flow ExecAlternate(Interpreter& in, const Stmt& s) {
     if (name.find('.', slash == std::string::npos ? 0 : slash) == std::string::npos) name += ".txt";
     ss.alternate = std::fopen(name.c_str(), set.additive ? "ab" : "wb");
     if (!ss.alternate) Raise(kErrBadPath);
+    ss.alternateName = UpperAscii(FullPath(name));
     if (!ss.alternateTee) {  // the output goes on where it went, and to the file
         ss.alternateTee = true;
         auto inner = in.write;
@@ -172,6 +176,39 @@ const Command kCommands[] = {
 };
 
 }  // namespace
+
+bool SessionSetting(Args& a, const std::string& name, Value* out) {
+    const Settings& st = a.in.settings();
+    const Session& ss = a.in.session();
+    long which = a.Has(1) ? a.Int(1) : 0;
+    if (which != 0 && !(which == 1 && name == "ALTERNATE")) Raise(kErrArgument);
+    auto on = [](bool b) { return C(b ? "ON" : "OFF"); };
+    if (name == "POINT") *out = C(std::string(1, st.point));
+    else if (name == "SEPARATOR") *out = C(std::string(1, st.separator));
+    else if (name == "MARK") {
+        std::string date = DateText(2460341, st);  // the format's own separator
+        *out = C(std::string(1, st.mark ? st.mark : date[date.find_first_not_of("0123456789")]));
+    }
+    else if (name == "MEMOWIDTH") *out = N(ss.memoWidth);
+    else if (name == "ASSERTS") *out = on(ss.asserts);
+    else if (name == "ALTERNATE") *out = which == 1 ? C(ss.alternateName) : on(ss.alternateOn);
+    else if (name == "PATH" || name == "PROCEDURE") {
+        std::vector<std::string> items = ss.path;
+        if (name == "PROCEDURE") {
+            items.clear();
+            for (const auto& p : ss.procedureFiles) items.push_back(UpperAscii(FullPath(p->path)));
+        }
+        std::string list;
+        for (const std::string& item : items) {
+            if (!list.empty()) list += name == "PATH" ? ';' : ',';
+            list += item;
+        }
+        *out = C(list);
+    } else {
+        return false;
+    }
+    return true;
+}
 
 std::span<const Command> SettingCommands() { return kCommands; }
 

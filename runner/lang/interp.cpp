@@ -40,6 +40,10 @@ Interpreter::Interpreter(Host& host) : host_(host) {
     };
     frames_.push_back(std::make_unique<Frame>());
     frames_[0]->name = "PROGRAM";
+    // _MLINE: where the line the last MLINE answered ends (a system variable).
+    VarP mline = std::make_shared<Var>();
+    mline->value = Value::Num(0, 0);
+    publics_["_MLINE"] = mline;
     savedHooks_ = host_.hooks;
     host_.hooks.executeCommand = [this](const std::string& c) { return ExecuteFromLibrary(c); };
     host_.hooks.evaluate = [this](const std::string& e, Value& out) { return EvaluateFromLibrary(e, out); };

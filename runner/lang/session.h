@@ -50,6 +50,7 @@ struct Session {
     std::vector<std::string> path;
     // SET ALTERNATE TO file; SET ALTERNATE ON copies the output there.
     std::FILE* alternate = nullptr;
+    std::string alternateName;  // its full path
     bool alternateOn = false;
     bool alternateTee = false;  // the interpreter's output is copied there
     // DECLARE ... IN: by the name the program calls them (upper case).

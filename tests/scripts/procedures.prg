@@ -33,7 +33,7 @@ CATCH TO e
   ? "after RELEASE PROCEDURE:", e.ErrorNo
 ENDTRY
 SET PROCEDURE TO one, two
-? only_one() + only_two()
+? only_one() + only_two(), JUSTFNAME(SET("PROCEDURE")), SET("PATH")
 SET PROCEDURE TO
 TRY
   ? only_one()
@@ -74,6 +74,7 @@ ON ERROR
 ? "ASSERT"
 ASSERT .F. MESSAGE "not shown: SET ASSERTS is OFF"
 SET ASSERTS ON
+? SET("ASSERTS")
 ASSERT 1 = 1
 ASSERT 1 = 2
 ASSERT .F. MESSAGE "custom " + "message"

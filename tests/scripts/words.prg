@@ -26,6 +26,12 @@ SET MEMOWIDTH TO 10
 ? MEMLINES(memo), MLINE(memo, 1), MLINE(memo, 2), MLINE(memo, 5), MLINE(memo, 6)
 ? MLINE("abcdefghijklmnop", 2), MLINE(memo, 1, 4), ATLINE("lazy", memo), ATCLINE("DOG", memo), RATLINE("o", memo)
 ? MEMLINES(""), MEMLINES("a" + CHR(13)), ATLINE("zzz", memo)
+? SET("MEMOWIDTH"), _MLINE
+_MLINE = 0
+FOR i = 1 TO 3
+  ?? MLINE(memo, 1, _MLINE) + "/"
+ENDFOR
+? _MLINE, MLINE(memo, 7), _MLINE = LEN(memo)
 SET MEMOWIDTH TO 50
 TRY
   SET MEMOWIDTH TO 7

@@ -41,6 +41,7 @@ VarP ArrayToFill(Args& a, std::size_t i) {
 // Gives the array `rows` rows of `cols` columns (0: one dimension), keeping
 // the elements in their order.
 void Shape(Var& v, long rows, long cols) {
+    if (static_cast<double>(rows) * std::max(cols, 1L) > 16777184.0) Raise(kErrMemory);
     v.isArray = true;
     v.items.resize(static_cast<std::size_t>(rows * std::max(cols, 1L)), Value::Logical(false));
     v.rows = static_cast<int>(rows);

@@ -77,6 +77,7 @@ Token Number(const std::string& s, std::size_t pos) {
         double n = 0;
         for (i += 2; i < s.size() && IsHexDigit(s[i]); ++i)
             n = n * 16 + (IsDigit(s[i]) ? s[i] - '0' : (s[i] | 0x20) - 'a' + 10);
+        if (!std::isfinite(n)) return BadToken(pos, i, kErrOverflow);
         Token t = Make(Tok::Number, pos, i);
         t.number = n;
         return t;

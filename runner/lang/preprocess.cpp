@@ -20,6 +20,8 @@ namespace {
 
 using Defines = std::map<std::string, std::string>;
 
+constexpr std::size_t kLongest = 1 << 20;  // the longest statement substitution makes
+
 std::string Trim(const std::string& s) {
     std::size_t b = s.find_first_not_of(" \t");
     std::size_t e = s.find_last_not_of(" \t\r");
@@ -37,6 +39,7 @@ std::string Substitute(const std::string& text, const Defines& d, int depth = 0)
     for (;;) {
         Token t = ReadToken(head, pos, operand);
         if (t.kind == Tok::End || t.kind == Tok::Bad) break;
+        if (out.size() > kLongest) break;  // constants that grow without end stay as they are
         if (t.kind == Tok::Ident && prev != "." && prev != ">") {
             auto it = d.find(t.text);
             if (it != d.end()) {

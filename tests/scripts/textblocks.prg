@@ -84,6 +84,12 @@ CATCH TO e
   ? "FLAGS:", e.ErrorNo
 ENDTRY
 
+TRY
+  x = undefined_after_the_blocks
+CATCH TO e
+  ? "an error after the blocks is on line", e.LineNo
+ENDTRY
+
 ? "WITH"
 o = CREATEOBJECT("Empty")
 ADDPROPERTY(o, "Name", "outer")

@@ -103,7 +103,7 @@ std::span<const Builtin> FileBuiltins();     // low-level files, folders
 // Every built-in function's name, in order.
 std::vector<std::string> BuiltinNames();
 // SET(name [, 1]) for POINT, SEPARATOR, MARK, PATH, ALTERNATE, MEMOWIDTH,
-// ASSERTS and PROCEDURE (cmd_settings.cpp); false for other names.
+// ASSERTS, COMPATIBLE and PROCEDURE (cmd_settings.cpp); false for other names.
 bool SessionSetting(Args& a, const std::string& name, Value* out);
 // The numbers SYS() serves, with what each answers.
 std::vector<std::pair<int, std::string>> SysNumbers();

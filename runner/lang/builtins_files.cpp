@@ -250,6 +250,41 @@ Value Adir(Args& a) {
     return N(static_cast<double>(rows.size()));
 }
 
+// FSIZE(field [, work area or alias]): the width of a field of a cursor (I
+// and M 4, L 1). Under SET COMPATIBLE ON, FSIZE(file): the size of a file.
+Value Fsize(Args& a) {
+    std::string name = a.Text(0);
+    if (a.in.session().compatible) {
+        if (a.Has(1)) Raise(kErrTooMany);
+        WIN32_FILE_ATTRIBUTE_DATA d;
+        if (!GetFileAttributesExA(name.c_str(), GetFileExInfoStandard, &d) ||
+            (d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            Raise(kErrFileMissing, "File '" + Lower(name) + "' does not exist.");
+        return N(static_cast<double>(d.nFileSizeHigh) * 4294967296.0 + d.nFileSizeLow);
+    }
+    Cursors& cursors = a.in.host().cursors;
+    int area = cursors.current;
+    if (a.Has(1)) {
+        if (IsNumber(a[1])) {
+            area = static_cast<int>(a.Int(1));
+        } else {
+            std::string alias = Upper(a.Text(1));
+            area = cursors.Find(alias);
+            if (!area) Raise(kErrNoAlias, "Alias '" + alias + "' is not found.");
+        }
+    }
+    Cursor* c = cursors.At(area);
+    if (!c) Raise(52);
+    int k = cursors.FieldNumber(area, Upper(name));
+    if (!k) Raise(kErrNoVariable, "Variable '" + Upper(name) + "' is not found.");
+    const CursorField& f = c->fields[static_cast<std::size_t>(k - 1)];
+    switch (f.type) {
+    case 'I': case 'M': return N(4);
+    case 'L': return N(1);
+    default: return N(f.width);
+    }
+}
+
 const Builtin kTable[] = {
     {"FOPEN", 1, 2, Fopen},
     {"FCREATE", 1, 2, Fcreate},
@@ -272,16 +307,7 @@ const Builtin kTable[] = {
          return L(closed);
      }},
     {"FERROR", 0, 0, [](Args& a) { return N(a.in.session().fileError); }},
-    // FSIZE(file): the size of a file, as the host answers under SET
-    // COMPATIBLE ON (tables, whose fields it measures otherwise, are not served).
-    {"FSIZE", 1, 1, [](Args& a) {
-         std::string name = a.Text(0);
-         WIN32_FILE_ATTRIBUTE_DATA d;
-         if (!GetFileAttributesExA(name.c_str(), GetFileExInfoStandard, &d) ||
-             (d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-             Raise(kErrFileMissing, "File '" + Lower(name) + "' does not exist.");
-         return N(static_cast<double>(d.nFileSizeHigh) * 4294967296.0 + d.nFileSizeLow);
-     }},
+    {"FSIZE", 1, 2, Fsize},
     // DIRECTORY(folder [, flags]): .T. when the folder exists; flags 1 finds
     // hidden folders too.
     {"DIRECTORY", 1, 2, [](Args& a) {

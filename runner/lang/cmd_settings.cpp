@@ -1,5 +1,5 @@
 // Commands: SET POINT, SET SEPARATOR, SET MARK, SET PATH, SET ALTERNATE (and
-// CLOSE ALTERNATE), SET MEMOWIDTH and SET ASSERTS.
+// CLOSE ALTERNATE), SET MEMOWIDTH, SET ASSERTS and SET COMPATIBLE.
 #include <cstdio>
 
 #include "runner/lang/builtins.h"
@@ -164,7 +164,27 @@ Flow ExecAsserts(Interpreter& in, const Stmt& s) {
     return Flow::Next;
 }
 
+// SET COMPATIBLE ON | DB4 | OFF | FOXPLUS [PROMPT | NOPROMPT]
+void ParseCompatible(ExprParser& p, Stmt& s) {
+    Setting set;
+    p.Relex(true);
+    std::string word = p.Name();
+    if (word == "DB4") word = "ON";
+    if (word == "FOXPLUS") word = "OFF";
+    if (word != "ON" && word != "OFF") Raise(kErrPhrase);
+    set.word = word;
+    if (!p.Word("PROMPT")) p.Word("NOPROMPT");
+    p.ExpectEnd();
+    s.payload = set;
+}
+
+Flow ExecCompatible(Interpreter& in, const Stmt& s) {
+    in.session().compatible = s.As<Setting>().word == "ON";
+    return Flow::Next;
+}
+
 const Command kCommands[] = {
+    {"SET", "COMPATIBLE", ParseCompatible, ExecCompatible, nullptr, 0},
     {"SET", "POINT", ParseValueSetting, ExecPoint, nullptr, 0},
     {"SET", "SEPARATOR", ParseValueSetting, ExecSeparator, nullptr, 0},
     {"SET", "MARK", ParseValueSetting, ExecMark, nullptr, 0},
@@ -191,6 +211,7 @@ bool SessionSetting(Args& a, const std::string& name, Value* out) {
     }
     else if (name == "MEMOWIDTH") *out = N(ss.memoWidth);
     else if (name == "ASSERTS") *out = on(ss.asserts);
+    else if (name == "COMPATIBLE") *out = on(ss.compatible);
     else if (name == "ALTERNATE") *out = which == 1 ? C(ss.alternateName) : on(ss.alternateOn);
     else if (name == "PATH" || name == "PROCEDURE") {
         std::vector<std::string> items = ss.path;

@@ -62,6 +62,8 @@ struct Session {
     int fileError = 0;
     // SET ASSERTS
     bool asserts = false;
+    // SET COMPATIBLE ON: FSIZE measures files instead of fields.
+    bool compatible = false;
     // SET MEMOWIDTH
     int memoWidth = 50;
     // RETRY in ON ERROR's command: the statement it runs for, and its frame count.

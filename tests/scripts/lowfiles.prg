@@ -3,7 +3,9 @@
 h = FCREATE("data.txt")
 ? h > 0, FERROR(), FPUTS(h, "first"), FPUTS(h, "second line", 6), FWRITE(h, "abc" + CHR(13) + "def" + CHR(10)), FWRITE(h, "tail", 2), FWRITE(h, "")
 ? FSEEK(h, 0, 1), FSEEK(h, 0), FSEEK(h, -3, 2), FSEEK(h, -100, 1), FCHSIZE(h, 30), FSEEK(h, 0, 2)
-? FCLOSE(h), FCLOSE(h), FERROR(), FSIZE("data.txt")
+SET COMPATIBLE ON
+? FCLOSE(h), FCLOSE(h), FERROR(), FSIZE("data.txt"), SET("COMPATIBLE")
+SET COMPATIBLE OFF
 
 ? "Reading"
 h = FOPEN("data.txt")
@@ -36,11 +38,38 @@ TRY
 CATCH TO e
   ? "FGETS(h, 0):", e.ErrorNo
 ENDTRY
+SET COMPATIBLE DB4
 TRY
   = FSIZE("missing.txt")
 CATCH TO e
   ? e.ErrorNo, e.Message
 ENDTRY
+SET COMPATIBLE FOXPLUS
+
+? "FSIZE of fields"
+TRY
+  = FSIZE("name")
+CATCH TO e
+  ? "no cursor:", e.ErrorNo
+ENDTRY
+CREATE CURSOR people (name C(20), age N(3), id I, ok L, notes M, amount N(10, 2))
+? FSIZE("name"), FSIZE("AGE"), FSIZE("id"), FSIZE("ok"), FSIZE("notes"), FSIZE("amount"), FSIZE("name", "people"), FSIZE("name", 1)
+TRY
+  = FSIZE("nothing")
+CATCH TO e
+  ? e.ErrorNo, e.Message
+ENDTRY
+TRY
+  = FSIZE("name", "nobody")
+CATCH TO e
+  ? e.ErrorNo, e.Message
+ENDTRY
+TRY
+  = FSIZE("name", 2)
+CATCH TO e
+  ? "empty work area:", e.ErrorNo
+ENDTRY
+USE
 
 ? "Folders"
 MD sub

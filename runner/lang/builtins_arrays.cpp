@@ -62,8 +62,7 @@ Value Ascan(Args& a) {
     long column = a.Has(4) ? a.Int(4) : -1;
     long flags = a.Has(5) ? a.Int(5) : 0;
     if (start < 1 || start > total || count < -1 || flags < 0 || flags > 15) Raise(kErrArgument);
-    if (column != -1 && column != 0 && (column < 1 || column > Cols(*v))) Raise(kErrArgument);
-    if (column == 0) column = -1;
+    if (column > Cols(*v)) Raise(kErrArgument);  // 0 or less: the whole array
     long end = count == -1 ? total : std::min(total, start - 1 + count);
     Settings s = a.in.settings();
     if (flags & 4) s.exact = (flags & 2) != 0;
@@ -215,13 +214,14 @@ Value Acopy(Args& a) {
 // part, 2 keeps a last empty part, 4 leaves empty parts out, 8 separators
 // match in any case, 16 keeps each separator at the end of its part. A
 // logical third argument is the old trim flag. Without separators, CR, LF
-// and CR LF end lines.
+// and CR LF end lines; there may be 23 separators at most.
 Value Alines(Args& a) {
-    std::string text = a.Text(1);
+    std::string text = a[1].type == '0' ? "" : a.Text(1);  // .NULL. splits as the empty text
     long flags = 0;
     if (a.Has(2)) flags = a[2].type == 'L' ? (a[2].logical ? 1 : 0) : a.Int(2);
     if (flags < 0 || flags > 31) Raise(kErrArgument);
     std::vector<std::string> seps;
+    if (a.size() > 3 + 23) Raise(kErrTooMany);  // at most 23 separators
     for (std::size_t i = 3; i < a.size(); ++i) {
         std::string s = a.Text(i);
         if (s.empty()) Raise(kErrArgument);

@@ -18,7 +18,12 @@ g(2, 1) = "c"
 g(2, 2) = "b"
 g(3, 1) = "a"
 g(3, 2) = 1
-? ASCAN(g, "b"), ASCAN(g, "b", 1, -1, 2), ASCAN(g, "b", 1, -1, 2, 8), ASCAN(g, 1, 1, -1, 2, 8)
+? ASCAN(g, "b"), ASCAN(g, "b", 1, -1, 2), ASCAN(g, "b", 1, -1, 2, 8), ASCAN(g, 1, 1, -1, 2, 8), ASCAN(g, "c", 1, -1, -5)
+TRY
+  = ASCAN(g, "b", 1, -1, 3)
+CATCH TO e
+  ? "ASCAN column 3 of 2:", e.ErrorNo
+ENDTRY
 
 ? "ASORT"
 DIMENSION s(5)
@@ -97,7 +102,7 @@ crlf = CHR(13) + CHR(10)
 ? ALINES(l, " a , b ,,c ", 1 + 4, ","), l(3)
 ? ALINES(l, "aXbxc", 8, "x"), l(3), ALINES(l, "a;b|c", 16, ";", "|"), l(1), l(2)
 ? ALINES(l, " a ", .T.), "[" + l(1) + "]"
-? ALINES(nowhere, "", 4), TYPE("nowhere")
+? ALINES(nowhere, "", 4), TYPE("nowhere"), ALINES(l, .NULL.), "[" + l(1) + "]"
 TRY
   = ALINES(l, "abc", 0, "")
 CATCH TO e

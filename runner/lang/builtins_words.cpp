@@ -447,7 +447,15 @@ const Builtin kTable[] = {
          return C(static_cast<std::size_t>(n) <= w.size() ? w[static_cast<std::size_t>(n - 1)] : "");
      }},
     {"STREXTRACT", 2, 5, StrExtract},
-    {"LIKE", 2, 2, [](Args& a) { return L(Like(a.Text(0), a.Text(1))); }},
+    // Under SET COMPATIBLE ON the trailing blanks of both go first.
+    {"LIKE", 2, 2, [](Args& a) {
+         std::string p = a.Text(0), t = a.Text(1);
+         if (a.in.session().compatible) {
+             p.erase(p.find_last_not_of(' ') + 1);
+             t.erase(t.find_last_not_of(' ') + 1);
+         }
+         return L(Like(p, t));
+     }},
     {"MEMLINES", 1, 1, [](Args& a) {
          return N(static_cast<double>(MemoLines(a.Text(0), MemoWidth(a)).size()));
      }},

@@ -18,6 +18,10 @@ x = "<a>one</a><A>two</A><a>three"
 
 ? "LIKE"
 ? LIKE("ab*", "abcd"), LIKE("a?c", "abc"), LIKE("a?c", "ac"), LIKE("*.prg", "x.PRG"), LIKE("*", ""), LIKE("a*b*c", "axxbyyc")
+SET COMPATIBLE ON
+? LIKE("abc  ", "abc"), LIKE("a?", "ab   ")
+SET COMPATIBLE OFF
+? LIKE("abc  ", "abc"), LIKE("a?", "ab   ")
 
 ? "Memo lines"
 memo = "The quick brown fox jumps over the lazy dog" + CHR(13) + CHR(10) + "end"

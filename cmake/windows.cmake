@@ -32,7 +32,8 @@ function(tarvo_link target base)
   endif()
 endfunction()
 
-add_library(tarvo_core_win STATIC ${CORE_SRC})
+# The plain code, with the calendar arithmetic it shares with the companion.
+add_library(tarvo_core_win STATIC ${CORE_SRC} ${CMAKE_SOURCE_DIR}/kernel/calendar.cpp)
 target_include_directories(tarvo_core_win PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR})
 target_compile_options(tarvo_core_win PRIVATE ${WARN})
 
@@ -63,8 +64,8 @@ tarvo_link(KERNEL 0x11000000)
 # The replacement host: a library for the tests and the tarvo-run program.
 file(GLOB_RECURSE RUNNER_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/runner/*.cpp)
 list(FILTER RUNNER_SRC EXCLUDE REGEX "main_win\\.cpp$")
-# The host shares the companion library's calendar.
-add_library(tarvo_host STATIC ${RUNNER_SRC} ${CMAKE_SOURCE_DIR}/kernel/calendar.cpp)
+# The host shares the companion library's calendar (through tarvo_core_win).
+add_library(tarvo_host STATIC ${RUNNER_SRC})
 target_include_directories(tarvo_host PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR})
 target_compile_options(tarvo_host PRIVATE ${WARN})
 target_link_libraries(tarvo_host PUBLIC tarvo_core_win user32 gdi32)

@@ -26,6 +26,8 @@
 //   std::string_view      a text ended at its first zero byte; a view into a
 //                         text parameter goes back from that parameter's block
 //   Bytes                 a text that keeps its zero bytes
+//   Day                   a date: parameter 1's own record (a date) with this
+//                         day number, sent back with ReturnValue
 //   std::optional<T>      T, or nothing at all when empty
 #pragma once
 

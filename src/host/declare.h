@@ -190,9 +190,14 @@ const TextArg* TextHolding(const Holders& holders, const char* at) {
 }
 
 template <int Decimals, typename R, typename Holders>
-void Return(R&& result, const Holders& holders) {
+void Return(R&& result, const Holders& holders, ParamBlock* p) {
     using T = std::remove_cvref_t<R>;
-    if constexpr (std::is_same_v<T, bool>) {
+    if constexpr (std::is_same_v<T, Day>) {
+        // A date: parameter 1's own record (a date too) with the new day number.
+        ValueRecord& record = Param(p, 1);
+        record.number = result.number;
+        ReturnValue(&record);
+    } else if constexpr (std::is_same_v<T, bool>) {
         ReturnLogical(result);
     } else if constexpr (std::is_integral_v<T>) {
         ReturnInteger(static_cast<std::int32_t>(result));
@@ -212,7 +217,7 @@ void Return(R&& result, const Holders& holders) {
         else
             ReturnString(std::string(result).c_str());
     } else if constexpr (requires { result.has_value(); }) {
-        if (result) Return<Decimals>(*result, holders);
+        if (result) Return<Decimals>(*result, holders, p);
     } else {
         static_assert(sizeof(T) == 0, "no way to return this type to the host");
     }
@@ -252,6 +257,9 @@ struct Signature<R(__stdcall*)(A...)> : Signature<R (*)(A...)> {};
 template <auto F, int Decimals>
 void Adapt(ParamBlock* p) {
     using S = Signature<decltype(F)>;
+    if constexpr (std::is_same_v<typename S::Result, Day>)
+        static_assert(std::is_same_v<std::tuple_element_t<0, typename S::Holders>, In<Day>>,
+                      "a date result goes back in parameter 1's record, which must be a date");
     typename S::Holders holders;
     std::apply(
         [&](auto&... h) {
@@ -262,7 +270,7 @@ void Adapt(ParamBlock* p) {
     if constexpr (std::is_void_v<typename S::Result>) {
         std::apply([](auto&... h) { F(h.get()...); }, holders);
     } else {
-        Return<Decimals>(std::apply([](auto&... h) { return F(h.get()...); }, holders), holders);
+        Return<Decimals>(std::apply([](auto&... h) { return F(h.get()...); }, holders), holders, p);
     }
 }
 
@@ -279,6 +287,18 @@ template <auto F, int Decimals = -1>
 inline constexpr Decl Fn{&Adapt<F, Decimals>, Signature<decltype(F)>::types.data()};
 
 constexpr Decl Raw(Handler handler) { return {handler, nullptr}; }
+
+// A plain function whose first parameter is a context the host call does not
+// pass (the companion's calendar, the system's time zone): the handler gets it
+// from `Context()`. Written Fn<WithContext<F, Context>>.
+template <auto F, auto Context>
+struct Bound;
+template <typename R, typename C, typename... A, R (*F)(const C&, A...), auto Context>
+struct Bound<F, Context> {
+    static R Call(A... a) { return F(Context(), a...); }
+};
+template <auto F, auto Context>
+inline constexpr auto WithContext = &Bound<F, Context>::Call;
 
 // Fn<F>, answering nothing at all unless the first parameter is a character
 // value.

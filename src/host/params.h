@@ -59,6 +59,28 @@ struct Ref {
     ValueRecord Load() const;
     // Stores the value through StoreVariable; a negative answer is raised.
     void Store(const ValueRecord& value) const;
+    // Loads the value, replaces its number and stores it back: the value
+    // keeps its own type (a numeric variable takes the number, any other
+    // keeps its value). See LoadedVariable.
+    void StoreNumber(double number) const;
+};
+
+// A variable's value loaded to have its number replaced: a text value's
+// handle, which the load hands over, is freed when this goes out of scope
+// (on an abort too).
+struct LoadedVariable {
+    Ref ref;
+    ValueRecord value;
+
+    explicit LoadedVariable(Ref r) : ref(r), value(r.Load()) {}
+    ~LoadedVariable();
+    LoadedVariable(const LoadedVariable&) = delete;
+    LoadedVariable& operator=(const LoadedVariable&) = delete;
+
+    void StoreNumber(double number) {
+        value.number = number;
+        ref.Store(value);
+    }
 };
 
 }  // namespace tarvo

@@ -246,6 +246,12 @@ void Ref::Store(const ValueRecord& value) const {
     if (answer < 0) RaiseError(static_cast<std::uint32_t>(-answer));
 }
 
+void Ref::StoreNumber(double number) const { LoadedVariable(*this).StoreNumber(number); }
+
+LoadedVariable::~LoadedVariable() {
+    if ((value.type == 'C' || value.type == 'M') && value.handle) FreeHandle(value.handle);
+}
+
 TextArg::~TextArg() {
     if (handle) UnlockHandle(handle);
 }

@@ -131,6 +131,11 @@ if(TARVO_WINDOWS)
     set_tests_properties(wine.dll_tests_bare_hostile PROPERTIES FIXTURES_REQUIRED wine_bare
                          LABELS wine TIMEOUT 300
                          ENVIRONMENT "TARVO_NO_COMPANION=1;TARVO_PREFIX=bare;TARVO_HOSTILE=1")
+    # The tests that depend on the local zone again in a zone with daylight
+    # saving time (the others run in the machine's zone, UTC).
+    add_test(NAME wine.dll_tests_zone COMMAND ${run} --gtest_filter=*Zone*)
+    set_tests_properties(wine.dll_tests_zone PROPERTIES FIXTURES_REQUIRED wine LABELS wine
+                         TIMEOUT 400 ENVIRONMENT TZ=Europe/Paris)
   endif()
 
   # The signature fuzzer over every name, with fixed seeds, in both modes

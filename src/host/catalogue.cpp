@@ -24,6 +24,9 @@ namespace {
 #define NUMBERS "Numbers: conversions and random numbers"
 #define UNITS "Unit conversions"
 #define GEOMETRY "Geometry"
+#define DATES "Dates"
+#define TIME "Time"
+#define TIMERS "Timers"
 #define HOOKS "Load and unload hooks"
 
 const FamilyInfo kFamilies[] = {
@@ -72,6 +75,23 @@ const FamilyInfo kFamilies[] = {
      "Plane geometry on integer coordinates, computed by KERNEL.DLL, and the factorial. "
      "Results are numbers with 4 decimals; vertical or parallel lines give infinite or "
      "not-a-number results."},
+    {DATES,
+     "Host dates through their day numbers (Julian day numbers: 2440588 is 1 January "
+     "1970): their parts, the first and last days of their months and years, leap years, "
+     "Easter Sunday, and a local date-and-time stamp. The calendar is KERNEL.DLL's, "
+     "proleptic Gregorian; without it every part and day number is 0. A date result is "
+     "the date given, with its day number changed."},
+    {TIME,
+     "Moments as Unix seconds (seconds since 1 January 1970 00:00 UTC, 32-bit: from "
+     "December 1901 to January 2038), times of day as hh:mm:ss, millisecond counts, and "
+     "local midnight of a date. Local times follow the process's time zone as Windows "
+     "keeps it (under Wine, TZ); local midnight uses the zone's offset in force now, in "
+     "whole hours, even for a date on the other side of a daylight-saving change."},
+    {TIMERS,
+     "Thread timers that run one host command, set with TIM_PROC, at an interval. They "
+     "fire only while the host serves its messages (DOEVENTS, WAIT ... TIMEOUT, INKEY(n), "
+     "READ EVENTS), between other calls. An error in the command ends that run only; the "
+     "timer goes on. Unloading the library stops every timer it started."},
     {HOOKS,
      "The two entries the host runs itself: the load hook when SET LIBRARY TO loads the "
      "library, the unload hook before it releases it. They cannot be called by name."},
@@ -107,6 +127,14 @@ const CatalogueEntry kEntries[] = {
 #undef FAMILY
 #define FAMILY GEOMETRY
 #include "strings/geometry_rows.h"
+#define FAMILY DATES
+#include "datetime/dates_rows.h"
+#undef FAMILY
+#define FAMILY TIME
+#include "datetime/times_rows.h"
+#undef FAMILY
+#define FAMILY TIMERS
+#include "datetime/timers_rows.h"
 #undef FAMILY
 #define FAMILY HOOKS
 #include "host/hook_rows.h"

@@ -4,6 +4,7 @@
 
 #include "host/companion.h"
 #include "host/declare.h"
+#include "host/timers.h"
 #include "strings/random.h"
 #include "strings/tokenizer.h"
 #include "system/version_word.h"
@@ -22,6 +23,11 @@ void TarvoIn(ParamBlock*) {
 }
 
 void TarvoOut(ParamBlock*) {
+    // Timers still running would fire into a library that is gone: they stop
+    // on every way out, an abort of a step below too.
+    struct StopTimers {
+        ~StopTimers() { StopTrackedTimers(); }
+    } stopTimers;
     if (!FreeCompanion()) ExecuteCommand("WAIT WINDOW 'Kernel not freed' NOWAIT");
     SharedTokenWalk().Drop();
 }

@@ -44,6 +44,9 @@ Family ScrambleFunctions();   // STR_ scrambling and checksums (STR_ENCRYP ... S
 Family NumberFunctions();     // NUM_ conversions and random numbers
 Family UnitFunctions();       // MET_ unit conversions
 Family GeometryFunctions();   // MTH_ geometry and factorial
+Family DateFunctions();       // DAT_
+Family TimeFunctions();       // TIM_ values, STR_MAKETIME, SYS_GETTICKCOUNT
+Family TimerFunctions();      // TIM_PROC, TIM_SET, TIM_KILL, NET_TIMKIL
 
 // The library header the host reads (built once, static afterwards).
 LibraryHeader* LibraryHeaderAddress();

@@ -24,6 +24,9 @@ struct Table {
             NumberFunctions(),
             UnitFunctions(),
             GeometryFunctions(),
+            DateFunctions(),
+            TimeFunctions(),
+            TimerFunctions(),
             HookFunctions(),  // the two hooks close the table
         };
         for (Family f : families) {

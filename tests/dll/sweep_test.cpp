@@ -3,6 +3,7 @@
 // (but the tokenizer's copy of its text), blocks that move on every service
 // change no answer, a failing allocation or resize anywhere ends a call
 // cleanly, and so does a host that refuses the result. New families are covered without new code here.
+#include <set>
 #include <string>
 #include <vector>
 
@@ -94,6 +95,13 @@ TEST_F(SweepTest, EveryCallGivesBackItsHandles) {
     }
 }
 
+// Names whose answer changes from one call to the next: the clock.
+bool AnswerVaries(const std::string& name) {
+    static const std::set<std::string> kVarying = {"TIM_TIME", "TIM_TICKS", "SYS_GETTICKCOUNT",
+                                                   "GETTICKCOUNT", "DAT_DATETIME"};
+    return kVarying.count(name) != 0;
+}
+
 // Unlocked blocks moving on every service (stale pointers then read 0xCC)
 // give the same answers as a quiet host.
 TEST_F(SweepTest, MovingBlocksChangeNothing) {
@@ -110,6 +118,7 @@ TEST_F(SweepTest, MovingBlocksChangeNothing) {
         ASSERT_EQ(o.returns.size(), quiet[i].returns.size());
         if (!o.hasValue()) continue;
         EXPECT_EQ(o.returns[0].type, quiet[i].returns[0].type);
+        if (AnswerVaries(calls[i].name)) continue;
         EXPECT_EQ(o.value().text, quiet[i].value().text);
         EXPECT_EQ(o.value().integer, quiet[i].value().integer);
         EXPECT_EQ(o.value().logical, quiet[i].value().logical);

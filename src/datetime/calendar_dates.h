@@ -1,0 +1,80 @@
+// Calendar dates: the parts of a host date and the dates derived from it.
+//
+// A host date is a day number (a Julian day number: 2440588 is 1 January
+// 1970). Every conversion between day numbers and year/month/day goes
+// through a Calendar: in the library the companion's routines
+// (host/companion.h), so that the calendar rules lie with the companion.
+// When the companion is missing its routines answer 0 and leave the fields
+// at 0, and the functions below pass that on.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "host/args.h"
+
+namespace tarvo {
+
+struct Calendar {
+    std::int32_t (*toJdn)(int year, int month, int day);
+    bool (*toYmd)(std::int32_t jdn, int* year, int* month, int* day);
+    bool (*easter)(int year, int* month, int* day);
+};
+
+struct Ymd {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+};
+
+// A host number made a 32-bit integer the way the handlers take day numbers
+// and counts: truncated toward zero; beyond the 32-bit range clamped to it;
+// NaN counts as 0.
+std::int32_t Truncate32(double value);
+
+// The day number a date handler works on: the record's number, truncated.
+inline std::int32_t DayOf(Day date) { return Truncate32(date.number); }
+
+Ymd SplitDay(const Calendar& cal, std::int32_t jdn);
+
+// DAT_YEAR, DAT_MONTH, DAT_DAY.
+int DatYear(const Calendar& cal, Day date);
+int DatMonth(const Calendar& cal, Day date);
+int DatDay(const Calendar& cal, Day date);
+
+// DAT_NUM: the day number as the record holds it, fraction included.
+double DatNum(Day date);
+
+// DAT_BOY / DAT_EOY: 1 January / 31 December of the date's year.
+Day DatBoy(const Calendar& cal, Day date);
+Day DatEoy(const Calendar& cal, Day date);
+// DAT_BOM / DAT_EOM: the first / last day of the date's month.
+Day DatBom(const Calendar& cal, Day date);
+Day DatEom(const Calendar& cal, Day date);
+
+// Whether `year` has 366 days by the calendar: its 31 December lies 365 days
+// after its 1 January.
+bool LeapYear(const Calendar& cal, int year);
+// DAT_ISLEAP: whether the date's year is a leap year.
+bool DatIsLeap(const Calendar& cal, Day date);
+
+// DAT_EASTER: Easter Sunday of the date's year.
+Day DatEaster(const Calendar& cal, Day date);
+
+// DAT_BOOMERANG: one day earlier; 1.0 is taken from the number as it is.
+Day DatBoomerang(Day date);
+
+// DAT_NUMBEROFDAYS: the days of a month with no year known (February has
+// 28); 0 for a number that is no month.
+std::int32_t DatNumberOfDays(std::int32_t month);
+
+// DAT_TEST's arithmetic: the day number of year/month/day, and the date it
+// falls on (out-of-range months and days folded as the calendar folds them).
+std::int32_t NormalizeYmd(const Calendar& cal, Ymd* date);
+
+// The local date and time stamp: year, "-", month, "-", day, two blanks,
+// hour ":" minute ":" second; every field but the year two digits with a
+// leading zero. Years from 1000 to 9999 give 20 characters.
+std::string DateTimeStamp(int year, int month, int day, int hour, int minute, int second);
+
+}  // namespace tarvo

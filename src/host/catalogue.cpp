@@ -27,6 +27,7 @@ namespace {
 #define DATES "Dates"
 #define TIME "Time"
 #define TIMERS "Timers"
+#define POST_OFFICE "Post office"
 #define HOOKS "Load and unload hooks"
 
 const FamilyInfo kFamilies[] = {
@@ -92,6 +93,14 @@ const FamilyInfo kFamilies[] = {
      "fire only while the host serves its messages (DOEVENTS, WAIT ... TIMEOUT, INKEY(n), "
      "READ EVENTS), between other calls. An error in the command ends that run only; the "
      "timer goes on. Unloading the library stops every timer it started."},
+    {POST_OFFICE,
+     "A mail system of files for programs sharing a folder: a post office file (a profile "
+     "file) lists the accounts, each account's folder, the root folder and two counters; "
+     "MSG_SEND writes one file per message, 000000000042.msg, into the destination's "
+     "folder, with six fields separated by zero bytes. Senders of this library take the "
+     "numbers in turn under a lock of the post office file and never replace a message "
+     "file; a message appears complete or not at all. MSG_READ only sets the labels of "
+     "the six field buffers."},
     {HOOKS,
      "The two entries the host runs itself: the load hook when SET LIBRARY TO loads the "
      "library, the unload hook before it releases it. They cannot be called by name."},
@@ -135,6 +144,9 @@ const CatalogueEntry kEntries[] = {
 #undef FAMILY
 #define FAMILY TIMERS
 #include "datetime/timers_rows.h"
+#undef FAMILY
+#define FAMILY POST_OFFICE
+#include "messaging/post_office_rows.h"
 #undef FAMILY
 #define FAMILY HOOKS
 #include "host/hook_rows.h"

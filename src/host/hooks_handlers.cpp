@@ -5,6 +5,7 @@
 #include "host/companion.h"
 #include "host/declare.h"
 #include "host/timers.h"
+#include "messaging/post_office_state.h"
 #include "strings/random.h"
 #include "strings/tokenizer.h"
 #include "system/version_word.h"
@@ -17,6 +18,8 @@ void TarvoIn(ParamBlock*) {
     bool loaded = false;
     if (LoadCompanion(&loaded) && !loaded)
         ExecuteCommand("WAIT WINDOW 'Kernel not found' NOWAIT");
+    ResetPostOffice();
+    ReleaseFieldBuffers();
     RandomSeedFromClock();
     ResetCustomColors();
     VersionWord() = GetVersion();
@@ -30,6 +33,7 @@ void TarvoOut(ParamBlock*) {
     } stopTimers;
     if (!FreeCompanion()) ExecuteCommand("WAIT WINDOW 'Kernel not freed' NOWAIT");
     SharedTokenWalk().Drop();
+    ReleaseFieldBuffers();
 }
 
 const FunctionDef kRows[] = {

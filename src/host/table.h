@@ -47,6 +47,7 @@ Family GeometryFunctions();   // MTH_ geometry and factorial
 Family DateFunctions();       // DAT_
 Family TimeFunctions();       // TIM_ values, STR_MAKETIME, SYS_GETTICKCOUNT
 Family TimerFunctions();      // TIM_PROC, TIM_SET, TIM_KILL, NET_TIMKIL
+Family PostOfficeFunctions(); // MSG_
 
 // The library header the host reads (built once, static afterwards).
 LibraryHeader* LibraryHeaderAddress();

@@ -27,6 +27,7 @@ struct Table {
             DateFunctions(),
             TimeFunctions(),
             TimerFunctions(),
+            PostOfficeFunctions(),
             HookFunctions(),  // the two hooks close the table
         };
         for (Family f : families) {

@@ -1,7 +1,6 @@
 #include "datetime/calendar_dates.h"
 
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace tarvo {
@@ -83,10 +82,19 @@ std::int32_t NormalizeYmd(const Calendar& cal, Ymd* date) {
 }
 
 std::string DateTimeStamp(int year, int month, int day, int hour, int minute, int second) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%d-%02d-%02d  %02d:%02d:%02d", year, month, day, hour, minute,
-                  second);
-    return text;
+    std::string stamp = std::to_string(year);
+    auto two = [&](char before, int v) {
+        stamp += before;
+        stamp += static_cast<char>('0' + v / 10 % 10);
+        stamp += static_cast<char>('0' + v % 10);
+    };
+    two('-', month);
+    two('-', day);
+    stamp += ' ';
+    two(' ', hour);
+    two(':', minute);
+    two(':', second);
+    return stamp;
 }
 
 }  // namespace tarvo

@@ -1,6 +1,5 @@
 #include "datetime/times.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <tuple>
 
@@ -24,10 +23,25 @@ std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
     return q;
 }
 
+// A number in decimal with zeros on the left up to `width` digits.
+void AppendNumber(std::string& out, std::int64_t v, int width) {
+    char digits[24];
+    int n = 0;
+    const bool negative = v < 0;
+    std::uint64_t u = negative ? 0 - static_cast<std::uint64_t>(v) : static_cast<std::uint64_t>(v);
+    do digits[n++] = static_cast<char>('0' + u % 10);
+    while ((u /= 10) != 0);
+    if (negative) out += '-';
+    for (int i = n; i < width; ++i) out += '0';
+    while (n > 0) out += digits[--n];
+}
+
 // A number with a "0" before a value below 10, as _itoa and a prefix write it.
 std::string Padded(std::int64_t v) {
-    std::string s = std::to_string(v);
-    return v < 10 ? "0" + s : s;
+    std::string s;
+    if (v < 10) s += '0';
+    AppendNumber(s, v, 1);
+    return s;
 }
 
 // The runtime's atoi over at most two characters.
@@ -45,7 +59,50 @@ std::string_view Field(std::string_view text, std::size_t at) {
     return at < text.size() ? text.substr(at, 2) : std::string_view();
 }
 
+std::int64_t DaysFrom1970(int y, int m, int d) {
+    return static_cast<std::int64_t>(knl::YmdToJdn(y, m, d)) - kJdnOf1970;
+}
+
+int MonthLength(int y, int m) {
+    return static_cast<int>(DaysFrom1970(m == 12 ? y + 1 : y, m == 12 ? 1 : m + 1, 1) -
+                            DaysFrom1970(y, m, 1));
+}
+
+// The local moment (seconds as if local time were UTC) of a transition in a
+// year; false when it does not happen that year.
+bool TransitionIn(int year, const ZoneTransition& t, std::int64_t* local) {
+    if (t.month < 1 || t.month > 12) return false;
+    int day = t.day;
+    if (t.year == 0) {
+        const int first = SplitSeconds(DaysFrom1970(year, t.month, 1) * 86400).weekday;
+        day = 1 + (t.weekday - first + 7) % 7 + (t.day - 1) * 7;
+        while (day > MonthLength(year, t.month)) day -= 7;
+    } else if (t.year != year) {
+        return false;
+    }
+    *local = DaysFrom1970(year, t.month, day) * 86400 + t.hour * 3600 + t.minute * 60 + t.second;
+    return true;
+}
+
 }  // namespace
+
+bool DaylightAt(const ZoneRules& zone, std::int64_t utc) {
+    if (zone.daylightDate.month == 0 || zone.standardDate.month == 0) return false;
+    const std::int64_t standard = (zone.bias + zone.standardBias) * std::int64_t{60};
+    const std::int64_t daylight = (zone.bias + zone.daylightBias) * std::int64_t{60};
+    const int year = SplitSeconds(utc - standard).year;
+    std::int64_t start = 0, end = 0;
+    if (!TransitionIn(year, zone.daylightDate, &start) || !TransitionIn(year, zone.standardDate, &end))
+        return false;
+    start += standard;  // both now in UTC
+    end += daylight;
+    return start < end ? utc >= start && utc < end : utc >= start || utc < end;
+}
+
+std::int64_t RuleOffsetAt(const ZoneRules& zone, std::int64_t utc) {
+    const int bias = zone.bias + (DaylightAt(zone, utc) ? zone.daylightBias : zone.standardBias);
+    return -std::int64_t{bias} * 60;
+}
 
 BrokenDown SplitSeconds(std::int64_t seconds) {
     const std::int64_t days = FloorDiv(seconds, 86400);
@@ -126,22 +183,14 @@ std::string TimLocalt(const Zone& zone, std::int32_t seconds) {
 }
 
 std::string TimCtime(const Zone& zone, std::int32_t seconds) {
-    const BrokenDown t = LocalTime(zone, seconds);
-    char text[64];
-    std::snprintf(text, sizeof text, "%.3s %.3s %02d %02d:%02d:%02d %d", kDayNames[t.weekday],
-                  kMonthNames[t.month - 1], t.day, t.hour, t.minute, t.second, t.year);
-    return text;
+    return FormatTime("%a %b %d %H:%M:%S %Y", LocalTime(zone, seconds), "");
 }
 
 std::string FormatTime(std::string_view format, const BrokenDown& t, std::string_view zoneName) {
     std::string out;
     bool alternate = false;
     // A number of `width` digits with leading zeros, none with `#`.
-    auto number = [&](std::int64_t v, int width) {
-        char buf[32];
-        std::snprintf(buf, sizeof buf, "%0*lld", alternate ? 1 : width, static_cast<long long>(v));
-        out += buf;
-    };
+    auto number = [&](std::int64_t v, int width) { AppendNumber(out, v, alternate ? 1 : width); };
     for (std::size_t i = 0; i < format.size(); ++i) {
         if (format[i] != '%') {
             out += format[i];
@@ -204,7 +253,8 @@ SplitCount SplitMilliseconds(std::int32_t count) {
 
 std::string TimFormat(double milliseconds) {
     const SplitCount s = SplitMilliseconds(Truncate32(milliseconds));
-    std::string ms = std::to_string(s.milliseconds);
+    std::string ms;
+    AppendNumber(ms, s.milliseconds, 1);
     if (ms.size() < 3) ms.insert(0, 3 - ms.size(), '0');
     return Padded(s.hours) + ":" + Padded(s.minutes) + ":" + Padded(s.seconds) + "." + ms;
 }

@@ -22,6 +22,32 @@ struct Zone {
     std::string (*nameAt)(std::int64_t utc);        // the zone's name at that moment
 };
 
+// A zone's rules as Windows describes them (TIME_ZONE_INFORMATION): UTC is
+// local time plus a bias in minutes, the standard or the daylight one added,
+// and daylight saving time runs from one transition to the other each year.
+struct ZoneTransition {
+    int year = 0;     // 0: every year, on the week-th weekday of the month
+    int month = 0;    // 0: the zone keeps no daylight saving time
+    int weekday = 0;  // 0 = Sunday
+    int day = 0;      // week 1 to 5 (5: the last) or, with a year, the day of the month
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+struct ZoneRules {
+    int bias = 0;          // minutes
+    int standardBias = 0;  // minutes added in standard time
+    int daylightBias = 0;  // minutes added in daylight saving time
+    ZoneTransition standardDate;  // the change to standard time, in local daylight time
+    ZoneTransition daylightDate;  // the change to daylight time, in local standard time
+    std::string standardName;
+    std::string daylightName;
+};
+// Whether daylight saving time is in force at a moment, and the offset
+// (local time minus UTC, seconds) then.
+bool DaylightAt(const ZoneRules& zone, std::int64_t utc);
+std::int64_t RuleOffsetAt(const ZoneRules& zone, std::int64_t utc);
+
 // A moment split into its calendar fields (proleptic Gregorian).
 struct BrokenDown {
     int year = 1970;

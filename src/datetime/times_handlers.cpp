@@ -22,7 +22,8 @@ void TimSetFormat(const char* format) { g_format = format; }
 
 std::string TimUserTime(std::int32_t seconds) {
     const Zone& zone = SystemZone();
-    return FormatTime(g_format, LocalTime(zone, seconds), zone.nameAt(seconds));
+    const bool named = g_format.find_first_of("zZ") != std::string::npos;
+    return FormatTime(g_format, LocalTime(zone, seconds), named ? zone.nameAt(seconds) : "");
 }
 
 std::int32_t SysGetTickCount() { return static_cast<std::int32_t>(GetTickCount()); }

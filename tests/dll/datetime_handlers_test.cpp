@@ -6,7 +6,7 @@
 // The clock is used only through invariants (a value read between two
 // readings of the test's own). Tests whose names contain "Zone" run again
 // under TZ=Europe/Paris (see cmake/native.cmake); they know what to expect in
-// UTC and in that zone.
+// UTC, in that zone and in America/New_York.
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -65,9 +65,28 @@ int ZoneHoursNow() {
     return z;
 }
 
-bool InParis() {
+// What the zones the tests run in give: the machine's (UTC), and TZ set to
+// Europe/Paris or America/New_York.
+struct KnownZone {
+    const char* tz;
+    int winterHours, summerHours;    // ZoneHoursNow in January and July
+    const char* summerClock;         // 2021-07-04 10:05:09 UTC in local time
+    const char* epochClock;          // 1970-01-01 00:00:00 UTC in local time
+    const char* epochCtime;
+    const char* summerFormatted;     // "%Y-%m-%d %H:%M %p"
+};
+const KnownZone& Zone() {
+    static const KnownZone kZones[] = {
+        {"", 0, 0, "10:05:09", "00:00:00", "Thu Jan 01 00:00:00 1970", "2021-07-04 10:05 AM"},
+        {"Europe/Paris", -1, -2, "12:05:09", "01:00:00", "Thu Jan 01 01:00:00 1970",
+         "2021-07-04 12:05 PM"},
+        {"America/New_York", 5, 4, "06:05:09", "19:00:00", "Wed Dec 31 19:00:00 1969",
+         "2021-07-04 06:05 AM"},
+    };
     const char* tz = std::getenv("TZ");
-    return tz && std::string(tz) == "Europe/Paris";
+    for (const KnownZone& z : kZones)
+        if (std::string(tz ? tz : "") == z.tz) return z;
+    return kZones[0];
 }
 
 constexpr double kJan1970 = 2440588;
@@ -183,8 +202,7 @@ TEST_F(DateTimeTest, ZoneMidnights) {
         EXPECT_EQ(plus, t + 90);
         // 2 January 1970 was a Friday (weekday 6); the next Thursday is six days on.
         EXPECT_EQ(next, t + 6 * 86400);
-        if (InParis()) EXPECT_TRUE(z == -1 || z == -2) << z;
-        else EXPECT_EQ(z, 0);
+        EXPECT_TRUE(z == Zone().winterHours || z == Zone().summerHours) << z;
         return;
     }
     FAIL() << "the zone offset kept changing";
@@ -193,23 +211,37 @@ TEST_F(DateTimeTest, ZoneMidnights) {
 TEST_F(DateTimeTest, ZoneTexts) {
     const std::int32_t summer = 1625393109;  // 2021-07-04 10:05:09 UTC
     EXPECT_EQ(Text("TIM_GMT", {Value::Int(summer)}), "10:05:09");
-    EXPECT_EQ(Text("TIM_LOCALT", {Value::Int(summer)}), InParis() ? "12:05:09" : "10:05:09");
-    EXPECT_EQ(Text("TIM_LOCALT", {Value::Int(0)}), InParis() ? "01:00:00" : "00:00:00");
-    EXPECT_EQ(Text("TIM_CTIME", {Value::Int(0)}),
-              InParis() ? "Thu Jan 01 01:00:00 1970" : "Thu Jan 01 00:00:00 1970");
+    EXPECT_EQ(Text("TIM_LOCALT", {Value::Int(summer)}), Zone().summerClock);
+    EXPECT_EQ(Text("TIM_LOCALT", {Value::Int(0)}), Zone().epochClock);
+    EXPECT_EQ(Text("TIM_CTIME", {Value::Int(0)}), Zone().epochCtime);
     EXPECT_EQ(Text("TIM_USERTIME", {Value::Int(summer)}), "") << "no format set";
     host.Call("TIM_SETFORMAT", {Value::Char("%Y-%m-%d %H:%M %p")});
-    EXPECT_EQ(Text("TIM_USERTIME", {Value::Int(summer)}),
-              InParis() ? "2021-07-04 12:05 PM" : "2021-07-04 10:05 AM");
+    EXPECT_EQ(Text("TIM_USERTIME", {Value::Int(summer)}), Zone().summerFormatted);
     host.Call("TIM_SETFORMAT", {Value::Char("%Z")});
     const std::string summerName = Text("TIM_USERTIME", {Value::Int(summer)});
     EXPECT_FALSE(summerName.empty());
-    if (InParis()) EXPECT_NE(summerName, Text("TIM_USERTIME", {Value::Int(0)})) << "daylight saving's own name";
+    if (Zone().winterHours != Zone().summerHours)
+        EXPECT_NE(summerName, Text("TIM_USERTIME", {Value::Int(0)})) << "daylight saving's own name";
     // Formats and texts of any length.
     std::string longFormat;
     for (int i = 0; i < 100; ++i) longFormat += "%A ";
     host.Call("TIM_SETFORMAT", {Value::Char(longFormat)});
-    EXPECT_EQ(Text("TIM_USERTIME", {Value::Int(0)}).size(), 100u * 9) << "Thursday, 100 times";
+    EXPECT_EQ(Text("TIM_USERTIME", {Value::Int(43200)}).size(), 100u * 9) << "Thursday, 100 times";
+}
+
+// The local times agree with Windows' own conversion, across the years and
+// both sides of daylight saving time.
+TEST_F(DateTimeTest, ZoneLocalTimesAgreeWithWindows) {
+    for (std::int64_t t = 0; t < 2147483647; t += 86400 * 17 + 3600 * 5 + 7) {
+        const std::int64_t ticks = t * 10000000 + 116444736000000000LL;
+        FILETIME f{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
+        SYSTEMTIME u, l;
+        FileTimeToSystemTime(&f, &u);
+        ASSERT_TRUE(SystemTimeToTzSpecificLocalTime(nullptr, &u, &l));
+        char expected[16];
+        wsprintfA(expected, "%02d:%02d:%02d", l.wHour, l.wMinute, l.wSecond);
+        ASSERT_EQ(Text("TIM_LOCALT", {Value::Int(static_cast<std::int32_t>(t))}), expected) << t;
+    }
 }
 
 TEST_F(DateTimeTest, TextsAndOptionalParts) {

@@ -84,6 +84,47 @@ TEST(Times, SplitSecondsAgreesWithGmtime) {
     }
 }
 
+// Zone rules in Windows' form give the offsets of the zone database, in the
+// years these rules have held: both hemispheres, and a zone without daylight
+// saving time.
+TEST(Times, ZoneRulesAgreeWithTheZoneDatabase) {
+    struct Case {
+        const char* tz;
+        ZoneRules rules;
+        int from, to;
+    };
+    auto rules = [](int bias, ZoneTransition toStandard, ZoneTransition toDaylight) {
+        ZoneRules r;
+        r.bias = bias;
+        r.daylightBias = toDaylight.month ? -60 : 0;
+        r.standardDate = toStandard;
+        r.daylightDate = toDaylight;
+        return r;
+    };
+    const Case cases[] = {
+        {"Europe/Paris", rules(-60, {0, 10, 0, 5, 3}, {0, 3, 0, 5, 2}), 1996, 2037},
+        {"America/New_York", rules(300, {0, 11, 0, 1, 2}, {0, 3, 0, 2, 2}), 2007, 2037},
+        {"Australia/Sydney", rules(-600, {0, 4, 0, 1, 3}, {0, 10, 0, 1, 2}), 2008, 2037},
+        {"Asia/Kolkata", rules(-330, {}, {}), 1971, 2037},
+    };
+    for (const Case& c : cases) {
+        InZone zone(c.tz);
+        for (std::int64_t t = Utc(c.from, 1, 1, 12); t < Utc(c.to, 12, 31); t += 3 * 3600 + 17)
+            ASSERT_EQ(RuleOffsetAt(c.rules, t), LibcOffset(t)) << c.tz << " " << t;
+        // Both sides of every change of one year, to the second.
+        for (std::int64_t t = Utc(2030, 1, 1); t < Utc(2031, 1, 1); t += 3600) {
+            if (LibcOffset(t) == LibcOffset(t + 3600)) continue;
+            for (std::int64_t u = t; u <= t + 3600; ++u) ASSERT_EQ(RuleOffsetAt(c.rules, u), LibcOffset(u)) << u;
+        }
+    }
+    // A change given for one year only happens in that year.
+    ZoneRules once = rules(0, {2024, 9, 0, 1, 0}, {2024, 6, 0, 1, 0});
+    EXPECT_TRUE(DaylightAt(once, Utc(2024, 7, 1)));
+    EXPECT_FALSE(DaylightAt(once, Utc(2024, 9, 2)));
+    EXPECT_FALSE(DaylightAt(once, Utc(2025, 7, 1)));
+    EXPECT_EQ(RuleOffsetAt(once, Utc(2024, 7, 1)), 3600);
+}
+
 TEST(Times, ZoneHoursNow) {
     struct Case {
         const char* tz;

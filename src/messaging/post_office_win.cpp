@@ -82,22 +82,26 @@ std::string CannotOpen(const std::string& path) {
     return "Cannot open " + path + " in Post Office";
 }
 
-// The message under a temporary name in the destination's directory; the
-// name is empty when it could not be written.
+// The message under a temporary name in the destination's directory (one
+// of this sender's own, which no reader of *.msg files lists); the name is
+// empty when it could not be written. `created` tells whether the file could
+// be made at all.
 std::string WriteTemporary(const std::string& directory, const std::string& content, bool* created) {
-    char name[MAX_PATH + 16];
-    *created = directory.size() < MAX_PATH - 14 && GetTempFileNameA(directory.c_str(), "~ms", 0, name);
-    if (!*created) return {};
+    const std::string name = directory + "\\tarvo-" + std::to_string(GetCurrentProcessId()) + "-" +
+                             std::to_string(GetCurrentThreadId()) + ".tmp";
     bool written = false;
     {
         File f;
-        f.h = CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        f.h = CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                          FILE_ATTRIBUTE_NORMAL, nullptr);
+        *created = f.ok();
+        if (!*created) return {};
         DWORD put = 0;
-        written = f.ok() && WriteFile(f.h, content.data(), static_cast<DWORD>(content.size()), &put,
-                                      nullptr) && put == content.size();
+        written = WriteFile(f.h, content.data(), static_cast<DWORD>(content.size()), &put, nullptr) &&
+                  put == content.size();
     }
     if (!written) {
-        DeleteFileA(name);
+        DeleteFileA(name.c_str());
         return {};
     }
     return name;

@@ -93,6 +93,8 @@ struct Faults {
     int storeVariableError = 0;    // StoreVariable answers -n
     std::string failCommand;       // ExecuteCommand of a text containing this answers
     int commandError = 10;         //   this error number
+    std::string abortCommand;      // ExecuteCommand of a text containing this raises
+                                   //   commandError (in a call or outside any)
     // Hostile memory: the n-th handle block allocation / resize made by the
     // library fails (1-based; 0 = never). Counted while `hostile` is on.
     int failAllocAt = 0;

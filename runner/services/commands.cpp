@@ -47,6 +47,10 @@ void ServeCommands(ServiceCall& call) {
         const std::string& fail = host.faults.failCommand;
         if (!fail.empty() && call.text.find(fail) != std::string::npos)
             return call.Answer(host.faults.commandError);
+        const std::string& abort = host.faults.abortCommand;
+        if (!abort.empty() && call.text.find(abort) != std::string::npos)
+            return host.RaiseInFrame(&call.block, host.faults.commandError,
+                                     ErrorText(host.faults.commandError));
         if (host.hooks.executeCommand) return call.Answer(host.hooks.executeCommand(call.text));
         return call.Answer(DefaultCommand(host, call.text));
     }

@@ -26,8 +26,7 @@ ROW_NOFUZZ("TIM_SET", "I", "starts a timer that runs host commands", DOC(
     .example = "n = 0\n"
                "=TIM_PROC('n = n + 1')\n"
                "id = TIM_SET(50)\n"
-               "WAIT WINDOW 'counting' TIMEOUT 0.5\n"
+               "=INKEY(0.5)\n"
                "=TIM_KILL(id)\n"
                "? n > 0",
-    .output = "WAIT WINDOW: counting\n"
-              ".T."), Fn<TimSet>)
+    .output = ".T."), Fn<TimSet>)

@@ -21,11 +21,6 @@ using run::Outcome;
 
 class DateTimeTest : public DllTest {
 protected:
-    run::Returned Record(const char* name, std::initializer_list<Value> args) {
-        Outcome o = host.Call(name, args);
-        EXPECT_EQ(o.error, 0) << name << ": " << o.message;
-        return o.returns.empty() ? run::Returned{} : o.returns.back();
-    }
     double Date(const char* name, double day) {
         const run::Returned r = Record(name, {Value::Date(day)});
         EXPECT_EQ(r.type, 'D') << name;

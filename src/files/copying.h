@@ -1,0 +1,48 @@
+// The arithmetic of copying and slicing a file: block counts, the progress
+// commands of a copy, the number of slices.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tarvo {
+
+// The unit of copy progress: a file of length L counts L / 4096 + 1 blocks
+// (so an empty file counts 1 and a file of exactly 4096 bytes 2).
+constexpr std::int64_t kCopyBlock = 4096;
+std::int32_t BlockCount(std::int64_t length);
+
+// The percentage of the step-th block of a copy of `blocks` blocks:
+// step x 100 / blocks (integer division); the last step gives 100.
+std::int32_t ProgressPercent(std::int64_t step, std::int32_t blocks);
+
+// The progress of a copy, block by block: each block done gives its
+// percentage, and a command reports it when it differs from the last one
+// reported. So a copy of up to 100 blocks reports every block (a 10000-byte
+// file: 33, 66, 100), and a larger one each percentage once, from the first
+// block's (0) to 100: at most 101 commands whatever the size.
+struct CopyProgress {
+    std::int32_t blocks = 1;
+    std::int64_t done = 0;       // blocks done so far
+    std::int32_t reported = -1;  // the last percentage reported
+    // Marks the blocks up to `step` (1-based, at most `blocks`) done and
+    // calls report(percent) for each new percentage among them.
+    template <typename Report>
+    void DoneUpTo(std::int64_t step, Report report) {
+        for (step = step < blocks ? step : blocks; done < step;) {
+            const std::int32_t percent = ProgressPercent(++done, blocks);
+            if (percent != reported) report(reported = percent);
+        }
+    }
+};
+
+// The host command that reports a percentage: the name, "(", the
+// percentage in decimal and ")", e.g. "P(33)". Names of any length.
+std::string ProgressCommand(std::string_view name, std::int32_t percent);
+
+// How many slices of `size` bytes a file of `length` bytes makes (the last
+// one may be shorter); 0 when the size is 0 or below.
+std::int32_t SliceCount(std::int64_t length, std::int64_t size);
+
+}  // namespace tarvo

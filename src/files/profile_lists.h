@@ -1,0 +1,24 @@
+// The lists of names the profile functions hand back as one text.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tarvo {
+
+// The list the Windows profile functions write (each name followed by a zero
+// byte, the list ended by a second zero byte) as one text with the names
+// joined by ";" and no separator at the end: a, b and c give "a;b;c", an
+// empty list the empty text. A list without its closing zero runs to the
+// end of the buffer.
+std::string JoinNameList(std::string_view buffer);
+
+// The section list of a profile file, read line by line: a line that starts
+// with "[" after any blanks (spaces only: a tab-indented line heads nothing)
+// adds the name up to the first "]" or the end of the line, blanks kept,
+// and a "," behind it. Other lines add nothing.
+void AddSectionOfLine(std::string_view line, std::string& list);
+// The finished list: its last "," is dropped.
+std::string FinishSectionList(std::string list);
+
+}  // namespace tarvo

@@ -1,0 +1,55 @@
+#include "files/copying.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tarvo {
+namespace {
+
+// The commands a copy of `length` bytes sends, its blocks done in steps of
+// `stride` blocks.
+std::vector<std::string> Commands(std::int64_t length, std::int64_t stride = 1) {
+    CopyProgress progress{BlockCount(length)};
+    std::vector<std::string> out;
+    for (std::int64_t step = 1; step < progress.blocks + stride; step += stride)
+        progress.DoneUpTo(
+            step, [&](std::int32_t percent) { out.push_back(ProgressCommand("P", percent)); });
+    return out;
+}
+
+TEST(Copying, BlocksAndProgress) {
+    EXPECT_EQ(BlockCount(0), 1);
+    EXPECT_EQ(BlockCount(4095), 1);
+    EXPECT_EQ(BlockCount(4096), 2);
+    EXPECT_EQ(BlockCount(2147483647), 524288);
+    EXPECT_EQ(BlockCount(-1), 1);
+    EXPECT_EQ(Commands(10000), (std::vector<std::string>{"P(33)", "P(66)", "P(100)"}));
+    EXPECT_EQ(Commands(4096), (std::vector<std::string>{"P(50)", "P(100)"}));
+    EXPECT_EQ(Commands(0), (std::vector<std::string>{"P(100)"}));
+    EXPECT_EQ(Commands(4096, 7), (std::vector<std::string>{"P(50)", "P(100)"}))
+        << "large strides too";
+    EXPECT_EQ(ProgressPercent(524288, 524288), 100) << "no overflow on the largest files";
+    // Up to 100 blocks every block reports; beyond, each percentage once.
+    EXPECT_EQ(Commands(100 * 4096 - 1).size(), 100u);
+    const std::vector<std::string> large = Commands(256 << 20, 256);
+    ASSERT_EQ(large.size(), 101u);
+    EXPECT_EQ(large.front(), "P(0)");
+    EXPECT_EQ(large[50], "P(50)");
+    EXPECT_EQ(large.back(), "P(100)");
+    EXPECT_EQ(Commands(256 << 20, 1 << 20), large) << "the same whatever the steps";
+    EXPECT_EQ(ProgressCommand(std::string(200, 'n'), 7).size(), 203u) << "long names are kept";
+}
+
+TEST(Copying, SliceCounts) {
+    EXPECT_EQ(SliceCount(10000, 4096), 3);
+    EXPECT_EQ(SliceCount(8192, 4096), 2);
+    EXPECT_EQ(SliceCount(1, 1), 1);
+    EXPECT_EQ(SliceCount(10, 0), 0);
+    EXPECT_EQ(SliceCount(10, -5), 0);
+    EXPECT_EQ(SliceCount(2147483647, 1), 2147483647);
+}
+
+}  // namespace
+}  // namespace tarvo

@@ -13,6 +13,7 @@ void Channels::CloseAll() {
     for (auto& [ch, f] : files_) std::fclose(f);
     files_.clear();
     access_.clear();
+    next_ = 1;
 }
 
 std::int32_t Channels::Adopt(std::FILE* f, unsigned access) {

@@ -27,6 +27,8 @@ struct Channels {
     std::int32_t Seek(std::int32_t channel, std::int32_t position, std::int32_t origin);
     // Non-zero at the end of the file (also right after the last line).
     std::int32_t Eof(std::int32_t channel);
+    // Closes every channel; numbering starts again at 1, so a library loaded
+    // again after the unload sees the channels of a fresh host.
     void CloseAll();
     bool IsOpen(std::int32_t channel) const { return files_.count(channel) != 0; }
     int open() const { return static_cast<int>(files_.size()); }

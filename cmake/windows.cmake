@@ -42,7 +42,8 @@ list(FILTER LIB_SRC INCLUDE REGEX "(_handlers|_win)\\.cpp$")
 add_library(TARVO SHARED ${LIB_SRC} ${CMAKE_SOURCE_DIR}/src/host/version.rc)
 set_target_properties(TARVO PROPERTIES PREFIX "" OUTPUT_NAME "TARVO" SUFFIX ".fll")
 target_compile_options(TARVO PRIVATE ${WARN})
-target_link_libraries(TARVO PRIVATE tarvo_core_win user32 gdi32 kernel32 advapi32)
+target_link_libraries(TARVO PRIVATE tarvo_core_win user32 gdi32 kernel32 advapi32 shell32 ole32
+                      mpr lz32)
 tarvo_link(TARVO 0x10000000)
 
 set(KERNEL_DEF ${CMAKE_SOURCE_DIR}/kernel/kernel.def)

@@ -28,6 +28,10 @@ namespace {
 #define TIME "Time"
 #define TIMERS "Timers"
 #define POST_OFFICE "Post office"
+#define FILE_IO "Files: handle I/O"
+#define PROFILES "Files: profile files"
+#define FILE_INFO "Files: file information"
+#define FILE_OPS "Files: file and directory operations"
 #define HOOKS "Load and unload hooks"
 
 const FamilyInfo kFamilies[] = {
@@ -101,6 +105,27 @@ const FamilyInfo kFamilies[] = {
      "numbers in turn under a lock of the post office file and never replace a message "
      "file; a message appears complete or not at all. MSG_READ only sets the labels of "
      "the six field buffers."},
+    {FILE_IO,
+     "Files opened, read and measured through the host's own file channels: FIL_OPEN "
+     "answers the host's channel number, which the caller passes to the other functions and "
+     "closes with FIL_CLOSE (the library keeps no list of open files). Besides, the C "
+     "runtime's descriptors and streams of the library, and one-shot opens through Windows."},
+    {PROFILES,
+     "Initialisation files of sections in square brackets and key=value lines: a private "
+     "file named by the caller (a name without a path is a file of the Windows folder), or "
+     "the system's own WIN.INI. Values come back as text, the empty text for anything "
+     "missing; lists of names as one text joined by \";\" (FIL_READALLSECTIONS, which reads "
+     "the file itself through the host, joins by \",\")."},
+    {FILE_INFO,
+     "Questions about a file named by the caller: attributes, its status as the C runtime "
+     "sees it, its times and dates (read, set, compared), sizes and type, the parts of its "
+     "name and the names Windows finds for it. Failures answer -1, .F. or the empty text."},
+    {FILE_OPS,
+     "Copying (through the host's file channels with progress commands, through Windows, or "
+     "with expansion of compressed files), cutting a file into slices, writing a watermark, "
+     "deleting and renaming, directories, a directory search one name at a time, the list of "
+     "a whole directory tree and the compression state. Copies and slices answer small "
+     "negative codes for their failures."},
     {HOOKS,
      "The two entries the host runs itself: the load hook when SET LIBRARY TO loads the "
      "library, the unload hook before it releases it. They cannot be called by name."},
@@ -136,6 +161,7 @@ const CatalogueEntry kEntries[] = {
 #undef FAMILY
 #define FAMILY GEOMETRY
 #include "strings/geometry_rows.h"
+#undef FAMILY
 #define FAMILY DATES
 #include "datetime/dates_rows.h"
 #undef FAMILY
@@ -147,6 +173,18 @@ const CatalogueEntry kEntries[] = {
 #undef FAMILY
 #define FAMILY POST_OFFICE
 #include "messaging/post_office_rows.h"
+#undef FAMILY
+#define FAMILY FILE_IO
+#include "files/handle_io_rows.h"
+#undef FAMILY
+#define FAMILY PROFILES
+#include "files/profile_rows.h"
+#undef FAMILY
+#define FAMILY FILE_INFO
+#include "files/info_rows.h"
+#undef FAMILY
+#define FAMILY FILE_OPS
+#include "files/operations_rows.h"
 #undef FAMILY
 #define FAMILY HOOKS
 #include "host/hook_rows.h"

@@ -2,6 +2,7 @@
 // process-wide state adds its set-up and release steps here, in order.
 #include <windows.h>
 
+#include "files/operations.h"
 #include "host/companion.h"
 #include "host/declare.h"
 #include "host/timers.h"
@@ -31,6 +32,7 @@ void TarvoOut(ParamBlock*) {
     struct StopTimers {
         ~StopTimers() { StopTrackedTimers(); }
     } stopTimers;
+    CloseDirectorySearch();
     if (!FreeCompanion()) ExecuteCommand("WAIT WINDOW 'Kernel not freed' NOWAIT");
     SharedTokenWalk().Drop();
     ReleaseFieldBuffers();

@@ -48,6 +48,10 @@ Family DateFunctions();       // DAT_
 Family TimeFunctions();       // TIM_ values, STR_MAKETIME, SYS_GETTICKCOUNT
 Family TimerFunctions();      // TIM_PROC, TIM_SET, TIM_KILL, NET_TIMKIL
 Family PostOfficeFunctions(); // MSG_
+Family FileIoFunctions();         // FIL_ file handle I/O (FIL_OPEN ... FIL_OPENFILE)
+Family ProfileFunctions();        // FIL_ profile files (FIL_WRIINI ... FIL_READALLSECTIONS)
+Family FileInfoFunctions();       // FIL_ file information (FIL_GETATT ... FIL_GETFOLDERLOCATION)
+Family FileOperationFunctions();  // FIL_ file and directory operations (FIL_COPY ... FIL_SETCOMPRESSION)
 
 // The library header the host reads (built once, static afterwards).
 LibraryHeader* LibraryHeaderAddress();

@@ -28,6 +28,10 @@ struct Table {
             TimeFunctions(),
             TimerFunctions(),
             PostOfficeFunctions(),
+            FileIoFunctions(),
+            ProfileFunctions(),
+            FileInfoFunctions(),
+            FileOperationFunctions(),
             HookFunctions(),  // the two hooks close the table
         };
         for (Family f : families) {

@@ -1,0 +1,311 @@
+// File information through Windows and the C runtime. Files are opened for
+// reading only (generic read, sharing for reading and writing, existing
+// files only) unless a function writes, and closed before it returns.
+//
+// The time and date setters check their text first: a text that is not a
+// valid "HH:MM:SS" or "YYYYMMDD" (a date of 1980 to 2107) answers .F. and
+// writes nothing. FIL_COMPARETIME takes the time of a file that cannot be
+// opened as the earliest time there is. Names Windows finds are never cut:
+// their areas grow to what Windows asks for.
+#include <windows.h>
+
+#include <shellapi.h>
+#include <shlobj.h>
+#include <sys/stat.h>
+#include <winnetwk.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <optional>
+#include <vector>
+
+#include "files/file_times.h"
+#include "files/info.h"
+#include "files/names.h"
+#include "host/services.h"
+
+namespace tarvo {
+namespace {
+
+struct OpenFile {
+    HANDLE h;
+    ~OpenFile() {
+        if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+    }
+    bool ok() const { return h != INVALID_HANDLE_VALUE; }
+};
+
+HANDLE OpenForReading(const char* file) {
+    return CreateFileA(file, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+std::int32_t Saturated(std::int64_t v) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
+}
+
+// The file's three times and the one chosen among them.
+struct FileTimes {
+    FILETIME created{}, accessed{}, written{};
+    FILETIME& Pick(WhichTime which) {
+        return which == WhichTime::kLastWrite    ? written
+               : which == WhichTime::kLastAccess ? accessed
+                                                 : created;
+    }
+};
+
+// The local time of the chosen time as DOS date and time words.
+bool LocalDosTime(const char* file, Opt<std::int32_t> which, WORD* date, WORD* time) {
+    OpenFile f{OpenForReading(file)};
+    FileTimes t;
+    if (!f.ok() || !GetFileTime(f.h, &t.created, &t.accessed, &t.written)) return false;
+    FILETIME local;
+    return FileTimeToLocalFileTime(&t.Pick(ChooseTime(which)), &local) &&
+           FileTimeToDosDateTime(&local, date, time);
+}
+
+// Sets the chosen time of the file from its stored (UTC) DOS date and time
+// with the date or the time replaced: a new time is taken as local time, a
+// new date as the UTC date.
+bool ReplaceDosPart(const char* file, Opt<std::int32_t> which, std::optional<WORD> newDate,
+                    std::optional<WORD> newTime) {
+    OpenFile f{CreateFileA(file, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)};
+    FileTimes t;
+    if (!f.ok() || !GetFileTime(f.h, &t.created, &t.accessed, &t.written)) return false;
+    const WhichTime chosen = ChooseTime(which);
+    FILETIME& stored = t.Pick(chosen);
+    WORD date, time;
+    if (!FileTimeToDosDateTime(&stored, &date, &time)) return false;
+    if (newTime) {
+        FILETIME local;
+        DosDateTimeToFileTime(date, *newTime, &local);
+        LocalFileTimeToFileTime(&local, &stored);
+    } else {
+        DosDateTimeToFileTime(*newDate, time, &stored);
+    }
+    return SetFileTime(f.h, chosen == WhichTime::kCreation ? &stored : nullptr,
+                       chosen == WhichTime::kLastAccess ? &stored : nullptr,
+                       chosen == WhichTime::kLastWrite ? &stored : nullptr) != 0;
+}
+
+// A name Windows writes into an area it sizes: `get` answers 0 on failure,
+// the length on success, or the size needed when the area is too small.
+template <typename Get>
+std::string GrownName(Get get) {
+    std::string area(MAX_PATH, '\0');
+    for (int tries = 0; tries < 8; ++tries) {
+        const DWORD n = get(area.data(), static_cast<DWORD>(area.size()));
+        if (n == 0) return {};
+        if (n < area.size()) {
+            area.resize(n);
+            return area;
+        }
+        area.assign(n + 1, '\0');
+    }
+    return {};
+}
+
+}  // namespace
+
+// --- attributes ------------------------------------------------------------
+
+std::int32_t FilGetAtt(const char* file) {
+    return static_cast<std::int32_t>(GetFileAttributesA(file));
+}
+
+bool FilSetAtt(const char* file, std::int32_t bits) {
+    return SetFileAttributesA(file, static_cast<DWORD>(bits)) != 0;
+}
+
+bool TestAttribute(const char* file, std::int32_t n) {
+    static const DWORD kBits[8] = {FILE_ATTRIBUTE_READONLY,  FILE_ATTRIBUTE_HIDDEN,
+                                   FILE_ATTRIBUTE_SYSTEM,    FILE_ATTRIBUTE_DIRECTORY,
+                                   FILE_ATTRIBUTE_ARCHIVE,   FILE_ATTRIBUTE_NORMAL,
+                                   FILE_ATTRIBUTE_TEMPORARY, FILE_ATTRIBUTE_COMPRESSED};
+    const DWORD attributes = GetFileAttributesA(file);
+    if (attributes == INVALID_FILE_ATTRIBUTES || n < 1 || n > 8) return false;
+    return (attributes & kBits[n - 1]) != 0;
+}
+
+// --- status snapshot -------------------------------------------------------
+
+StatusSnapshot& Snapshot() {
+    static StatusSnapshot snapshot;
+    return snapshot;
+}
+
+bool FilInfo(const char* file) {
+    struct __stat64 st;
+    StatusSnapshot s;
+    s.valid = _stat64(file, &st) == 0;
+    if (s.valid) {
+        s.size = Saturated(st.st_size);
+        s.accessed = Saturated(st.st_atime);
+        s.modified = Saturated(st.st_mtime);
+        s.created = Saturated(st.st_ctime);
+    }
+    Snapshot() = s;
+    return s.valid;
+}
+
+// --- times and dates -------------------------------------------------------
+
+std::string FilGTime(const char* file, Opt<std::int32_t> which) {
+    WORD date, time;
+    return LocalDosTime(file, which, &date, &time) ? DosTimeText(time) : std::string();
+}
+
+std::string FilGDate(const char* file, Opt<std::int32_t> which) {
+    WORD date, time;
+    return LocalDosTime(file, which, &date, &time) ? DosDateText(date) : std::string();
+}
+
+bool FilSetFileTime(const char* file, std::string_view text, Opt<std::int32_t> which) {
+    const std::optional<std::uint16_t> time = DosTimeOfText(text);
+    return time && ReplaceDosPart(file, which, std::nullopt, *time);
+}
+
+bool FilSDate(const char* file, std::string_view text, Opt<std::int32_t> which) {
+    const std::optional<std::uint16_t> date = DosDateOfText(text);
+    return date && ReplaceDosPart(file, which, *date, std::nullopt);
+}
+
+std::int32_t FilCompareTime(const char* file1, const char* file2, std::int32_t which) {
+    FILETIME chosen[2] = {};
+    const char* files[2] = {file1, file2};
+    for (int i = 0; i < 2; ++i) {
+        OpenFile f{OpenForReading(files[i])};
+        FileTimes t;
+        if (f.ok() && GetFileTime(f.h, &t.created, &t.accessed, &t.written))
+            chosen[i] = t.Pick(ChooseTime(which));
+    }
+    return CompareFileTime(&chosen[0], &chosen[1]);
+}
+
+// --- sizes and type --------------------------------------------------------
+
+std::int32_t FilLenCompressed(const char* file) {
+    return static_cast<std::int32_t>(GetCompressedFileSizeA(file, nullptr));
+}
+
+std::int32_t FilFileType(const char* file) {
+    OpenFile f{OpenForReading(file)};
+    return f.ok() ? static_cast<std::int32_t>(GetFileType(f.h)) : -1;
+}
+
+bool FilAreFileApisAnsi() { return AreFileApisANSI() != 0; }
+
+// FIL_OWNER: "No NT" on the Windows 95 family; otherwise "OK" when the file
+// opens for reading, "KO" when it does not.
+const char* FilOwner(const char* file) {
+    if (GetVersion() & 0x80000000u) return "No NT";
+    OpenFile f{OpenForReading(file)};
+    return f.ok() ? "OK" : "KO";
+}
+
+// --- names Windows finds -----------------------------------------------------
+
+std::string FilShortName(const char* path) {
+    return GrownName([&](char* area, DWORD size) { return GetShortPathNameA(path, area, size); });
+}
+
+std::string FilFullName(const char* path) {
+    return GrownName(
+        [&](char* area, DWORD size) { return GetFullPathNameA(path, size, area, nullptr); });
+}
+
+// FIL_GETUNIVERSALNAME(path): the remote name of the connected disk resource
+// whose local name starts with the path's drive letter ("X:\..."); the rest
+// of the path is not appended. The empty text for anything else.
+std::string FilGetUniversalName(const char* path) {
+    const char drive =
+        (path[0] >= 'a' && path[0] <= 'z') ? static_cast<char>(path[0] - 32) : path[0];
+    if (drive < 'A' || drive > 'Z' || path[1] != ':' || path[2] != '\\') return {};
+    HANDLE enumeration;
+    if (WNetOpenEnumA(RESOURCE_CONNECTED, RESOURCETYPE_DISK, 0, nullptr, &enumeration) != NO_ERROR)
+        return {};
+    struct Closer {
+        HANDLE h;
+        ~Closer() { WNetCloseEnum(h); }
+    } closer{enumeration};
+    std::vector<std::uint64_t> area(1600 / sizeof(std::uint64_t));
+    for (;;) {
+        DWORD count = 0xFFFFFFFFu;
+        DWORD size = static_cast<DWORD>(area.size() * sizeof(std::uint64_t));
+        const DWORD answer = WNetEnumResourceA(enumeration, &count, area.data(), &size);
+        if (answer == ERROR_MORE_DATA) {
+            const std::size_t have = area.size() * sizeof(std::uint64_t);
+            const std::size_t want = std::max<std::size_t>(size, 2 * have);
+            if (want > (64u << 20)) return {};
+            area.resize(want / sizeof(std::uint64_t) + 1);
+            continue;
+        }
+        if (answer != NO_ERROR) return {};
+        const auto* resources = reinterpret_cast<const NETRESOURCEA*>(area.data());
+        for (DWORD i = 0; i < count; ++i) {
+            const char* local = resources[i].lpLocalName;
+            if (!local) continue;
+            const char first =
+                (local[0] >= 'a' && local[0] <= 'z') ? static_cast<char>(local[0] - 32) : local[0];
+            if (first == drive) return resources[i].lpRemoteName ? resources[i].lpRemoteName : "";
+        }
+    }
+}
+
+// FIL_GETTEMPFILENAME(directory, prefix, unique): a directory too long for
+// Windows to add a file name within MAX_PATH answers the empty text.
+std::string FilGetTempFileName(const char* directory, const char* prefix, std::int32_t unique) {
+    if (std::strlen(directory) >= MAX_PATH - 14) return {};
+    char name[MAX_PATH] = "";
+    if (GetTempFileNameA(directory, prefix, static_cast<UINT>(unique), name) == 0) return {};
+    return name;
+}
+
+// FIL_WHERE(file, variable): the full path of the file when it is in the
+// current directory, or else the first directory of the environment
+// variable's list that holds it (joined as the list gives it); the empty
+// text for an empty file name.
+std::string FilWhere(const char* file, const char* variable) {
+    if (!*file) return {};
+    if (GetFileAttributesA(file) != INVALID_FILE_ATTRIBUTES) return FilFullName(file);
+    std::string value(256, '\0');
+    for (;;) {
+        const DWORD n =
+            GetEnvironmentVariableA(variable, value.data(), static_cast<DWORD>(value.size()));
+        if (n == 0) return {};
+        if (n < value.size()) {
+            value.resize(n);
+            break;
+        }
+        value.assign(n + 1, '\0');
+    }
+    for (const std::string& candidate : SearchCandidates(file, value))
+        if (GetFileAttributesA(candidate.c_str()) != INVALID_FILE_ATTRIBUTES) return candidate;
+    return {};
+}
+
+// FIL_FNDEXE(file, directory): the program associated with the file; the
+// empty text when there is none, and for names of MAX_PATH characters or
+// more (which the shell cannot take).
+std::string FilFndExe(const char* file, const char* directory) {
+    if (std::strlen(file) >= MAX_PATH || std::strlen(directory) >= MAX_PATH) return {};
+    char program[MAX_PATH] = "";
+    const auto answer = reinterpret_cast<INT_PTR>(FindExecutableA(file, directory, program));
+    return answer > 32 ? std::string(program) : std::string();
+}
+
+// FIL_GETFOLDERLOCATION(folder): the path of a special folder of the shell,
+// the host's main window as owner; the empty text for a virtual folder.
+std::string FilGetFolderLocation(std::int32_t folder) {
+    const HWND owner = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(HostMainWindow()));
+    LPITEMIDLIST list = nullptr;
+    if (SHGetSpecialFolderLocation(owner, folder, &list) != S_OK || !list) return {};
+    char path[MAX_PATH] = "";
+    const BOOL ok = SHGetPathFromIDListA(list, path);
+    CoTaskMemFree(list);
+    return ok ? std::string(path) : std::string();
+}
+
+}  // namespace tarvo

@@ -1,0 +1,112 @@
+// File operations through the host's channels: FIL_COPY, FIL_COPYTIMES and
+// FIL_SLICES, and the rows of all file and directory operations.
+//
+// Data moves in blocks of kMoveBlock bytes whatever the progress unit is
+// (4096 bytes): fewer, larger transfers through the host. Every transfer
+// is checked: a copy or slice whose target takes fewer bytes than it was
+// given, or whose source gives fewer bytes than its length, is reported as
+// failed (-1 the target, -2 the source; FIL_SLICES -count), never as done.
+// A copy onto its own source is refused (-1) before the target is created.
+// A slice size of 0 or below answers -1. Channels are closed and buffers
+// freed on every way out, an abort of the host included.
+#include <algorithm>
+
+#include "files/channel.h"
+#include "files/copying.h"
+#include "files/names.h"
+#include "files/operations.h"
+#include "host/declare.h"
+
+namespace tarvo {
+namespace {
+
+constexpr std::int32_t kMoveBlock = 1024 << 10;
+
+}  // namespace
+
+// FIL_COPY(source, target, [command], [system copy]): with four parameters
+// Windows copies (the fourth is not looked at) and the answer is 1 or 0, an
+// existing target left as it was. Otherwise the host's channels copy and the
+// command, when given, runs as "command(percent)" for the 4096-byte blocks
+// the source counts (length / 4096 + 1), each percentage once, the last
+// time with 100: a source of up to 100 blocks reports every block, a larger
+// one at most 101 times (0 to 100). A host command costs far more than a
+// block (the runner's interpreter takes about 30 us a command, a block
+// about 1.5 us), so a command for every block of a large file would make
+// the copy several times slower without showing the host anything new.
+std::int32_t FilCopy(const char* source, const char* target, Opt<const char*> command,
+                     Opt<Unread<'L'>> systemCopy) {
+    if (!FileExists(source)) return -3;
+    if (systemCopy.present) return FilImmediateCopy(source, target, true) ? 1 : 0;
+    HeldChannel in(HostFileOpen(source, 0, 0));
+    if (!in.open()) return -2;
+    if (SameFile(source, target)) return -1;
+    HeldChannel out(HostFileOpen(target, 0, 1));
+    if (!out.open()) return -1;
+    const std::int64_t length = ChannelLength(in.number);
+    CopyProgress progress{BlockCount(length)};
+    auto reportUpTo = [&](std::int64_t step) {
+        progress.DoneUpTo(step, [&](std::int32_t percent) {
+            if (command.present) ExecuteCommand(ProgressCommand(command.value, percent).c_str());
+        });
+    };
+    reportUpTo(1);
+    WorkBuffer buffer(kMoveBlock);
+    std::int64_t moved = 0;
+    for (;;) {
+        const std::int32_t n = HostFileIo(in.number, buffer.data, kMoveBlock, kIoReadBlock);
+        if (n < 0) return -2;
+        if (n > 0 && HostFileIo(out.number, buffer.data, n, kIoWriteBlock) != n) return -1;
+        moved += n;
+        reportUpTo(moved / kCopyBlock + 1);
+        if (n < kMoveBlock) break;
+    }
+    return moved < length ? -2 : 0;
+}
+
+// FIL_COPYTIMES(file): the number of 4096-byte blocks a copy counts.
+std::int32_t FilCopyTimes(const char* file) {
+    if (!FileExists(file)) return -3;
+    HeldChannel in(HostFileOpen(file, 0, 0));
+    if (!in.open()) return -2;
+    return BlockCount(ChannelLength(in.number));
+}
+
+// FIL_SLICES(file, size): the file cut into OUTPUT.1, OUTPUT.2 ... of
+// `size` bytes (the last may be shorter) in the current directory. Answers
+// the number of slices; -3 / -2 when the file does not exist / does not
+// open; -1 when the size is not between 1 and the file's length - 1; -count
+// when slice i cannot be created or written (slices before it stay).
+std::int32_t FilSlices(const char* file, std::int32_t size) {
+    if (!FileExists(file)) return -3;
+    HeldChannel in(HostFileOpen(file, 0, 0));
+    if (!in.open()) return -2;
+    const std::int32_t length = ChannelLength(in.number);
+    if (size <= 0 || size >= length) return -1;
+    const std::int32_t count = SliceCount(length, size);
+    const std::int32_t block = std::min(size, kMoveBlock);
+    WorkBuffer buffer(static_cast<std::uint32_t>(block));
+    for (std::int32_t i = 1; i <= count; ++i) {
+        HeldChannel out(HostFileOpen(SliceName(i).c_str(), 0, 1));
+        if (!out.open()) return -count;
+        for (std::int32_t left = size; left > 0;) {
+            const std::int32_t want = std::min(left, block);
+            const std::int32_t n = HostFileIo(in.number, buffer.data, want, kIoReadBlock);
+            if (n < 0) return -count;
+            if (n > 0 && HostFileIo(out.number, buffer.data, n, kIoWriteBlock) != n) return -count;
+            left -= n;
+            if (n < want) break;
+        }
+    }
+    return count;
+}
+
+namespace {
+const FunctionDef kRows[] = {
+#include "files/operations_rows.h"
+};
+}  // namespace
+
+Family FileOperationFunctions() { return kRows; }
+
+}  // namespace tarvo

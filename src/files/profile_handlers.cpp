@@ -1,0 +1,45 @@
+// Profile files: the rows, and the section list that the library reads
+// itself through the host's channels (FIL_READALLSECTIONS).
+//
+// The list grows as long as the file has sections (it is never cut); lines
+// are read 512 characters at most, as the host's line service gives them.
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "files/channel.h"
+#include "files/profile.h"
+#include "files/profile_lists.h"
+#include "host/declare.h"
+
+namespace tarvo {
+
+// FIL_READALLSECTIONS(file): the section names of a profile file joined by
+// ",", from the headers the file holds line by line; the empty text when
+// the file cannot be opened. The channel is closed and the line buffer
+// freed on every way out.
+std::string FilReadAllSections(const char* file) {
+    constexpr std::uint32_t kLineArea = 513;
+    HeldChannel channel(HostFileOpen(file, 0, 0));
+    if (!channel.open()) return {};
+    WorkBuffer line(kLineArea);
+    std::memset(line.data, 0, kLineArea);
+    std::string list;
+    while (HostFileEof(channel.number) == 0) {
+        const std::int32_t n = HostFileIo(channel.number, line.data, kLineArea - 1, kIoReadLine);
+        if (n < 0) break;  // the host cannot read this channel
+        AddSectionOfLine(std::string_view(line.data, std::min<std::size_t>(n, kLineArea - 1)),
+                         list);
+    }
+    return FinishSectionList(std::move(list));
+}
+
+namespace {
+const FunctionDef kRows[] = {
+#include "files/profile_rows.h"
+};
+}  // namespace
+
+Family ProfileFunctions() { return kRows; }
+
+}  // namespace tarvo

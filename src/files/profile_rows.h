@@ -1,0 +1,99 @@
+// Rows of profile files. Writing rows are kept away from random arguments:
+// a file name without a path names a file in the Windows folder, and the
+// system's own file is the user's WIN.INI. (Included by
+// profile_handlers.cpp and host/catalogue.cpp.)
+ROW_NOFUZZ("FIL_WRIINI", "C,C,C,C", "a file name without a path writes into the Windows folder",
+           DOC(
+    .summary = "Writes a key's value into a profile file (WritePrivateProfileString).",
+    .params = "cSection: the section\n"
+              "cKey: the key\n"
+              "cValue: the value\n"
+              "cFile: the file; a name without a path is a file of the Windows folder",
+    .result = ".T. when Windows wrote it; .F. when it refused (for instance a missing folder).",
+    .example = "f = FULLPATH('app.ini')\n"
+               "? FIL_WRIINI('Window', 'Top', '120', f)\n"
+               "? FIL_REAINI('Window', 'Top', f)",
+    .output = ".T.\n"
+              "120"), Fn<FilWriIni>)
+ROW_NOFUZZ("FIL_WRITEINI", "C,C,C,C", "a file name without a path writes into the Windows folder",
+           ALIAS_OF("FIL_WRIINI"), Fn<FilWriIni>)
+ROW_NOFUZZ("WRITEPRIVATEPROFILESTRING", "C,C,C,C",
+           "a file name without a path writes into the Windows folder", ALIAS_OF("FIL_WRIINI"),
+           Fn<FilWriIni>)
+ROW("FIL_REAINI", "C,C,C", DOC(
+    .summary = "Reads a key's value from a profile file (GetPrivateProfileString).",
+    .params = "cSection: the section\n"
+              "cKey: the key (in any case)\n"
+              "cFile: the file; a name without a path is a file of the Windows folder",
+    .result = "The value, at most 1023 characters; the empty text for a missing key, section "
+              "or file.",
+    .example = "f = FULLPATH('app.ini')\n"
+               "= FIL_WRIINI('Window', 'Top', '120', f)\n"
+               "? FIL_REAINI('Window', 'top', f)\n"
+               "? LEN(FIL_REAINI('Window', 'Left', f))",
+    .output = "120\n"
+              "         0"), Fn<FilReaIni>)
+ROW("FIL_READINI", "C,C,C", ALIAS_OF("FIL_REAINI"), Fn<FilReaIni>)
+ROW("GETPRIVATEPROFILESTRING", "C,C,C", ALIAS_OF("FIL_REAINI"), Fn<FilReaIni>)
+ROW_NOFUZZ("FIL_WWRIIN", "C,C,C", "writes into the user's WIN.INI", DOC(
+    .summary = "Writes a key's value into the system's profile file WIN.INI (WriteProfileString).",
+    .params = "cSection: the section\n"
+              "cKey: the key\n"
+              "cValue: the value",
+    .result = ".T. when Windows wrote it.",
+    .example = "? FIL_WWRIIN('MyApplication', 'Colour', 'blue')\n"
+               "? FIL_WREAIN('MyApplication', 'Colour')"), Fn<FilWWriIn>)
+ROW_NOFUZZ("FIL_WRITEWININI", "C,C,C", "writes into the user's WIN.INI", ALIAS_OF("FIL_WWRIIN"),
+           Fn<FilWWriIn>)
+ROW_NOFUZZ("WRITEPROFILESTRING", "C,C,C", "writes into the user's WIN.INI",
+           ALIAS_OF("FIL_WWRIIN"), Fn<FilWWriIn>)
+ROW("FIL_WREAIN", "C,C", DOC(
+    .summary = "Reads a key's value from the system's profile file WIN.INI (GetProfileString).",
+    .params = "cSection: the section\n"
+              "cKey: the key (in any case)",
+    .result = "The value, at most 132 characters; the empty text for a missing key or section.",
+    .example = "? LEN(FIL_WREAIN('NoSuchSection', 'Key'))",
+    .output = "         0"), Fn<FilWReaIn>)
+ROW("FIL_READWININI", "C,C", ALIAS_OF("FIL_WREAIN"), Fn<FilWReaIn>)
+ROW("GETPROFILESTRING", "C,C", ALIAS_OF("FIL_WREAIN"), Fn<FilWReaIn>)
+ROW("FIL_READWININIALLSECTIONS", "", DOC(
+    .summary = "The names of all sections of WIN.INI.",
+    .result = "The section names joined by \";\", the whole list however long.",
+    .example = "? VARTYPE(FIL_READWININIALLSECTIONS())",
+    .output = "C"), Fn<FilReadWinIniAllSections>)
+ROW("FIL_WSECTI", "C", DOC(
+    .summary = "The key names of one section of WIN.INI.",
+    .params = "cSection: the section",
+    .result = "The key names joined by \";\" (no separator after the last), the whole list "
+              "however long; the empty text for a missing section.",
+    .example = "? LEN(FIL_WSECTI('NoSuchSection'))",
+    .output = "         0"), Fn<FilWSecti>)
+ROW("FIL_WINSECTION", "C", ALIAS_OF("FIL_WSECTI"), Fn<FilWSecti>)
+ROW("GETPROFILESECTION", "C", ALIAS_OF("FIL_WSECTI"), Fn<FilWSecti>)
+ROW("FIL_SECTIO", "C,C", DOC(
+    .summary = "The key names of one section of a profile file.",
+    .params = "cSection: the section\n"
+              "cFile: the file; a name without a path is a file of the Windows folder",
+    .result = "The key names joined by \";\" (no separator after the last), the whole list "
+              "however long; the empty text for a missing section or file.",
+    .example = "f = FULLPATH('app.ini')\n"
+               "= FIL_WRIINI('Window', 'Top', '1', f)\n"
+               "= FIL_WRIINI('Window', 'Left', '2', f)\n"
+               "? FIL_SECTIO('Window', f)",
+    .output = "Top;Left"), Fn<FilSectio>)
+ROW("FIL_SECTION", "C,C", ALIAS_OF("FIL_SECTIO"), Fn<FilSectio>)
+ROW("GETPRIVATEPROFILESECTION", "C,C", ALIAS_OF("FIL_SECTIO"), Fn<FilSectio>)
+ROW("FIL_READALLSECTIONS", "C", DOC(
+    .summary = "The section names of a profile file, read line by line through the host.",
+    .params = "cFile: the file, found as the host finds files (a name without a path is in "
+              "the current folder)",
+    .result = "The names joined by \",\", the whole list however long; the empty text when the "
+              "file cannot be opened or has no section.",
+    .notes = "A line that starts with \"[\" after any blanks (not tabs) gives what follows up to "
+             "\"]\" or the end of the line, blanks included; every other line is skipped. Lines "
+             "are read 512 characters at most.",
+    .example = "t = '[A]' + CHR(13) + CHR(10) + '  [B C]' + CHR(13) + CHR(10) + 'x=1'\n"
+               "=STRTOFILE(t, 'app.ini')\n"
+               "? FIL_READALLSECTIONS('app.ini')",
+    .output = "A,B C"), Fn<FilReadAllSections>)
+ROW("GETPRIVATEPROFILESECTIONS", "C", ALIAS_OF("FIL_READALLSECTIONS"), Fn<FilReadAllSections>)

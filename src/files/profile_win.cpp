@@ -46,15 +46,16 @@ std::string Value(DWORD size, Read read) {
 }
 
 // A list of names (each ended by a zero byte, the list by a second one),
-// read into an area that doubles while Windows fills it to the brim (it
-// then answers size - 2), joined by ";".
+// read into an area that grows eightfold while Windows fills it to the brim
+// (it then answers size - 2), up to 512 MB, and joined by ";".
 template <typename Read>
 std::string NameList(Read read) {
-    for (DWORD size = kListArea;; size *= 2) {
+    constexpr DWORD kLargest = 1u << 29;
+    for (DWORD size = kListArea;; size *= 8) {
         std::string area(size, '\0');
         const DWORD n = read(area.data(), size);
         if (n == 0) return {};
-        if (n + 2 < size || size >= (1u << 30)) {
+        if (n + 2 < size || size >= kLargest) {
             area.resize(n + 2 <= size ? n + 2 : size);
             return JoinNameList(area);
         }

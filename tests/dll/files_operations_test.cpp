@@ -415,5 +415,46 @@ TEST_F(FilesOperationsTest, NamesThatNameNoFile) {
     EXPECT_TRUE(Released(At("a.txt")));
 }
 
+// The rows the fuzzer and the sweep leave alone (they write where random
+// names could reach, run commands or walk drives), called here with names
+// of the test's own while memory fails at each allocation and resize in
+// turn: each ends with its answer or error 182, leaving no handle and no
+// channel behind.
+TEST_F(FilesOperationsTest, FailingMemoryInRowsKeptFromTheFuzzer) {
+    WriteAll(At("a.txt"), Bytes(5000));
+    CreateDirectoryA(At("sub").c_str(), nullptr);
+    CreateDirectoryA(At("sub\\deeper").c_str(), nullptr);
+    const std::pair<const char*, std::vector<Value>> calls[] = {
+        {"FIL_COPY", {Value::Char("a.txt"), Value::Char("b.txt"), Value::Char("P")}},
+        {"FIL_COPY", {Value::Char("a.txt"), Value::Char("c.txt"), Value::Char(""), Value::Logical(true)}},
+        {"FIL_TREE", {Value::Char("sub"), Value::Int(100)}},
+        {"FIL_CD", {Value::Char(".")}},
+        {"FIL_SETATT", {Value::Char("a.txt"), Value::Int(32)}},
+        {"FIL_SETCOMPRESSION", {Value::Char("a.txt"), Value::Logical(true)}},
+        {"FIL_GETTEMPFILENAME", {Value::Char(dir), Value::Char("p"), Value::Int(7)}},
+        {"FIL_GETFOLDERLOCATION", {Value::Int(36)}},
+        {"FIL_WRIINI", {Value::Char("s"), Value::Char("k"), Value::Char("v"), Value::Char(At("a.ini"))}},
+    };
+    host.hostile = true;
+    for (const auto& [name, args] : calls) {
+        for (int fault = 0; fault < 6; ++fault) {
+            SCOPED_TRACE(std::string(name) + " fault " + std::to_string(fault));
+            host.allocCount = host.resizeCount = 0;
+            host.faults.failAllocAt = fault < 3 ? fault + 1 : 0;
+            host.faults.failResizeAt = fault >= 3 ? fault - 2 : 0;
+            const int handles = host.HandlesInUse();
+            std::vector<run::Arg> a;
+            for (const Value& v : args) a.push_back(run::ByValue(v));
+            const Outcome o = host.Call(name, a);
+            EXPECT_TRUE(o.error == 0 || o.error == 182) << o.error;
+            EXPECT_EQ(host.HandlesInUse(), handles);
+            EXPECT_EQ(host.channels.open(), 0);
+        }
+    }
+    host.faults = {};
+    host.hostile = HostileRun();
+    EXPECT_EQ(Text("FIL_TREE", {Value::Char("sub"), Value::Int(100)}), "sub\\deeper;");
+}
+
 }  // namespace
 }  // namespace tarvo::test

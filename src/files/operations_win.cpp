@@ -16,9 +16,7 @@
 #include <winioctl.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <ctime>
 
 #include "files/operations.h"
 #include "files/tree.h"
@@ -147,8 +145,7 @@ std::string FilWatermark(const char* file, std::string_view mark) {
     if (!f.ok()) return {};
     const DWORD size = GetFileSize(f.h, nullptr);
     if (mark.size() > kMaxMarkLength || size < mark.size()) return {};
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
-    RandomSeed(RandomState(), static_cast<std::uint32_t>(std::rand()));
+    RandomSeedFromClock();
     return PlaceWatermark(
         size, mark, [] { return RandomNext(RandomState()); },
         [&f](std::uint32_t position, char c) {

@@ -50,19 +50,6 @@ std::string Pad(Args& a, int side) {  // side: -1 left (PADL), 0 centre, 1 right
     return std::string(extra / 2, fill) + s + std::string(extra - extra / 2, fill);
 }
 
-std::string Str(double x, long len, long dec) {
-    if (len < 1 || len > 255) Raise(kErrArgument);
-    if (dec < 0) dec = 0;
-    std::string s = Fixed(x, static_cast<int>(dec));
-    // Too wide: fewer decimals first, then stars.
-    while (static_cast<long>(s.size()) > len && dec > 0) {
-        --dec;
-        s = Fixed(x, static_cast<int>(dec));
-    }
-    if (static_cast<long>(s.size()) > len) return std::string(static_cast<std::size_t>(len), '*');
-    return std::string(static_cast<std::size_t>(len) - s.size(), ' ') + s;
-}
-
 // A numeric picture such as "9,999.99".
 // SET POINT and SET SEPARATOR give the characters of the picture's point
 // and commas.
@@ -317,7 +304,10 @@ const Builtin kTable[] = {
     {"ISUPPER", 1, 1, [](Args& a) { std::string s = a.Text(0); return L(!s.empty() && s[0] >= 'A' && s[0] <= 'Z'); }},
     {"ISLOWER", 1, 1, [](Args& a) { std::string s = a.Text(0); return L(!s.empty() && s[0] >= 'a' && s[0] <= 'z'); }},
     {"STR", 1, 3, [](Args& a) {
-         return C(Str(a.Num(0), a.Has(1) ? a.Int(1) : 10, a.Has(2) ? a.Int(2) : 0));
+         double x = a.Num(0);
+         long len = a.Has(1) ? a.Int(1) : 10;
+         if (len < 1 || len > 255) Raise(kErrArgument);
+         return C(StrText(x, len, a.Has(2) ? a.Int(2) : 0, a[0].type == 'I'));
      }},
     {"VAL", 1, 1, [](Args& a) {
          std::string s = a.Text(0);

@@ -18,19 +18,16 @@ const Builtin kTable[] = {
     {"INT", 1, 1, [](Args& a) { return N(std::trunc(a.Num(0))); }},
     {"ROUND", 2, 2, [](Args& a) {
          double x = a.Num(0);
-         long d = a.Int(1);
-         if (d > 18) d = 18;
-         if (d < -18) d = -18;
-         double scale = std::pow(10.0, static_cast<double>(d));
-         double y = x * scale;
-         // Beyond 15 places a double has nothing left to round.
-         double r = (d > 15 || std::fabs(y) >= 9e15) ? x
-                  : std::round(y + std::copysign(std::fabs(y) * 1e-14, y)) / scale;
-         if (a[0].type == 'Y') {
-             Value v = Value::Currency(static_cast<std::int64_t>(std::round(r * 10000.0)));
-             return v;
+         long d = std::clamp(a.Int(1), -18L, 18L);
+         if (a[0].type == 'Y') {  // currency keeps its four decimals
+             if (d >= 4) return a[0];
+             std::int64_t c = a[0].currency;
+             std::uint64_t unit = 1, m = c < 0 ? 0 - static_cast<std::uint64_t>(c) : static_cast<std::uint64_t>(c);
+             for (long i = d; i < 4 && unit < 10000000000000000000ull / 10; ++i) unit *= 10;
+             std::uint64_t r = (m / unit + (m % unit >= unit / 2 ? 1 : 0)) * unit;
+             return Value::Currency(c < 0 ? -static_cast<std::int64_t>(r) : static_cast<std::int64_t>(r));
          }
-         return N(r, static_cast<int>(std::max(d, 0L)));
+         return N(RoundHalfAway(x, static_cast<int>(d)), static_cast<int>(std::max(d, 0L)));
      }},
     {"ABS", 1, 1, [](Args& a) {
          Value v = a[0];

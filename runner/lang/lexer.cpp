@@ -108,6 +108,43 @@ Token Number(const std::string& s, std::size_t pos) {
     return t;
 }
 
+// A currency amount written as digits[.digits], in ten-thousandths,
+// exactly (the fifth decimal rounds half up); other forms (1e3) go through
+// the double. False when it does not fit.
+bool ScaledCurrency(const std::string& written, double number, std::int64_t* out) {
+    constexpr std::uint64_t kMax = 9223372036854775807ull;
+    if (written.find_first_not_of("0123456789.") != std::string::npos) {
+        double scaled = std::round(number * 10000.0);
+        if (!(scaled < 9.2e18)) return false;
+        *out = static_cast<std::int64_t>(scaled);
+        return true;
+    }
+    std::uint64_t v = 0;
+    int decimals = -1;  // digits after the point so far (-1: before it)
+    bool up = false;
+    for (char c : written) {
+        if (c == '.') {
+            decimals = 0;
+            continue;
+        }
+        if (decimals >= 4) {  // only the fifth decimal counts, for the rounding
+            if (decimals++ == 4) up = c >= '5';
+            continue;
+        }
+        std::uint64_t digit = static_cast<std::uint64_t>(c - '0');
+        if (v > (kMax - digit) / 10) return false;
+        v = v * 10 + digit;
+        if (decimals >= 0) ++decimals;
+    }
+    for (int k = decimals < 0 ? 0 : decimals; k < 4; ++k) {
+        if (v > kMax / 10) return false;
+        v *= 10;
+    }
+    if (up && ++v > kMax) return false;
+    *out = static_cast<std::int64_t>(v);
+    return true;
+}
+
 }  // namespace
 
 std::string UpperAscii(std::string s) {
@@ -235,9 +272,9 @@ Token ReadToken(const std::string& s, std::size_t pos, bool operand) {
         if (j < s.size() && (IsDigit(s[j]) || (s[j] == '.' && j + 1 < s.size() && IsDigit(s[j + 1])))) {
             Token n = Number(s, j);
             Token t = Make(Tok::Literal, i, n.end);
-            double scaled = std::round(n.number * 10000.0);
-            if (!(std::fabs(scaled) < 9.2e18)) return BadToken(i, n.end, kErrOverflow);
-            t.value = Value::Currency(static_cast<std::int64_t>(negative ? -scaled : scaled));
+            std::int64_t scaled;
+            if (!ScaledCurrency(s.substr(j, n.end - j), n.number, &scaled)) return BadToken(i, n.end, kErrOverflow);
+            t.value = Value::Currency(negative ? -scaled : scaled);
             return t;
         }
     }

@@ -221,37 +221,6 @@ bool Truth(const Value& v) {
     Raise(kErrDataType);
 }
 
-std::string Fixed(double x, int d) {
-    d = std::clamp(d, 0, 18);
-    char buf[400];
-    if (!std::isfinite(x)) return "*";
-    if (std::fabs(x) >= 1e18) {
-        std::snprintf(buf, sizeof buf, "%.*E", std::min(d, 8), x);
-        return buf;
-    }
-    double scale = std::pow(10.0, d);
-    double y = x * scale;
-    double r = y;
-    if (d > 15) {
-        r = x;  // no rounding needed, and scaling would only add error
-        scale = 1;
-    } else if (std::fabs(y) < 9e15) {
-        // Half away from zero, forgiving the binary error of values such as 2.675.
-        r = std::round(y + std::copysign(std::fabs(y) * 1e-14, y));
-    }
-    std::snprintf(buf, sizeof buf, "%.*f", d, r / scale);
-    std::string s = buf;
-    // A double holds about 16 significant digits: the ones after are zeros.
-    int significant = 0;
-    for (char& c : s) {
-        if (c < '0' || c > '9') continue;
-        if (significant == 0 && c == '0') continue;
-        if (++significant > 16) c = '0';
-    }
-    if (s[0] == '-' && s.find_first_not_of("-0.") == std::string::npos) s.erase(0, 1);  // no "-0.00"
-    return s;
-}
-
 void SplitDateTime(double value, long* day, int* seconds) {
     double whole = std::floor(value);
     long secs = std::lround((value - whole) * 86400.0);
@@ -357,9 +326,9 @@ std::string PlainForm(const Value& v, const Settings& s) {
     switch (v.type) {
     case 'C':
     case 'M': return v.text;
-    case 'N': return Pointed(Fixed(v.number, v.decimals), s);
+    case 'N': return Pointed(NumberText(v.number, v.decimals), s);
     case 'I': return std::to_string(v.integer);
-    case 'Y': return Pointed(Fixed(static_cast<double>(v.currency) / 10000.0, 4), s);
+    case 'Y': return Pointed(CurrencyText(v.currency), s);
     case 'L': return v.logical ? ".T." : ".F.";
     case 'D': return DateText(v.number, s);
     case 'T': return DateTimeText(v.number, s);
@@ -371,7 +340,7 @@ std::string PlainForm(const Value& v, const Settings& s) {
 
 std::string PrintForm(const Value& v, const Settings& s) {
     std::string text = PlainForm(v, s);
-    if (!IsNumber(v)) return text;
+    if (!IsNumber(v) || text.find('E') != std::string::npos) return text;
     std::size_t whole = text.find(s.point);
     if (whole == std::string::npos) whole = text.size();
     if (whole < 10) text.insert(0, 10 - whole, ' ');

@@ -9,11 +9,14 @@
 // Printed forms (`?`): a number shows its whole part right-aligned in ten
 // columns, then its decimals ("? 1+1" gives "         2", "? 1.25" gives
 // "         1.25", "? 10/4" gives "         2.50"); currency shows four
-// decimals. Logicals are .T. and .F., the null value .NULL., dates follow
+// decimals. Numbers show at most 16 significant digits (numbers.cpp); a
+// whole part of more than 20 digits is shown in scientific notation. Logicals are .T. and .F., the null value .NULL., dates follow
 // SET DATE and SET CENTURY (AMERICAN, two-digit years by default) and
 // datetimes add the time in the 12-hour form (SET HOURS TO 24 for 24-hour).
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "runner/lang/ast.h"
@@ -55,8 +58,25 @@ int Order(const Value& a, const Value& b, const Settings& s);
 // The value of a condition: .T. or .F. (null counts as .F.); raises 9 otherwise.
 bool Truth(const Value& v);
 
-// x with d decimals, rounded half away from zero.
+// Numbers as text (numbers.cpp). The widest whole part shown in full.
+constexpr std::size_t kWidestNumber = 20;
+// x with d decimals (0 to 18), rounded half away from zero from its first 16
+// significant digits.
 std::string Fixed(double x, int d);
+// x as "d.dddE+XX" with `decimals` digits after the point ("1E+19" with none).
+std::string Scientific(double x, int decimals);
+// The text of a number with d decimals: Fixed, or Scientific with 13
+// decimals when the whole part is wider than kWidestNumber.
+std::string NumberText(double x, int d);
+// STR(x, len, dec): right-aligned in len columns; decimals are dropped
+// first when too wide, then a number without a fraction goes to scientific
+// notation; an integer or a fraction whose whole part does not fit gives
+// stars.
+std::string StrText(double x, long len, long dec, bool integer);
+// ROUND(x, d): half away from zero at d decimals (d < 0: tens, hundreds ...).
+double RoundHalfAway(double x, int d);
+// A currency amount (value * 10000) with its four decimals, exactly.
+std::string CurrencyText(std::int64_t scaled);
 // The printed form `?` uses.
 std::string PrintForm(const Value& v, const Settings& s);
 // The form without padding (TRANSFORM with no picture, ? inside text).

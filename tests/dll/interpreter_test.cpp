@@ -600,7 +600,8 @@ TEST_F(InterpreterTest, BuiltInFunctions) {
         {"UPPER('abc') + LOWER('DEF') + PROPER('gh ij')", "ABCdefGh Ij"},
         {"STR(3.14159)", "         3"},
         {"STR(3.14159, 6, 2)", "  3.14"},
-        {"STR(1234567, 5)", "*****"},
+        {"STR(1234567, 5)", "1E+06"},      // a whole number too wide: scientific
+        {"STR(1234567.5, 5)", "*****"},    // a fraction too wide: stars
         {"STR(1234.56, 6, 2)", "1234.6"},
         {"TRANSFORM(1234.5, '9,999.99')", "1,234.50"},
         {"TRANSFORM(5)", "5"},

@@ -6,6 +6,7 @@ namespace {
 
 struct Assignment {
     ExprP target, value;
+    std::vector<const Expr*> appended;  // target = target + pieces (append.cpp)
 };
 struct Store {
     ExprP value;
@@ -27,6 +28,7 @@ void ParseAssignment(ExprParser& p, Stmt& s) {
     p.Expect("=");
     a.value = p.Expression();
     p.ExpectEnd();
+    a.appended = AppendedPieces(*a.target, *a.value);
     s.payload = a;
 }
 
@@ -93,7 +95,7 @@ void ParseReleaseAll(ExprParser& p, Stmt&) {
 
 Flow ExecAssignment(Interpreter& in, const Stmt& s) {
     const Assignment& a = s.As<Assignment>();
-    in.Assign(*a.target, in.Eval(*a.value));
+    if (!in.AppendInPlace(*a.target, a.appended)) in.Assign(*a.target, in.Eval(*a.value));
     return Flow::Next;
 }
 

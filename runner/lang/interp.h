@@ -225,6 +225,10 @@ public:
     void Assign(const Expr& target, const Value& v);
     // Assigns to the memory variable `name`, made private here if it does not exist.
     void AssignName(const std::string& name, const Value& v);
+    // `target = target + piece ...` on a text, done by appending the pieces
+    // (AppendedPieces) in place (append.cpp); false when the assignment must
+    // run as any other.
+    bool AppendInPlace(const Expr& target, const std::vector<const Expr*>& pieces);
     // The memory variable `name` (upper case) as the program sees it now.
     VarP FindVariable(const std::string& name);
     // The variable a by-reference argument names (raises 12 when none).
@@ -284,6 +288,7 @@ private:
     void RunOnError(const ScriptError& e);
 
     bool ReadField(const std::string& alias, const std::string& name, Value* out);
+    bool Harmless(const Expr& e);
     long Subscript(const Expr& e);
     Value& Element(Var& v, const std::vector<ExprP>& subs);
     void Dimension(Var& v, const std::vector<ExprP>& dims);
@@ -344,6 +349,10 @@ private:
     bool lineOpen_ = false;   // the last output line has no line end yet
     bool waitLine_ = false;   // ... and it is a WAIT WINDOW line
 };
+
+// The pieces of `target = target + p1 + p2 ...` in order; empty when the
+// value has another shape.
+std::vector<const Expr*> AppendedPieces(const Expr& target, const Expr& value);
 
 // Built-in functions. Answers false when `name` is none (`abbreviated`
 // accepts the host's four-letter-or-longer abbreviations).

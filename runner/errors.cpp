@@ -33,6 +33,9 @@ std::string ErrorText(int number) {
         {903, "String is too long to fit."},
         {1001, "Feature is not available."},
         {1098, "User-defined error."},
+        {1211, "An IF | ELSE | ENDIF statement is missing."},
+        {1213, "There is a missing keyword in the FOR ... ENDFOR or DO CASE ... ENDCASE command "
+               "structure."},
         {1229, "Too few arguments."},
         {1230, "Too many arguments."},
         {1307, "Division by zero."},
@@ -42,6 +45,8 @@ std::string ErrorText(int number) {
         {1903, "String is too long to fit."},
         {1924, "Expression is not an object."},
         {2034, "Date/Datetime evaluated to an invalid value."},
+        {2058, "TRY/CATCH/FINALLY/ENDTRY mismatch or error."},
+        {2060, "RETURN/RETRY statement not allowed in TRY/CATCH."},
         {2071, "User Thrown Error."},
     };
     auto it = kTexts.find(number);

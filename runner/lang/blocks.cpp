@@ -11,7 +11,24 @@ namespace {
 struct NestingError {
     int line;
     bool incomplete;
+    int error = kErrNesting;
 };
+
+// The error of a block statement that stands where it does not belong, or
+// of a block the text leaves open, as the host names it by the block's kind.
+int StructureError(const Command& c) {
+    static const struct {
+        const char* block;
+        int error;
+    } kErrors[] = {
+        {"IF", kErrIfMissing},
+        {"CASE", kErrCaseMissing},
+        {"TRY", kErrTryMismatch},
+    };
+    for (const auto& e : kErrors)
+        if (InBlock(c, e.block)) return e.error;
+    return kErrNesting;  // DO WHILE, FOR, procedures, and any other
+}
 
 // A statement that runs (or raises its error): the others are dropped.
 bool Kept(const Stmt& s) { return s.error || (s.command && (s.command->exec || s.command->role)); }
@@ -44,6 +61,7 @@ public:
             }
             ++i_;
             if ((role & kInLoop) && loops_ == 0) throw NestingError{s->line, false};
+            if ((role & kNotInTry) && tries_ > 0) throw NestingError{s->line, false, kErrReturnInTry};
             if (role & kOpens) Gather(s);
             if (Kept(*s)) out.push_back(s);
         }
@@ -56,23 +74,29 @@ private:
     void Gather(const StmtP& opener) {
         const char* block = opener->command->block;
         bool loop = opener->command->role & kLoop;
-        if (loop) ++loops_;
+        bool tries = InBlock(*opener->command, "TRY");
+        loops_ += loop;
+        tries_ += tries;
         StmtP head = opener;
         bool last = false;  // the part just read must be the last
         for (;;) {
             StmtP stop;
             Block body = Body(&stop);
             opener->sections.push_back({head, std::move(body)});
-            if (!stop) throw NestingError{opener->line, true};  // the text ends inside the block
+            // The text ends inside the block, or a procedure starts there.
+            if (!stop) throw NestingError{opener->line, true, StructureError(*opener->command)};
+            if (RoleOf(*stop) & kProcedure)
+                throw NestingError{opener->line, false, StructureError(*opener->command)};
             if (!InBlock(*stop->command, block))
-                throw NestingError{(RoleOf(*stop) & kProcedure) ? opener->line : stop->line, false};
+                throw NestingError{stop->line, false, StructureError(*stop->command)};
             ++i_;
             if (RoleOf(*stop) & kCloses) break;
-            if (last) throw NestingError{stop->line, false};
+            if (last) throw NestingError{stop->line, false, StructureError(*stop->command)};
             head = stop;
             last = RoleOf(*stop) & kLastPart;
         }
-        if (loop) --loops_;
+        loops_ -= loop;
+        tries_ -= tries;
     }
 
     static constexpr int kMaxBlockDepth = 256;
@@ -81,6 +105,7 @@ private:
     std::size_t i_ = 0;
     int depth_ = 0;
     int loops_ = 0;  // loops open around the statement (EXIT and LOOP need one)
+    int tries_ = 0;  // TRY blocks open around it (RETURN may not stand there)
 };
 
 // Parameters a procedure accepts: its first PARAMETERS or LPARAMETERS
@@ -113,7 +138,8 @@ CompileResult Compile(const std::string& text, Program* out, bool requireEndProc
         out->main = b.Body(&stop);
         out->mainDeclared = Declared(out->main);
         while (stop) {
-            if (!(RoleOf(*stop) & kProcedure)) throw NestingError{stop->line, false};
+            if (!(RoleOf(*stop) & kProcedure))
+                throw NestingError{stop->line, false, StructureError(*stop->command)};
             StmtP head = b.Take();
             const ProcHead& h = head->As<ProcHead>();
             auto proc = std::make_shared<Procedure>();
@@ -129,7 +155,11 @@ CompileResult Compile(const std::string& text, Program* out, bool requireEndProc
             if (stop && ClosesProcedure(*stop)) {
                 b.Take();
                 // Only comments may stand between ENDPROC and the next PROCEDURE.
-                if (b.More() && !(RoleOf(*b.Peek()) & kProcedure)) throw NestingError{b.Peek()->line, false};
+                if (b.More() && !(RoleOf(*b.Peek()) & kProcedure)) {
+                    const Stmt& next = *b.Peek();
+                    throw NestingError{next.line, false,
+                                       next.command ? StructureError(*next.command) : kErrNesting};
+                }
                 stop = b.More() ? b.Peek() : nullptr;
             }
             out->procedures.emplace(proc->name, proc);  // the first of a name wins
@@ -137,7 +167,7 @@ CompileResult Compile(const std::string& text, Program* out, bool requireEndProc
         }
     } catch (const NestingError& e) {
         r.ok = false;
-        r.error = kErrNesting;
+        r.error = e.error;
         r.line = e.line;
         r.incomplete = e.incomplete;
     }

@@ -226,7 +226,7 @@ const Command kCommands[] = {
     {"ENDF", nullptr, nullptr, nullptr, "FOR PROC", kCloses},  // ENDFOR or ENDFUNC, by context
     {"EXIT", nullptr, ParseEnd, ExecExit, nullptr, kInLoop},
     {"LOOP", nullptr, ParseEnd, ExecLoop, nullptr, kInLoop},
-    {"RETURN", nullptr, ParseReturn, ExecReturn, nullptr, 0},
+    {"RETURN", nullptr, ParseReturn, ExecReturn, nullptr, kNotInTry},
     {"TRY", nullptr, nullptr, ExecTry, "TRY", kOpens},
     {"CATCH", nullptr, ParseCatch, nullptr, "TRY", kContinues},
     {"FINALLY", nullptr, nullptr, nullptr, "TRY", kContinues | kLastPart},

@@ -285,7 +285,7 @@ namespace {
 const Command kCommands[] = {
     {"SET", "PROCEDURE", ParseSetProcedure, ExecSetProcedure, nullptr, 0},
     {"RELEASE", "PROCEDURE", ParseReleaseProcedure, ExecReleaseProcedure, nullptr, 0},
-    {"RETRY", nullptr, ParseEnd, ExecRetry, nullptr, 0},
+    {"RETRY", nullptr, ParseEnd, ExecRetry, nullptr, kNotInTry},
     {"ASSERT", nullptr, ParseAssert, ExecAssert, nullptr, 0},
     {"DISPLAY", "MEMORY", ParseMemory, ExecMemory, nullptr, 0},
     {"LIST", "MEMORY", ParseMemory, ExecMemory, nullptr, 0},

@@ -35,6 +35,7 @@ enum : unsigned {
     kInLoop = 32,     // stands only inside a loop
     kProcedure = 64,  // starts a procedure; ends the main program or the procedure before
     kLibrary = 128,   // chooses the library (a program that starts with it loads its own)
+    kNotInTry = 256,  // may not stand inside TRY, CATCH or FINALLY (error 2060)
 };
 
 using ParseFn = void (*)(ExprParser& p, Stmt& s);

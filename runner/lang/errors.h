@@ -26,6 +26,8 @@ enum : int {
     kErrNotArray = 232,         // '...' is not an array.
     kErrNotAvailable = 1001,    // Feature is not available.
     kErrUser = 1098,            // a text of the program's own (ERROR "text")
+    kErrIfMissing = 1211,       // An IF | ELSE | ENDIF statement is missing.
+    kErrCaseMissing = 1213,     // There is a missing keyword in the FOR ... ENDFOR or DO CASE ...
     kErrTooFew = 1229,          // Too few arguments.
     kErrTooMany = 1230,         // Too many arguments.
     kErrDivZero = 1307,         // Division by zero.
@@ -35,6 +37,8 @@ enum : int {
     kErrStringTooLong = 1903,   // String is too long to fit.
     kErrNotObject = 1924,       // ... is not an object.
     kErrBadDate = 2034,         // Date/Datetime evaluated to an invalid value.
+    kErrTryMismatch = 2058,     // TRY/CATCH/FINALLY/ENDTRY mismatch or error.
+    kErrReturnInTry = 2060,     // RETURN/RETRY statement not allowed in TRY/CATCH.
     kErrThrown = 2071,          // User Thrown Error.
 };
 

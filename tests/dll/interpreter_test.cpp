@@ -458,10 +458,10 @@ TEST_F(InterpreterTest, ErrorsCarryNumberTextAndLine) {
     EXPECT_EQ(out, "\nran\n") << "a bad statement fails when it is reached";
 
     r = Fails("? 'never'\nIF .T.\n? 1\n");
-    EXPECT_EQ(r.error, 96) << "blocks must pair up before anything runs";
+    EXPECT_EQ(r.error, 1211) << "blocks must pair up before anything runs";
     EXPECT_EQ(r.line, 2);
     EXPECT_EQ(out, "");
-    EXPECT_EQ(Fails("ENDIF").error, 96);
+    EXPECT_EQ(Fails("ENDIF").error, 1211);
     EXPECT_EQ(Fails("FOR i = 1 TO 2\nENDDO").error, 96);
     EXPECT_EQ(Fails("IF .T.\nEXIT\nENDIF").error, 96) << "EXIT outside a loop";
     EXPECT_EQ(Fails("DO WHILE .F.\nENDDO\nLOOP").error, 96);
@@ -662,7 +662,7 @@ TEST_F(InterpreterTest, ExecuteCommandRunsInTheCurrentContextAndAnswersErrors) {
     EXPECT_EQ(host.hooks.executeCommand("x = nosuch"), 12);
     EXPECT_EQ(host.hooks.executeCommand("x = 1 +"), 10);
     EXPECT_EQ(host.hooks.executeCommand("frobnicate"), 16);
-    EXPECT_EQ(host.hooks.executeCommand("IF .T."), 96);
+    EXPECT_EQ(host.hooks.executeCommand("IF .T."), 1211);
     EXPECT_EQ(host.hooks.executeCommand("x = TST_TEST('a')"), 11);
     // A command that calls the library again.
     EXPECT_EQ(host.hooks.executeCommand("viaLibrary = TST_TEST(3)"), 0);
@@ -1208,10 +1208,10 @@ TEST_F(InterpreterTest, VerbsOfTwoWordsAndCutVerbs) {
     EXPECT_EQ(Fails("READ EVENTS NOW").error, 36);
     EXPECT_EQ(Fails("RELEASE ALL x").error, 36);
     EXPECT_EQ(Fails("CLEAR EVENTS x").error, 36);
-    EXPECT_EQ(Fails("CASE .T.").error, 96) << "a part of a block alone";
-    EXPECT_EQ(Fails("DO CASE\nELSE\nENDCASE").error, 96) << "a part of another block";
-    EXPECT_EQ(Fails("IF .T.\nELSE\nELSE\nENDIF").error, 96) << "a last part twice";
-    EXPECT_EQ(Fails("TRY\nFINALLY\nCATCH\nENDTRY").error, 96);
+    EXPECT_EQ(Fails("CASE .T.").error, 1213) << "a part of a block alone";
+    EXPECT_EQ(Fails("DO CASE\nELSE\nENDCASE").error, 1211) << "a part of another block";
+    EXPECT_EQ(Fails("IF .T.\nELSE\nELSE\nENDIF").error, 1211) << "a last part twice";
+    EXPECT_EQ(Fails("TRY\nFINALLY\nCATCH\nENDTRY").error, 2058);
 }
 
 // A statement that does not parse keeps the block role of its command, so
@@ -1231,7 +1231,7 @@ TEST_F(InterpreterTest, StatementsThatDoNotParseKeepTheirBlocks) {
         {"DO CASE\nCASE .F.\nCASE 1 +\nENDCASE", 10, 3},
         {"TRY\nx = nosuch\nCATCH TO\nENDTRY", 10, 3},
         {"PROCEDURE 1\n? 2", 10, 1},  // no name: not a procedure
-        {"IF 1 +\nELSE\nENDIF\nENDIF", 96, 4},
+        {"IF 1 +\nELSE\nENDIF\nENDIF", 1211, 4},
     };
     for (const Case& c : cases) {
         RunResult r = Fails(c.program);

@@ -117,9 +117,11 @@ CATCH TO e
 ENDTRY
 
 PROCEDURE Peek
+  LOCAL r
   TRY
-    RETURN .Name
+    r = .Name
   CATCH TO e
-    RETURN "not seen in a called procedure"
+    r = "not seen in a called procedure"
   ENDTRY
+  RETURN r
 ENDPROC

@@ -108,7 +108,7 @@ std::string TextPicture(const std::string& s, const std::string& pic) {
             ++k;
             break;
         case '!':
-            out += k < s.size() ? static_cast<char>(std::toupper(static_cast<unsigned char>(s[k]))) : ' ';
+            out += k < s.size() ? AnsiUpper(std::string(1, s[k]))[0] : ' ';
             ++k;
             break;
         default:
@@ -142,7 +142,7 @@ std::string Transformed(const Value& v, const std::string& fmt, const Settings& 
         else out = (has('Z') && x == 0) ? "" : PlainForm(v, s);
     } else if (IsText(v)) {
         out = pic.empty() ? v.text : TextPicture(v.text, pic);
-        if (has('!')) out = Upper(out);
+        if (has('!')) out = AnsiUpper(out);
     } else {
         out = PlainForm(v, s);
     }
@@ -161,6 +161,10 @@ Value Transform(Args& a) {
     const Settings& s = a.in.settings();
     if (!a.Has(1)) return C(PlainForm(v, s));
     return C(Transformed(v, a.Text(1), s));
+}
+
+bool FirstIs(const std::string& s, bool (*test)(unsigned char)) {
+    return !s.empty() && test(static_cast<unsigned char>(s[0]));
 }
 
 std::string Trim(const std::string& s, bool left, bool right) {
@@ -194,13 +198,13 @@ const Builtin kTable[] = {
          std::size_t k = std::min(s.size(), static_cast<std::size_t>(n));
          return C(s.substr(s.size() - k));
      }},
-    {"UPPER", 1, 1, [](Args& a) { return C(Upper(a.Text(0))); }},
-    {"LOWER", 1, 1, [](Args& a) { return C(Lower(a.Text(0))); }},
+    {"UPPER", 1, 1, [](Args& a) { return C(AnsiUpper(a.Text(0))); }},
+    {"LOWER", 1, 1, [](Args& a) { return C(AnsiLower(a.Text(0))); }},
     {"PROPER", 1, 1, [](Args& a) {
-         std::string s = Lower(a.Text(0));
+         std::string s = AnsiLower(a.Text(0));
          bool start = true;
          for (char& c : s) {
-             if (start && c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+             if (start) c = AnsiUpper(std::string(1, c))[0];
              start = c == ' ';
          }
          return C(s);
@@ -242,7 +246,7 @@ const Builtin kTable[] = {
          return N(at == std::string::npos ? 0 : static_cast<double>(at + 1));
      }},
     {"ATC", 2, 3, [](Args& a) {
-         std::size_t at = Nth(Upper(a.Text(1)), Upper(a.Text(0)), a.Has(2) ? a.Int(2) : 1);
+         std::size_t at = Nth(AnsiUpper(a.Text(1)), AnsiUpper(a.Text(0)), a.Has(2) ? a.Int(2) : 1);
          return N(at == std::string::npos ? 0 : static_cast<double>(at + 1));
      }},
     {"RAT", 2, 3, [](Args& a) {
@@ -300,9 +304,9 @@ const Builtin kTable[] = {
          return C(out);
      }},
     {"ISDIGIT", 1, 1, [](Args& a) { std::string s = a.Text(0); return L(!s.empty() && s[0] >= '0' && s[0] <= '9'); }},
-    {"ISALPHA", 1, 1, [](Args& a) { std::string s = a.Text(0); return L(!s.empty() && std::isalpha(static_cast<unsigned char>(s[0]))); }},
-    {"ISUPPER", 1, 1, [](Args& a) { std::string s = a.Text(0); return L(!s.empty() && s[0] >= 'A' && s[0] <= 'Z'); }},
-    {"ISLOWER", 1, 1, [](Args& a) { std::string s = a.Text(0); return L(!s.empty() && s[0] >= 'a' && s[0] <= 'z'); }},
+    {"ISALPHA", 1, 1, [](Args& a) { return L(FirstIs(a.Text(0), AnsiLetter)); }},
+    {"ISUPPER", 1, 1, [](Args& a) { return L(FirstIs(a.Text(0), AnsiUpperCase)); }},
+    {"ISLOWER", 1, 1, [](Args& a) { return L(FirstIs(a.Text(0), AnsiLowerCase)); }},
     {"STR", 1, 3, [](Args& a) {
          double x = a.Num(0);
          long len = a.Has(1) ? a.Int(1) : 10;

@@ -16,6 +16,54 @@ std::string Lower(std::string s) {
     return s;
 }
 
+namespace {
+
+// Each byte's case and class under the ANSI code page, from Windows once.
+struct CaseTables {
+    unsigned char upper[256];
+    unsigned char lower[256];
+    unsigned char kind[256];  // bits: 1 letter, 2 upper case, 4 lower case
+};
+
+const CaseTables& Cases() {
+    static const CaseTables tables = [] {
+        CaseTables t{};
+        for (int i = 0; i < 256; ++i) {
+            char c[2] = {static_cast<char>(i), 0};
+            t.upper[i] = t.lower[i] = static_cast<unsigned char>(i);
+            if (i == 0) continue;
+            CharUpperBuffA(c, 1);
+            t.upper[i] = static_cast<unsigned char>(c[0]);
+            c[0] = static_cast<char>(i);
+            CharLowerBuffA(c, 1);
+            t.lower[i] = static_cast<unsigned char>(c[0]);
+            t.kind[i] = static_cast<unsigned char>((IsCharAlphaA(static_cast<char>(i)) ? 1 : 0) |
+                                                   (IsCharUpperA(static_cast<char>(i)) ? 2 : 0) |
+                                                   (IsCharLowerA(static_cast<char>(i)) ? 4 : 0));
+        }
+        return t;
+    }();
+    return tables;
+}
+
+}  // namespace
+
+std::string AnsiUpper(std::string s) {
+    const CaseTables& t = Cases();
+    for (char& c : s) c = static_cast<char>(t.upper[static_cast<unsigned char>(c)]);
+    return s;
+}
+
+std::string AnsiLower(std::string s) {
+    const CaseTables& t = Cases();
+    for (char& c : s) c = static_cast<char>(t.lower[static_cast<unsigned char>(c)]);
+    return s;
+}
+
+bool AnsiLetter(unsigned char c) { return Cases().kind[c] & 1; }
+bool AnsiUpperCase(unsigned char c) { return Cases().kind[c] & 2; }
+bool AnsiLowerCase(unsigned char c) { return Cases().kind[c] & 4; }
+
 bool FileExists(const std::string& path) {
     DWORD a = GetFileAttributesA(path.c_str());
     return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);

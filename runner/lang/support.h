@@ -6,6 +6,13 @@
 namespace tarvo::run::lang {
 
 std::string Lower(std::string s);
+// Letters and case by the ANSI code page, as the host's UPPER(), LOWER(),
+// ISALPHA() and the like see them ("é" is a lower-case letter of "É").
+std::string AnsiUpper(std::string s);
+std::string AnsiLower(std::string s);
+bool AnsiLetter(unsigned char c);
+bool AnsiUpperCase(unsigned char c);
+bool AnsiLowerCase(unsigned char c);
 bool FileExists(const std::string& path);
 std::string FullPath(const std::string& path);
 bool IsAbsolute(const std::string& path);

@@ -59,7 +59,15 @@ const Builtin kTable[] = {
     {"YEAR", 1, 1, [](Args& a) { int y, m, d; Civil(a.When(0), &y, &m, &d); return N(y); }},
     {"MONTH", 1, 1, [](Args& a) { int y, m, d; Civil(a.When(0), &y, &m, &d); return N(m); }},
     {"DAY", 1, 1, [](Args& a) { int y, m, d; Civil(a.When(0), &y, &m, &d); return N(d); }},
-    {"DOW", 1, 2, [](Args& a) { double d = a.When(0); return N(d == 0 ? 0 : DayOfWeek(d)); }},
+    // DOW(d, n): the day counted from first day n (1 Sunday ... 7 Saturday;
+    // 0 the SET FDOW day, Sunday).
+    {"DOW", 1, 2, [](Args& a) {
+         double d = a.When(0);
+         long first = a.Has(1) ? a.Int(1) : 1;
+         if (first < 0 || first > 7) Raise(kErrArgument);
+         if (first == 0) first = 1;
+         return N(d == 0 ? 0 : (DayOfWeek(d) - first + 7) % 7 + 1);
+     }},
     {"CDOW", 1, 1, [](Args& a) { double d = a.When(0); return C(d == 0 ? "" : kDays[DayOfWeek(d) - 1]); }},
     {"CMONTH", 1, 1, [](Args& a) {
          int y, m, d;
@@ -120,11 +128,15 @@ const Builtin kTable[] = {
          GetLocalTime(&t);
          return N(t.wHour * 3600 + t.wMinute * 60 + t.wSecond + t.wMilliseconds / 1000.0, 3);
      }},
-    {"TIME", 0, 1, [](Args&) {
+    // TIME(n): with any number (or logical) the hundredths of a second too.
+    {"TIME", 0, 1, [](Args& a) {
+         bool hundredths = a.Has(0);
+         if (hundredths && !IsNumber(a[0]) && a[0].type != 'L') Raise(kErrArgument);
          SYSTEMTIME t;
          GetLocalTime(&t);
-         char buf[16];
+         char buf[24];
          std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", t.wHour, t.wMinute, t.wSecond);
+         if (hundredths) std::snprintf(buf + 8, sizeof buf - 8, ".%02d", t.wMilliseconds / 10);
          return C(buf);
      }},
     {"CTOD", 1, 1, [](Args& a) {

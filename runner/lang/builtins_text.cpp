@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "runner/lang/builtins.h"
 #include "runner/lang/support.h"
@@ -98,29 +99,34 @@ std::string NumberPicture(double x, const std::string& pic, bool leadingZeros, b
     return out;
 }
 
-std::string TextPicture(const std::string& s, const std::string& pic) {
+// A picture over a text: each placeholder takes the next character. With
+// `insert` (@R) the other picture characters go between them, and the
+// picture ends where the text does; without, they take the place of the
+// character under them.
+std::string TextPicture(const std::string& s, const std::string& pic, bool insert) {
     std::string out;
     std::size_t k = 0;
     for (char c : pic) {
-        switch (c) {
-        case 'X': case '9': case '#': case 'A': case 'N': case 'Y': case 'L':
-            out += k < s.size() ? s[k] : ' ';
-            ++k;
-            break;
-        case '!':
-            out += k < s.size() ? AnsiUpper(std::string(1, s[k]))[0] : ' ';
-            ++k;
-            break;
-        default:
+        bool placeholder = std::strchr("X9#ANYL!", c) != nullptr;
+        if (insert && k >= s.size()) break;
+        if (!placeholder) {
             out += c;
-            break;
+            if (!insert) ++k;
+            continue;
         }
+        char ch = k < s.size() ? s[k] : ' ';
+        out += c == '!' ? AnsiUpper(std::string(1, ch))[0] : ch;
+        ++k;
     }
     return out;
 }
 
 }  // namespace
 
+// TRANSFORM(value, "@codes picture"). Codes: ! upper case, 0 hexadecimal,
+// B left-justified number, D the SET DATE form, E the BRITISH date form,
+// L leading zeros, R the picture's other characters inserted, T trimmed,
+// Z blank for zero. Other codes are refused (error 11).
 std::string Transformed(const Value& v, const std::string& fmt, const Settings& s) {
     std::string codes, pic = fmt;
     if (!fmt.empty() && fmt[0] == '@') {
@@ -128,21 +134,30 @@ std::string Transformed(const Value& v, const std::string& fmt, const Settings& 
         codes = Upper(fmt.substr(1, sp == std::string::npos ? std::string::npos : sp - 1));
         pic = sp == std::string::npos ? "" : fmt.substr(sp + 1);
     }
+    if (codes.find_first_not_of("!0BDELRTZ") != std::string::npos) Raise(kErrArgument);
     auto has = [&](char c) { return codes.find(c) != std::string::npos; };
     std::string out;
     if (IsNumber(v)) {
         double x = v.asNumber();
         if (has('0')) {
             char buf[16];
-            std::snprintf(buf, sizeof buf, "0x%08lX",
-                          static_cast<unsigned long>(static_cast<std::uint32_t>(static_cast<std::int64_t>(std::trunc(x)))));
+            auto bits = static_cast<std::uint32_t>(static_cast<std::int64_t>(std::trunc(x)));
+            std::snprintf(buf, sizeof buf, "0x%08lX", static_cast<unsigned long>(bits));
             return buf;
         }
         if (!pic.empty()) out = NumberPicture(x, pic, has('L'), has('Z'), s);
         else out = (has('Z') && x == 0) ? "" : PlainForm(v, s);
+        if (has('B')) {  // the blanks in front go behind
+            std::size_t lead = out.find_first_not_of(' ');
+            if (lead != std::string::npos) out = out.substr(lead) + std::string(lead, ' ');
+        }
     } else if (IsText(v)) {
-        out = pic.empty() ? v.text : TextPicture(v.text, pic);
+        out = pic.empty() ? v.text : TextPicture(v.text, pic, has('R'));
         if (has('!')) out = AnsiUpper(out);
+    } else if ((v.type == 'D' || v.type == 'T') && has('E')) {
+        Settings british = s;
+        british.date = "BRITISH";
+        out = PlainForm(v, british);
     } else {
         out = PlainForm(v, s);
     }
@@ -161,6 +176,24 @@ Value Transform(Args& a) {
     const Settings& s = a.in.settings();
     if (!a.Has(1)) return C(PlainForm(v, s));
     return C(Transformed(v, a.Text(1), s));
+}
+
+std::string Proper(const std::string& text) {
+    std::string s = AnsiLower(text);
+    bool start = true;
+    for (char& c : s) {
+        if (start) c = AnsiUpper(std::string(1, c))[0];
+        start = c == ' ';
+    }
+    return s;
+}
+
+// `repl` in the case of `found` when that is all upper, all lower or proper.
+std::string CaseLike(const std::string& found, const std::string& repl) {
+    if (found == AnsiUpper(found) && found != AnsiLower(found)) return AnsiUpper(repl);
+    if (found == AnsiLower(found) && found != AnsiUpper(found)) return AnsiLower(repl);
+    if (found == Proper(found)) return Proper(repl);
+    return repl;
 }
 
 bool FirstIs(const std::string& s, bool (*test)(unsigned char)) {
@@ -200,15 +233,7 @@ const Builtin kTable[] = {
      }},
     {"UPPER", 1, 1, [](Args& a) { return C(AnsiUpper(a.Text(0))); }},
     {"LOWER", 1, 1, [](Args& a) { return C(AnsiLower(a.Text(0))); }},
-    {"PROPER", 1, 1, [](Args& a) {
-         std::string s = AnsiLower(a.Text(0));
-         bool start = true;
-         for (char& c : s) {
-             if (start) c = AnsiUpper(std::string(1, c))[0];
-             start = c == ' ';
-         }
-         return C(s);
-     }},
+    {"PROPER", 1, 1, [](Args& a) { return C(Proper(a.Text(0))); }},
     {"ALLTRIM", 1, 1, [](Args& a) { return C(Trim(a.Text(0), true, true)); }},
     {"LTRIM", 1, 1, [](Args& a) { return C(Trim(a.Text(0), true, false)); }},
     {"RTRIM", 1, 1, [](Args& a) { return C(Trim(a.Text(0), false, true)); }},
@@ -260,25 +285,35 @@ const Builtin kTable[] = {
              for (std::size_t at = in.find(what); at != std::string::npos; at = in.find(what, at + 1)) ++n;
          return N(n);
      }},
+    // STRTRAN(text, sought, replacement, nStart, nCount, nFlags): nStart and
+    // nCount -1 take their defaults; nFlags 1 finds regardless of case, 2
+    // gives the replacement the case of the text found (all upper, all lower
+    // or proper), 3 both.
     {"STRTRAN", 2, 6, [](Args& a) {
          std::string s = a.Text(0), find = a.Text(1);
          std::string repl = a.Has(2) ? a.Text(2) : "";
          long first = a.Has(3) ? a.Int(3) : 1;
          long count = a.Has(4) ? a.Int(4) : -1;
+         long flags = a.Has(5) ? a.Int(5) : 0;
+         if (flags < 0 || flags > 3) Raise(kErrArgument);
          if (first < 1) first = 1;
          if (find.empty()) return C(s);
+         const std::string& hay = flags & 1 ? AnsiUpper(s) : s;
+         const std::string& needle = flags & 1 ? AnsiUpper(find) : find;
          std::string out;
          std::size_t pos = 0;
          long seen = 0, done = 0;
          for (;;) {
-             std::size_t at = s.find(find, pos);
+             std::size_t at = hay.find(needle, pos);
              if (at == std::string::npos) break;
              ++seen;
+             out.append(s, pos, at - pos);
+             std::string found = s.substr(at, find.size());
              if (seen >= first && (count < 0 || done < count)) {
-                 out += s.substr(pos, at - pos) + repl;
+                 out += flags & 2 ? CaseLike(found, repl) : repl;
                  ++done;
              } else {
-                 out += s.substr(pos, at - pos) + find;
+                 out += found;
              }
              pos = at + find.size();
              if (out.size() > kMaxText) Raise(kErrStringTooLong);

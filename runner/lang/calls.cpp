@@ -194,6 +194,7 @@ Value Interpreter::CallProcedure(const Procedure& p, std::vector<ArgCell> args) 
     if (static_cast<int>(args.size()) > std::max(p.declared, 0)) Raise(kErrTooMany);
     FramePush push(*this, p.name);
     Frame& f = frame();
+    f.firstLine = p.line ? p.line : 1;
     f.args = std::move(args);
     if (!p.inlineParams.empty()) Bind(p.inlineParams, true);
     Exec(p.body);

@@ -124,6 +124,10 @@ Flow ExecSet(Interpreter& in, const Stmt& s) {
         double n = number();
         if (n != 12 && n != 24) Raise(kErrArgument);
         st.hours = static_cast<int>(n);
+    } else if (set.option == "CONSOLE") {
+        st.console = onOff();
+    } else if (set.option == "ESCAPE") {
+        st.escape = onOff();
     }
     // SET TALK, SAFETY and the like change nothing here.
     return Flow::Next;

@@ -71,26 +71,30 @@ Interpreter::Catching::Catching(Interpreter& i, const ScriptError& e) : in(i) {
 // --- output ------------------------------------------------------------------
 
 void Interpreter::Write(const std::string& text) {
-    if (text.empty()) return;
+    if (text.empty() || !settings_.console) return;
     if (waitLine_) NewLine();  // a WAIT WINDOW line stays a line of its own
     write(text);
     lineOpen_ = text.back() != '\n';
 }
 
 void Interpreter::NewLine() {
+    if (settings_.console) EndLine();
+}
+
+void Interpreter::EndLine() {
     write(lineEnd);
     lineOpen_ = false;
     waitLine_ = false;
 }
 
 void Interpreter::FinishOutput() {
-    if (lineOpen_) NewLine();
+    if (lineOpen_) EndLine();
 }
 
 // The host shows it in a window of its own: here one line on the output.
 void Interpreter::WaitWindowLine(const std::string& text) {
     host_.waitWindows.push_back(text);
-    if (lineOpen_) NewLine();
+    if (lineOpen_) EndLine();
     write("WAIT WINDOW: " + text);
     lineOpen_ = true;
     waitLine_ = true;

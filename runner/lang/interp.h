@@ -98,6 +98,7 @@ struct Frame {
     std::set<std::string> hidden;  // PRIVATE declared, not created yet
     std::vector<ArgCell> args;
     int line = 0;
+    int firstLine = 1;  // the line its program or procedure starts on (LINENO(1))
     const Stmt* stmt = nullptr;
     Value result = Value::Logical(true);
 };
@@ -125,7 +126,8 @@ public:
     Interpreter& operator=(const Interpreter&) = delete;
 
     // Output: where text goes (standard output unless set) and the line end
-    // written by ? and the like; where errors of event commands are reported.
+    // written by ? and the like (nothing goes out under SET CONSOLE OFF but
+    // WAIT WINDOW lines); where errors of event commands are reported.
     std::function<void(const std::string&)> write;
     std::function<void(const std::string&)> report;
     std::string lineEnd = "\r\n";
@@ -285,6 +287,7 @@ private:
     };
 
     Flow ExecGuarded(const Stmt& s);
+    void EndLine();
     void RunOnError(const ScriptError& e);
 
     bool ReadField(const std::string& alias, const std::string& name, Value* out);

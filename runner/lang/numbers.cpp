@@ -98,7 +98,10 @@ std::string Scientific(double x, int decimals) {
     std::snprintf(exp, sizeof exp, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
     std::string s = x < 0 ? "-" : "";
     s += kept[0];
-    if (decimals) s += "." + kept.substr(1);
+    if (decimals) {
+        s += '.';
+        s.append(kept, 1, std::string::npos);
+    }
     return s + exp;
 }
 

@@ -33,6 +33,8 @@ struct Settings {
     char point = '.';               // SET POINT: the decimal point numbers show
     char separator = ',';           // SET SEPARATOR: the thousands separator of pictures
     char mark = 0;                  // SET MARK: the dates' separator (0: the SET DATE format's own)
+    bool console = true;            // SET CONSOLE: output of ? and the like shown
+    bool escape = true;             // SET ESCAPE: Ctrl-C interrupts the program
 };
 
 // N, I and Y as a double.

@@ -84,7 +84,8 @@ const Builtin kTable[] = {
      }},
     {"DTOC", 1, 2, [](Args& a) {
          double d = std::floor(a.When(0));
-         if (a.Has(1) && a.Int(1) == 1) {
+         if (a.Has(1) && a.Int(1) != 1) Raise(kErrArgument);
+         if (a.Has(1)) {
              int y, m, dd;
              Civil(d, &y, &m, &dd);
              if (y == 0) return C("        ");

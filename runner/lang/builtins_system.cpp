@@ -99,7 +99,8 @@ const Builtin kTable[] = {
      }},
     {"ERROR", 0, 0, [](Args& a) { return N(a.in.lastError().number); }},
     {"MESSAGE", 0, 1, [](Args& a) {
-         if (a.Has(0) && a.Int(0) == 1) return C(a.in.lastError().source);
+         if (a.Has(0) && a.Int(0) != 1) Raise(kErrArgument);
+         if (a.Has(0)) return C(a.in.lastError().source);
          return C(a.in.lastError().message);
      }},
     // LINENO(1): counted from the first line of the running program or

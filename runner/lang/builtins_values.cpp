@@ -99,7 +99,8 @@ const Builtin kTable[] = {
      }},
     {"TYPE", 1, 2, [](Args& a) {
          std::string text = a.Text(0);
-         if (a.Has(1) && a.Int(1) == 1) {
+         if (a.Has(1) && a.Int(1) != 1) Raise(kErrArgument);
+         if (a.Has(1)) {
              ExprP e;
              try {
                  e = ParseExpression(text);

@@ -126,9 +126,9 @@ bool ClosesProcedure(const Stmt& s) { return (RoleOf(s) & kCloses) && InBlock(*s
 
 }  // namespace
 
-CompileResult Compile(const std::string& text, Program* out, bool requireEndProc) {
+CompileResult Compile(const std::string& text, Program* out, bool requireEndProc, int firstLine) {
     CompileResult r;
-    std::vector<SourceLine> source = Preprocess(SplitStatements(text), &r);
+    std::vector<SourceLine> source = Preprocess(SplitStatements(text, firstLine), &r);
     if (!r.ok) return r;
     std::vector<StmtP> lines;
     for (const SourceLine& l : source) lines.push_back(ParseStatement(l.text, l.line));

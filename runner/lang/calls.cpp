@@ -184,6 +184,7 @@ Value Interpreter::CallLibrary(const std::string& name, const std::vector<ExprP>
     f.line = line;
     f.stmt = stmt;
     CheckQuit();
+    CheckInterrupt();
     if (out.error) Raise(out.error, out.message);
     return out.value();
 }

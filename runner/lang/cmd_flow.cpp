@@ -86,6 +86,7 @@ const Block& Part(const Stmt& s, std::size_t i) { return i < s.sections.size() ?
 void AtLine(Interpreter& in, const Stmt& s) {
     in.frame().line = s.line;
     in.frame().stmt = &s;
+    in.CheckInterrupt();  // even a loop with no statements can be interrupted
 }
 
 Flow ExecIf(Interpreter& in, const Stmt& s) {

@@ -60,4 +60,10 @@ struct QuitSignal {
     int code = 0;
 };
 
+// Ctrl-C: the program stops where it is (no TRY, ON ERROR or FINALLY runs).
+struct Interrupted {
+    int line = 0;
+    std::string procedure;
+};
+
 }  // namespace tarvo::run::lang

@@ -12,8 +12,11 @@ void Interpreter::PumpEvents(unsigned milliseconds, bool untilCleared) {
         std::vector<Pumping>& v;
         ~Pop() { v.pop_back(); }
     } pop{pumps_};
-    host_.Pump(milliseconds, [&] { return quitRequested_ || (untilCleared && clearEvents_); });
+    host_.Pump(milliseconds, [&] {
+        return quitRequested_ || (interrupt_ && settings_.escape) || (untilCleared && clearEvents_);
+    });
     CheckQuit();
+    CheckInterrupt();
 }
 
 void Interpreter::ReadEvents() {

@@ -81,6 +81,7 @@ Flow Interpreter::ExecGuarded(const Stmt& s) {
     for (;;) {
         f.line = s.line;
         f.stmt = &s;
+        CheckInterrupt();
         try {
             try {
                 if (s.error) Raise(s.error, s.errorText);

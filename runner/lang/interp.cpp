@@ -4,6 +4,8 @@
 // commands themselves in cmd_*.cpp.
 #include "runner/lang/interp.h"
 
+#include <windows.h>
+
 #include <algorithm>
 #include <cstdio>
 
@@ -44,6 +46,7 @@ Interpreter::Interpreter(Host& host) : host_(host) {
     VarP mline = std::make_shared<Var>();
     mline->value = Value::Num(0, 0);
     publics_["_MLINE"] = mline;
+    thread_ = GetCurrentThreadId();
     savedHooks_ = host_.hooks;
     host_.hooks.executeCommand = [this](const std::string& c) { return ExecuteFromLibrary(c); };
     host_.hooks.evaluate = [this](const std::string& e, Value& out) { return EvaluateFromLibrary(e, out); };
@@ -103,11 +106,11 @@ void Interpreter::WaitWindowLine(const std::string& text) {
 // --- programs ------------------------------------------------------------------
 
 std::shared_ptr<Program> Interpreter::Compile(const std::string& text, const std::string& name,
-                                              RunResult* error, bool requireEndProc) {
+                                              RunResult* error, bool requireEndProc, int firstLine) {
     auto p = std::make_shared<Program>();
     p->name = Stem(name);
     p->path = name;
-    CompileResult r = lang::Compile(text, p.get(), requireEndProc);
+    CompileResult r = lang::Compile(text, p.get(), requireEndProc, firstLine);
     if (!r.ok) {
         if (error) {
             error->error = r.error;
@@ -151,6 +154,10 @@ RunResult Interpreter::Run(const std::shared_ptr<Program>& program, const std::v
         result.quit = true;
     } catch (const RetrySignal&) {
         // RETRY at the top level ends the program.
+    } catch (const Interrupted& i) {
+        result.interrupted = true;
+        result.line = i.line;
+        result.procedure = i.procedure;
     } catch (const std::exception&) {
         // Out of memory in the runner itself (nothing else is thrown here).
         result.error = kErrMemory;
@@ -181,6 +188,18 @@ void Interpreter::UnloadLibrary() {
 
 void Interpreter::CheckQuit() {
     if (quitRequested_) throw QuitSignal{};
+}
+
+void Interpreter::Interrupt() {
+    interrupt_ = true;
+    PostThreadMessageA(thread_, WM_NULL, 0, 0);  // a message loop waiting returns to look
+}
+
+void Interpreter::CheckInterrupt() {
+    if (interrupt_ && settings_.escape) {
+        interrupt_ = false;
+        throw Interrupted{frame().line, frame().name};
+    }
 }
 
 // --- objects -----------------------------------------------------------------

@@ -50,6 +50,7 @@
 // `report`, standard error by default); the program goes on either way.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -110,7 +111,8 @@ struct RunResult {
     int line = 0;
     std::string procedure;
     bool quit = false;      // QUIT or CANCEL
-    bool ok() const { return error == 0; }
+    bool interrupted = false;  // Ctrl-C (line and procedure tell where)
+    bool ok() const { return error == 0 && !interrupted; }
     // "Error 12 at line 5 (MAIN): Variable 'X' is not found."
     std::string Describe() const;
 };
@@ -130,15 +132,16 @@ public:
     // WAIT WINDOW lines); where errors of event commands are reported.
     std::function<void(const std::string&)> write;
     std::function<void(const std::string&)> report;
-    std::string lineEnd = "\r\n";
+    std::string lineEnd = "\n";
     // Libraries: the one loaded when a program does not choose its own, and
     // the folders SET LIBRARY TO searches after the current folder.
     std::string defaultLibrary;
     std::vector<std::string> libraryFolders;
 
-    // Compiles a program. On a nesting error answers null and fills `error`.
+    // Compiles a program whose text starts on line `firstLine`. On a
+    // nesting error answers null and fills `error`.
     std::shared_ptr<Program> Compile(const std::string& text, const std::string& name,
-                                     RunResult* error, bool requireEndProc = false);
+                                     RunResult* error, bool requireEndProc = false, int firstLine = 1);
     // Runs a compiled program's main part at the top level.
     RunResult Run(const std::shared_ptr<Program>& program, const std::vector<Value>& args = {});
     // Compiles and runs.
@@ -151,6 +154,16 @@ public:
     void FinishOutput();
     // Releases the library (its unload hook still reaches this interpreter).
     void UnloadLibrary();
+
+    // Ctrl-C, from any thread: the running program stops before its next
+    // statement, or when its library call or message loop returns (unless
+    // SET ESCAPE is OFF); Run answers `interrupted`. It stays pending until
+    // the program takes it or ClearInterrupt.
+    void Interrupt();
+    bool InterruptPending() const { return interrupt_; }
+    void ClearInterrupt() { interrupt_ = false; }
+    // Stops the program here when an interrupt is pending.
+    void CheckInterrupt();
 
     // The hooks' work (public so that tests can drive them directly).
     int ExecuteFromLibrary(const std::string& command);
@@ -330,6 +343,8 @@ private:
     int libraryCalls_ = 0;   // inside a call of a library function
     int depth_ = 0;
     bool quitRequested_ = false;
+    std::atomic<bool> interrupt_{false};
+    unsigned long thread_ = 0;  // the thread the interpreter runs on
 
     // The message loops running, innermost last: the library calls and
     // library commands running when each started.

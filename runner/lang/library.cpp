@@ -60,6 +60,9 @@ int Interpreter::ServeLibrary(bool event, int onQuit, Work&& work) {
         return onQuit;
     } catch (const RetrySignal&) {
         return 0;  // RETRY ends the command the library sent
+    } catch (const Interrupted&) {
+        interrupt_ = true;  // taken again when the library call returns
+        return kErrNotAvailable;
     } catch (const std::exception&) {
         if (event) report("Error " + std::to_string(kErrMemory) + ": " + ErrorText(kErrMemory));
         return kErrMemory;

@@ -163,13 +163,13 @@ bool EndsText(const std::string& l) {
 
 }  // namespace
 
-std::vector<SourceLine> SplitStatements(const std::string& text) {
+std::vector<SourceLine> SplitStatements(const std::string& text, int firstLine) {
     std::vector<SourceLine> out;
     std::string pending;
     int pendingLine = 0;
     bool continuing = false;
     bool commentContinues = false;
-    int line = 0;
+    int line = firstLine - 1;
     // Inside TEXT ... ENDTEXT: the TEXT statement, a line end, then each
     // line of its text followed by a line end.
     bool inText = false;

@@ -21,8 +21,8 @@ struct SourceLine {
     int line = 0;  // the physical line the statement starts on (1-based)
 };
 
-// Splits program text into statements.
-std::vector<SourceLine> SplitStatements(const std::string& text);
+// Splits program text into statements; the text starts on line `firstLine`.
+std::vector<SourceLine> SplitStatements(const std::string& text, int firstLine = 1);
 
 // Parses one statement. Never throws: a statement that does not parse
 // carries its error (and keeps the block role of its command).
@@ -45,9 +45,10 @@ std::vector<SourceLine> Preprocess(const std::vector<SourceLine>& lines, Compile
 // The directives the preprocessor serves.
 std::span<const char* const> Directives();
 
-// Compiles program text. With `requireEndProc`, a procedure still open at
-// the end counts as incomplete (the line-by-line mode reads on).
-CompileResult Compile(const std::string& text, Program* out, bool requireEndProc = false);
+// Compiles program text that starts on line `firstLine`. With
+// `requireEndProc`, a procedure still open at the end counts as incomplete
+// (the line-by-line mode reads on).
+CompileResult Compile(const std::string& text, Program* out, bool requireEndProc = false, int firstLine = 1);
 
 // Deepest expression accepted (parentheses, operands).
 constexpr int kMaxExpressionDepth = 400;

@@ -7,6 +7,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "dll_test.h"
@@ -1014,6 +1015,59 @@ TEST_F(InterpreterTest, QuitInATimersCommandEndsTheProgram) {
     EXPECT_TRUE(r.quit);
     EXPECT_EQ(r.error, 0);
     EXPECT_EQ(out, "\nbefore\n");
+}
+
+// Ctrl-C comes from another thread (the console's handler): the program
+// stops before its next statement, or when its message loop wakes up; no
+// TRY, CATCH or FINALLY sees it. Under SET ESCAPE OFF it waits.
+TEST_F(InterpreterTest, CtrlCStopsTheProgramWhereItIs) {
+    auto later = [&] {
+        return std::thread([&] {
+            Sleep(300);
+            in->Interrupt();
+        });
+    };
+    struct Case {
+        const char* program;
+        int line;
+    };
+    const Case cases[] = {
+        {"TRY\ni = 0\nDO WHILE .T.\ni = i + 1\nENDDO\nCATCH\n? 'caught'\nFINALLY\n? 'finally'\nENDTRY", 0},
+        {"? 'x'\nDO WHILE .T.\nENDDO", 2},  // a loop with no statement
+        {"READ EVENTS", 1},
+        {"DO p\nPROCEDURE p\n= INKEY(60)", 3},
+    };
+    for (const Case& c : cases) {
+        out.clear();
+        std::thread t = later();
+        RunResult r = in->RunText(c.program, "TEST");
+        t.join();
+        EXPECT_TRUE(r.interrupted) << c.program;
+        EXPECT_EQ(r.error, 0) << c.program;
+        if (c.line) EXPECT_EQ(r.line, c.line) << c.program;
+        EXPECT_EQ(out.find("caught"), std::string::npos);
+        EXPECT_EQ(out.find("finally"), std::string::npos);
+        EXPECT_FALSE(in->InterruptPending()) << "taken";
+    }
+    Run("SET ESCAPE OFF");
+    in->Interrupt();
+    EXPECT_EQ(Run("? SET('ESCAPE')"), "\nOFF\n");
+    EXPECT_TRUE(in->InterruptPending()) << "kept for later";
+    RunResult r = in->RunText("SET ESCAPE ON\n? 'not reached'", "TEST");
+    EXPECT_TRUE(r.interrupted) << "taken as soon as SET ESCAPE is ON";
+    EXPECT_EQ(r.line, 2);
+}
+
+// The line-by-line mode numbers each command's lines from where it starts
+// in the input.
+TEST_F(InterpreterTest, CommandsCountLinesFromTheirFirst) {
+    RunResult error;
+    auto program = in->Compile("x = 1\n\ny = nosuch", "COMMAND", &error, true, 40);
+    ASSERT_TRUE(program);
+    RunResult r = in->Run(program);
+    EXPECT_EQ(r.line, 42);
+    EXPECT_FALSE(in->Compile("IF .T.\nENDDO", "COMMAND", &error, true, 7));
+    EXPECT_EQ(error.line, 8);
 }
 
 // With no keyboard, INKEY(n) and WAIT ... TIMEOUT n serve the thread's

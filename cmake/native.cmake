@@ -145,6 +145,14 @@ if(TARVO_WINDOWS)
   set_tests_properties(wine.fuzz_names wine.fuzz_names_hostile PROPERTIES FIXTURES_REQUIRED wine
                        LABELS wine TIMEOUT 700)
 
+  # tarvo-run from a shell and on a terminal (tests/runner/*.sh).
+  file(GLOB RUNNER_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/runner/*.sh)
+  foreach(t ${RUNNER_TESTS})
+    get_filename_component(name ${t} NAME_WE)
+    add_test(NAME runner.${name} COMMAND bash ${t} ${CMAKE_BINARY_DIR})
+    set_tests_properties(runner.${name} PROPERTIES FIXTURES_REQUIRED wine LABELS wine TIMEOUT 300)
+  endforeach()
+
   file(GLOB SCRIPT_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/scripts/*.prg)
   foreach(prg ${SCRIPT_TESTS})
     get_filename_component(name ${prg} NAME_WE)

@@ -3,7 +3,8 @@
 //   tarvo-run [--lib PATH] SCRIPT.prg [ARG...]     run a program (ARGs: its parameters, as text)
 //   tarvo-run [--lib PATH] -c "COMMAND"            run one command line
 //   tarvo-run [--lib PATH]                         read command lines from standard input
-//   tarvo-run [--lib PATH] --call NAME [ARG...]    call one function, print its results
+//   tarvo-run [--lib PATH] --call NAME [ARG...] [--call NAME [ARG...]]...
+//                                                  call functions, print their results
 //   tarvo-run [--lib PATH] --list                  list the function table
 //   tarvo-run --help-lists                         the commands and functions it knows
 //
@@ -14,17 +15,33 @@
 // Exit codes: 0 done (QUIT included); 1 an error no TRY or ON ERROR caught
 // (its message goes to standard error as "Error N at line L (PROCEDURE):
 // text"); 2 bad usage or an unreadable program; 3 the library cannot be
-// loaded.
+// loaded; 130 interrupted by Ctrl-C.
 //
-// --call arguments are typed literals: C:text, N:1.25, I:42, L:.T., D:<day
-// number>, Y:<currency>, T:<day number>, 0: (null). Each returned value record
-// is printed as "<letter> width=<w> length=<l> value=<v>"; "(no value)" when
-// none came.
+// Everything tarvo-run writes ends its lines in LF alone, the library's own
+// console lines included.
+//
+// Standard input from a terminal gets a banner and a prompt: "> ", ". "
+// while a block (IF ... ENDIF, PROCEDURE ... ENDPROC) is still open. HELP
+// (or ? alone at the prompt) lists what the runner knows; QUIT or the end of input (Ctrl-D, or Ctrl-Z then
+// Enter on Windows) leaves; Ctrl-C interrupts the running program and comes
+// back to the prompt. Lines are numbered from the first one read, so an
+// error names its line in the whole input.
+//
+// --call arguments are typed literals: C:text, N:1.25, I:42, L:.T., D:a date
+// (2024-01-31) or a day number, T:a datetime (2024-01-31T10:20:30) or a day
+// number with its fraction, Y:an amount, 0: (null). Each returned value
+// record is printed as "<letter> width=<w> length=<l> value=<v>", texts with
+// every byte outside printable ASCII (and the backslash) escaped as \xHH,
+// \t, \r, \n or \\; "(no value)" when none came. The library stays loaded
+// from one --call to the next.
 #include <windows.h>
 
 #include <fcntl.h>
 #include <io.h>
 
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -34,6 +51,7 @@
 #include <string>
 #include <vector>
 
+#include "host/version.h"
 #include "runner/host.h"
 #include "runner/lang/interp.h"
 #include "runner/lang/parser.h"
@@ -43,6 +61,8 @@ using namespace tarvo::run;
 
 namespace {
 
+constexpr int kInterruptedExit = 130;
+
 std::string ExeFolder() {
     char path[MAX_PATH];
     DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
@@ -51,25 +71,154 @@ std::string ExeFolder() {
     return slash == std::string::npos ? std::string(".") : s.substr(0, slash);
 }
 
+// --- Ctrl-C ---------------------------------------------------------------------
+
+// The console's Ctrl-C (and Ctrl-Break) arrives on a thread of its own.
+// At the prompt it drops the line being typed; while a program runs it asks
+// the interpreter to stop. A second one more than a second after the first,
+// while that is still not taken (SET ESCAPE OFF, or a library call that does
+// not return), ends the process with the exit code of an interrupt.
+std::atomic<lang::Interpreter*> g_interpreter{nullptr};
+std::atomic<bool> g_atPrompt{false};
+std::atomic<bool> g_promptInterrupted{false};
+std::atomic<DWORD> g_firstPress{0};
+
+BOOL WINAPI OnControl(DWORD type) {
+    if (type != CTRL_C_EVENT && type != CTRL_BREAK_EVENT) return FALSE;
+    if (g_atPrompt) {
+        g_promptInterrupted = true;
+        Sleep(100);
+        if (g_atPrompt) {  // the console's line is still being read: end it with Enter
+            INPUT_RECORD enter[2] = {};
+            for (int k = 0; k < 2; ++k) {
+                KEY_EVENT_RECORD& key = enter[k].Event.KeyEvent;
+                enter[k].EventType = KEY_EVENT;
+                key.bKeyDown = k == 0;
+                key.wRepeatCount = 1;
+                key.wVirtualKeyCode = VK_RETURN;
+                key.uChar.AsciiChar = '\r';
+            }
+            DWORD written;
+            WriteConsoleInputA(GetStdHandle(STD_INPUT_HANDLE), enter, 2, &written);
+        }
+        return TRUE;
+    }
+    lang::Interpreter* in = g_interpreter;
+    if (!in) return FALSE;
+    DWORD now = GetTickCount();
+    if (in->InterruptPending()) {
+        if (now - g_firstPress <= 1000) return TRUE;  // the same press told twice
+        DWORD written;
+        WriteFile(GetStdHandle(STD_ERROR_HANDLE), "Interrupted.\n", 13, &written, nullptr);
+        TerminateProcess(GetCurrentProcess(), kInterruptedExit);
+    }
+    g_firstPress = now;
+    in->Interrupt();
+    return TRUE;
+}
+
+// --- --call -----------------------------------------------------------------------
+
+bool WholeText(const std::string& text, const char* end) { return !text.empty() && *end == '\0'; }
+
+// A day number from "2024-01-31" (or a number as it is); a datetime adds
+// "T10:20:30" or " 10:20:30".
+bool ParseDay(const std::string& text, bool time, double* out) {
+    char* end = nullptr;
+    double n = std::strtod(text.c_str(), &end);
+    if (WholeText(text, end) && text.find('-', 1) == std::string::npos) {
+        *out = n;
+        return true;
+    }
+    int y, m, d, h = 0, mi = 0, s = 0, used = 0;
+    if (std::sscanf(text.c_str(), "%4d-%2d-%2d%n", &y, &m, &d, &used) != 3) return false;
+    std::string rest = text.substr(static_cast<std::size_t>(used));
+    if (!rest.empty()) {
+        int more = 0;
+        if (!time || (rest[0] != 'T' && rest[0] != ' ') ||
+            std::sscanf(rest.c_str() + 1, "%2d:%2d:%2d%n", &h, &mi, &s, &more) != 3 ||
+            rest.size() != static_cast<std::size_t>(more) + 1 || h > 23 || mi > 59 || s > 59)
+            return false;
+    }
+    double day = lang::MakeDate(y, m, d);
+    if (day == 0) return false;
+    *out = day + (h * 3600 + mi * 60 + s) / 86400.0;
+    return true;
+}
+
 bool ParseArg(const std::string& a, Arg* out) {
     if (a.size() < 2 || a[1] != ':') return false;
     std::string body = a.substr(2);
+    char* end = nullptr;
+    errno = 0;
     switch (a[0]) {
     case 'C': *out = ByValue(Value::Char(body)); return true;
     case 'N': {
+        double n = std::strtod(body.c_str(), &end);
+        if (!WholeText(body, end) || !std::isfinite(n)) return false;
         std::size_t dot = body.find('.');
         int decimals = dot == std::string::npos ? 0 : static_cast<int>(body.size() - dot - 1);
-        *out = ByValue(Value::Num(std::atof(body.c_str()), decimals));
+        *out = ByValue(Value::Num(n, decimals));
         return true;
     }
-    case 'I': *out = ByValue(Value::Int(std::atoi(body.c_str()))); return true;
-    case 'L': *out = ByValue(Value::Logical(body == ".T." || body == "1")); return true;
-    case 'D': *out = ByValue(Value::Date(std::atof(body.c_str()))); return true;
-    case 'T': *out = ByValue(Value::DateTime(std::atof(body.c_str()))); return true;
-    case 'Y': *out = ByValue(Value::Currency(std::llround(std::atof(body.c_str()) * 10000))); return true;
-    case '0': *out = ByValue(Value::Null()); return true;
+    case 'I': {
+        long n = std::strtol(body.c_str(), &end, 10);
+        if (!WholeText(body, end) || errno == ERANGE) return false;
+        *out = ByValue(Value::Int(static_cast<std::int32_t>(n)));
+        return true;
+    }
+    case 'L': {
+        std::string u = body;
+        for (char& c : u) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        bool t = u == ".T." || u == "T" || u == "1", f = u == ".F." || u == "F" || u == "0";
+        if (!t && !f) return false;
+        *out = ByValue(Value::Logical(t));
+        return true;
+    }
+    case 'D':
+    case 'T': {
+        double day;
+        if (!ParseDay(body, a[0] == 'T', &day)) return false;
+        *out = ByValue(a[0] == 'D' ? Value::Date(std::floor(day)) : Value::DateTime(day));
+        return true;
+    }
+    case 'Y': {
+        double n = std::strtod(body.c_str(), &end);
+        if (!WholeText(body, end) || !(std::fabs(n) < 9.2e14)) return false;
+        *out = ByValue(Value::Currency(std::llround(n * 10000)));
+        return true;
+    }
+    case '0':
+        if (!body.empty()) return false;
+        *out = ByValue(Value::Null());
+        return true;
     default: return false;
     }
+}
+
+const char* const kArgForms =
+    "C:text N:1.25 I:42 L:.T. D:2024-01-31 T:2024-01-31T10:20:30 Y:12.50 0: (D and T also take a day number)";
+
+// Printable ASCII as it is, every other byte escaped.
+std::string Escaped(const std::string& text) {
+    std::string out;
+    for (unsigned char c : text) {
+        char buf[8];
+        switch (c) {
+        case '\\': out += "\\\\"; break;
+        case '\t': out += "\\t"; break;
+        case '\r': out += "\\r"; break;
+        case '\n': out += "\\n"; break;
+        default:
+            if (c >= 0x20 && c < 0x7F) {
+                out += static_cast<char>(c);
+            } else {
+                std::snprintf(buf, sizeof buf, "\\x%02X", c);
+                out += buf;
+            }
+        }
+    }
+    return out;
 }
 
 int Usage() {
@@ -77,14 +226,36 @@ int Usage() {
                  "usage: tarvo-run [--lib PATH] SCRIPT.prg [ARG...]\n"
                  "       tarvo-run [--lib PATH] -c \"COMMAND\"\n"
                  "       tarvo-run [--lib PATH]            (commands from standard input)\n"
-                 "       tarvo-run [--lib PATH] --call NAME [ARG...]\n"
+                 "       tarvo-run [--lib PATH] --call NAME [ARG...] [--call NAME [ARG...]]...\n"
                  "       tarvo-run [--lib PATH] --list\n"
                  "       tarvo-run --help-lists            (the commands and functions it knows)\n"
-                 "--call ARG: C:text N:1.25 I:42 L:.T. D:<day number> T:<day number> Y:<amount> 0:\n");
+                 "--call ARG: %s\n",
+                 kArgForms);
     return 2;
 }
 
+// --list, or one or more --call NAME ARG... in a row (argv[i] is the first
+// NAME), all with the library loaded once.
 int CallMode(const std::string& lib, bool list, int argc, char** argv, int i) {
+    struct Call {
+        std::string name;
+        std::vector<Arg> args;
+    };
+    std::vector<Call> calls;
+    while (!list && i < argc) {
+        Call c{argv[i++], {}};
+        for (; i < argc && std::strcmp(argv[i], "--call") != 0; ++i) {
+            Arg a;
+            if (!ParseArg(argv[i], &a)) {
+                std::fprintf(stderr, "tarvo-run: bad argument '%s' to %s; arguments are %s\n", argv[i],
+                             c.name.c_str(), kArgForms);
+                return 2;
+            }
+            c.args.push_back(a);
+        }
+        calls.push_back(c);
+        if (i < argc && ++i == argc) return Usage();  // --call with no name
+    }
     Host host;
     std::string why;
     if (!host.Load(lib, &why)) {
@@ -95,24 +266,18 @@ int CallMode(const std::string& lib, bool list, int argc, char** argv, int i) {
     if (list) {
         for (const FunctionInfo& f : host.functions())
             std::printf("%-32s %3d  %s\n", f.name.c_str(), f.count, f.types.c_str());
-    } else {
-        std::string name = argv[i++];
-        std::vector<Arg> args;
-        for (; i < argc; ++i) {
-            Arg a;
-            if (!ParseArg(argv[i], &a)) {
-                host.Unload();
-                return Usage();
-            }
-            args.push_back(a);
-        }
-        Outcome out = host.Call(name, args);
-        for (const Returned& r : out.returns)
+    }
+    for (const Call& c : calls) {
+        Outcome out = host.Call(c.name, c.args);
+        for (const Returned& r : out.returns) {
+            bool text = r.value.type == 'C' || r.value.type == 'M';
             std::printf("%c width=%d length=%d value=%s\n", r.type, r.width, r.length,
-                        Display(r.value).c_str());
+                        (text ? Escaped(r.value.text) : Display(r.value)).c_str());
+        }
         if (out.returns.empty() && out.error == 0) std::printf("(no value)\n");
+        std::fflush(stdout);
         if (out.error) {
-            std::fprintf(stderr, "Error %d: %s\n", out.error, out.message.c_str());
+            std::fprintf(stderr, "Error %d in %s: %s\n", out.error, c.name.c_str(), out.message.c_str());
             rc = 1;
         }
     }
@@ -120,10 +285,20 @@ int CallMode(const std::string& lib, bool list, int argc, char** argv, int i) {
     return rc;
 }
 
-void Report(const lang::RunResult& r) {
+// --- programs ---------------------------------------------------------------------
+
+void Report(const std::string& text) {
     std::fflush(stdout);
-    std::fprintf(stderr, "%s\n", r.Describe().c_str());
+    std::fprintf(stderr, "%s\n", text.c_str());
     std::fflush(stderr);
+}
+
+void Report(const lang::RunResult& r) {
+    if (r.interrupted) {
+        Report("Interrupted at line " + std::to_string(r.line) + " (" + r.procedure + ").");
+        return;
+    }
+    Report(r.Describe());
 }
 
 // A script file or a -c command.
@@ -146,25 +321,64 @@ int ProgramMode(lang::Interpreter& in, const std::string& text, const std::strin
     in.FinishOutput();
     in.UnloadLibrary();
     in.FinishOutput();
-    if (r.error) {
-        Report(r);
-        return 1;
-    }
-    return 0;
+    if (r.interrupted || r.error) Report(r);
+    return r.interrupted ? kInterruptedExit : r.error ? 1 : 0;
 }
 
+// --- the prompt ---------------------------------------------------------------------
+
+// One line typed at the console, as ANSI text. Ctrl-D or Ctrl-Z on an
+// empty line ends the input (elsewhere in a line they are ignored).
+bool ReadConsoleLine(HANDLE in, std::string* line) {
+    std::wstring typed, done;
+    wchar_t buf[4096];
+    for (;;) {
+        DWORD initial = static_cast<DWORD>(typed.copy(buf, 4000));
+        CONSOLE_READCONSOLE_CONTROL control{sizeof control, initial, (1u << 4) | (1u << 26), 0};
+        DWORD n = 0;
+        if (!ReadConsoleW(in, buf, 4096, &n, &control) || n == 0) return false;
+        std::wstring got(buf, n);
+        std::size_t stop = got.find_first_of(L"\x04\x1A");
+        if (stop != std::wstring::npos) {
+            if (stop == 0 && done.empty()) {
+                std::fputs("\n", stdout);
+                return false;
+            }
+            typed = got.substr(0, stop);
+            continue;
+        }
+        typed.clear();
+        done += got;
+        if (done.back() == L'\n') break;  // else a long line goes on in the next read
+    }
+    while (!done.empty() && (done.back() == L'\n' || done.back() == L'\r')) done.pop_back();
+    int size = WideCharToMultiByte(CP_ACP, 0, done.data(), static_cast<int>(done.size()), nullptr, 0, nullptr, nullptr);
+    line->assign(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, 0, done.data(), static_cast<int>(done.size()), line->data(), size, nullptr, nullptr);
+    return true;
+}
+
+// One line of standard input without its line end; false at the end of the
+// input.
 bool ReadLine(std::string* line) {
     line->clear();
+    HANDLE in = GetStdHandle(STD_INPUT_HANDLE);
+    DWORD mode;
+    if (_isatty(_fileno(stdin)) && GetConsoleMode(in, &mode)) return ReadConsoleLine(in, line);
     char buf[4096];
     for (;;) {
-        if (!std::fgets(buf, sizeof buf, stdin)) return !line->empty();
+        if (!std::fgets(buf, sizeof buf, stdin)) {
+            if (line->empty()) return false;
+            break;
+        }
         *line += buf;
         if (!line->empty() && line->back() == '\n') {
             line->pop_back();
-            if (!line->empty() && line->back() == '\r') line->pop_back();
-            return true;
+            break;
         }
     }
+    if (!line->empty() && line->back() == '\r') line->pop_back();
+    return true;
 }
 
 bool EndsWithContinuation(const std::string& text) {
@@ -172,8 +386,29 @@ bool EndsWithContinuation(const std::string& text) {
     return e != std::string::npos && text[e] == ';';
 }
 
+std::string Trimmed(const std::string& s) {
+    std::size_t b = s.find_first_not_of(" \t");
+    if (b == std::string::npos) return {};
+    return s.substr(b, s.find_last_not_of(" \t") - b + 1);
+}
+
+// HELP (or ? alone) at the prompt: what the runner knows, as the README
+// lists it.
+std::string HelpText(Host& host) {
+    std::string lists = lang::SupportedLists();
+    lists.erase(std::remove(lists.begin(), lists.end(), '`'), lists.end());
+    std::size_t library = 0;
+    for (const FunctionInfo& f : host.functions())
+        if (f.count >= 0) ++library;
+    return lists + "\nAnd the library's " + std::to_string(library) +
+           " functions (tarvo-run --list shows them).\n"
+           "Leave with QUIT or the end of input (Ctrl-D; Ctrl-Z then Enter on Windows);\n"
+           "Ctrl-C interrupts a running program.\n";
+}
+
 // Command lines from standard input; a block (IF ... ENDIF, PROCEDURE ...
-// ENDPROC) is read to its end before it runs.
+// ENDPROC) is read to its end before it runs. From a pipe, Ctrl-C and an
+// error end nothing but the command; Ctrl-C ends the input as a script.
 int LineMode(lang::Interpreter& in) {
     std::string why;
     if (!in.LoadDefaultLibrary(&why)) {
@@ -181,22 +416,47 @@ int LineMode(lang::Interpreter& in) {
         return 3;
     }
     bool prompt = _isatty(_fileno(stdin)) != 0;
-    bool failed = false;
+    if (prompt)
+        std::printf("tarvo-run %s with %s: HELP lists what it knows; QUIT or Ctrl-D leaves.\n",
+                    TARVO_VERSION_TEXT, in.defaultLibrary.substr(in.defaultLibrary.find_last_of("\\/") + 1).c_str());
+    bool failed = false, interrupted = false;
     std::string pending, line;
+    int lineNo = 0, firstLine = 1;
     for (;;) {
         if (prompt) {
             in.FinishOutput();
             std::fputs(pending.empty() ? "> " : ". ", stdout);
             std::fflush(stdout);
         }
-        if (!ReadLine(&line)) break;
+        g_promptInterrupted = false;
+        g_atPrompt = true;
+        bool more = ReadLine(&line);
+        if (!more && prompt) Sleep(150);  // a Ctrl-C that ended the read is still on its way
+        g_atPrompt = false;
+        if (prompt && g_promptInterrupted) {  // Ctrl-C at the prompt: the input so far goes
+            std::clearerr(stdin);
+            pending.clear();
+            continue;
+        }
+        if (!more) break;
+        ++lineNo;
+        if (pending.empty()) {
+            firstLine = lineNo;
+            std::string word = Trimmed(line);
+            for (char& c : word) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            if (word == "HELP" || (word == "?" && prompt)) {  // from a pipe, ? alone prints a blank line
+                in.FinishOutput();
+                std::fputs(HelpText(in.host()).c_str(), stdout);
+                continue;
+            }
+        }
         pending += line + "\n";
         if (EndsWithContinuation(pending)) continue;
         lang::Program probe;
-        lang::CompileResult c = lang::Compile(pending, &probe, true);
+        lang::CompileResult c = lang::Compile(pending, &probe, true, firstLine);
         if (!c.ok && c.incomplete) continue;
         lang::RunResult compiled;
-        std::shared_ptr<lang::Program> program = in.Compile(pending, "COMMAND", &compiled, true);
+        std::shared_ptr<lang::Program> program = in.Compile(pending, "COMMAND", &compiled, true, firstLine);
         pending.clear();
         if (!program) {
             if (prompt) in.FinishOutput();
@@ -204,21 +464,32 @@ int LineMode(lang::Interpreter& in) {
             failed = true;
             continue;
         }
+        in.ClearInterrupt();  // a Ctrl-C before the command started is not for it
         lang::RunResult r = in.Run(program);
-        if (r.error) {
+        if (r.error || r.interrupted) {
             if (prompt) in.FinishOutput();
             Report(r);
-            failed = true;
+            failed = failed || r.error;
+        }
+        if (r.interrupted && !prompt) {
+            interrupted = true;
+            break;
         }
         if (r.quit) break;
     }
     in.FinishOutput();
     in.UnloadLibrary();
     in.FinishOutput();
-    return failed ? 1 : 0;
+    if (prompt) return 0;  // at the prompt an error ends only its command
+    return interrupted ? kInterruptedExit : failed ? 1 : 0;
 }
 
 int RealMain(int argc, char** argv) {
+    // Output is written byte for byte; every line ends in LF.
+    std::fflush(stdout);
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+
     std::string lib = ExeFolder() + "\\TARVO.fll";
     int i = 1;
     if (i + 1 < argc && std::strcmp(argv[i], "--lib") == 0) {
@@ -239,13 +510,14 @@ int RealMain(int argc, char** argv) {
         return 0;
     }
 
-    // Output is written byte for byte; lines end as the host ends them (CR LF).
-    std::fflush(stdout);
-    _setmode(_fileno(stdout), _O_BINARY);
     Host host;
     lang::Interpreter in(host);
     in.defaultLibrary = lib;
     in.libraryFolders.push_back(ExeFolder());
+    g_interpreter = &in;
+    struct Forget {
+        ~Forget() { g_interpreter = nullptr; }
+    } forget;
 
     if (i < argc && std::strcmp(argv[i], "-c") == 0) {
         if (i + 1 >= argc || i + 2 != argc) return Usage();
@@ -284,12 +556,22 @@ DWORD WINAPI Worker(LPVOID p) {
 
 // Everything runs on one thread (the library keeps its callback and its
 // timers per thread), one with room for deeply nested programs.
+// A console shows and takes the host's ANSI text while tarvo-run runs.
 int main(int argc, char** argv) {
+    SetConsoleCtrlHandler(OnControl, TRUE);
+    UINT outputPage = GetConsoleOutputCP(), inputPage = GetConsoleCP();
+    if (outputPage) SetConsoleOutputCP(GetACP());
+    if (inputPage) SetConsoleCP(GetACP());
     Job job{argc, argv, 0};
     HANDLE t = CreateThread(nullptr, 256u << 20, Worker, &job, STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
-    if (!t) return RealMain(argc, argv);
-    WaitForSingleObject(t, INFINITE);
-    CloseHandle(t);
+    if (t) {
+        WaitForSingleObject(t, INFINITE);
+        CloseHandle(t);
+    } else {
+        job.rc = RealMain(argc, argv);
+    }
     std::fflush(stdout);
+    if (outputPage) SetConsoleOutputCP(outputPage);
+    if (inputPage) SetConsoleCP(inputPage);
     return job.rc;
 }

@@ -35,7 +35,7 @@ struct Case {
 const Case kCases[] = {
     {"loop only", "n = 0\nFOR i = 1 TO %d\n  n = n + 1\nENDFOR\n", ""},
     {"1-char pieces", "b = ''\nFOR i = 1 TO %d\n  b = b + 'x'\nENDFOR\n? LEN(b)\n", "x"},
-    {"6-char pieces (600 KB)", "b = ''\nFOR i = 1 TO %d\n  b = b + 'abcdef'\nENDFOR\n? LEN(b)\n", "abcdef"},
+    {"6-char pieces", "b = ''\nFOR i = 1 TO %d\n  b = b + 'abcdef'\nENDFOR\n? LEN(b)\n", "abcdef"},
     {"local in a procedure", "DO build\nPROCEDURE build\nLOCAL b, i\nb = ''\nFOR i = 1 TO %d\n"
      "  b = b + 'abcdef'\nENDFOR\n? LEN(b)\nENDPROC\n", "abcdef"},
     {"array element", "DIMENSION a(3)\na(2) = ''\nFOR i = 1 TO %d\n  a(2) = a(2) + 'abcdef'\nENDFOR\n"
@@ -72,7 +72,8 @@ int main(int argc, char** argv) {
         double plain = Seconds(start);
         (void)keep;
         std::size_t first = printed.find_first_not_of(" \r\n");
-        std::string result = first == std::string::npos ? "-" : printed.substr(first, printed.find_first_of("\r\n", first) - first);
+        std::string result =
+            first == std::string::npos ? "-" : printed.substr(first, printed.find_first_of("\r\n", first) - first);
         std::printf("%-24s %10s %10.3f s %10.6f s %8.0f\n", c.name, result.c_str(), interpreted, plain,
                     plain > 0 ? interpreted / plain : 0.0);
     }

@@ -131,9 +131,11 @@ Flow ExecAlternate(Interpreter& in, const Stmt& s) {
         auto inner = in.write;
         Interpreter* self = &in;
         in.write = [self, inner](const std::string& text) {
-            inner(text);
+            if (self->settings().console) inner(text);
             Session& st = self->session();
-            if (st.alternate && st.alternateOn) std::fwrite(text.data(), 1, text.size(), st.alternate);
+            if (!st.alternate || !st.alternateOn) return;
+            if (text == self->lineEnd) std::fputs("\r\n", st.alternate);  // the file ends its lines as the host does
+            else std::fwrite(text.data(), 1, text.size(), st.alternate);
         };
     }
     return Flow::Next;

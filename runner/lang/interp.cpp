@@ -73,15 +73,19 @@ Interpreter::Catching::Catching(Interpreter& i, const ScriptError& e) : in(i) {
 
 // --- output ------------------------------------------------------------------
 
+// Under SET CONSOLE OFF output goes only to SET ALTERNATE's file (through
+// the session's tee of `write`, which leaves the console out).
+bool Interpreter::Writing() const { return settings_.console || session_.alternateTee; }
+
 void Interpreter::Write(const std::string& text) {
-    if (text.empty() || !settings_.console) return;
+    if (text.empty() || !Writing()) return;
     if (waitLine_) NewLine();  // a WAIT WINDOW line stays a line of its own
     write(text);
     lineOpen_ = text.back() != '\n';
 }
 
 void Interpreter::NewLine() {
-    if (settings_.console) EndLine();
+    if (Writing()) EndLine();
 }
 
 void Interpreter::EndLine() {

@@ -301,6 +301,7 @@ private:
 
     Flow ExecGuarded(const Stmt& s);
     void EndLine();
+    bool Writing() const;
     void RunOnError(const ScriptError& e);
 
     bool ReadField(const std::string& alias, const std::string& name, Value* out);

@@ -1,6 +1,6 @@
 * Copies a large file with FIL_COPY and shows its progress. The library runs
-* the procedure Progress with the percentage done, each percentage once, the
-* last time with 100; the procedure draws a bar at every tenth.
+* the procedure Progress with the percentage done for every 4096-byte block,
+* the last time with 100; the procedure draws a bar at every tenth.
 *
 *   ./scripts/wine-run.sh build 120 tarvo-run.exe examples/copy_progress.prg [megabytes]
 *

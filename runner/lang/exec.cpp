@@ -137,15 +137,24 @@ Value Interpreter::MakeException(const ScriptError& e) {
 }
 
 void Interpreter::RunCommandText(const std::string& text) {
-    auto p = std::make_shared<Program>();
-    p->name = frame().name;
-    CompileResult r = lang::Compile(text, p.get());
-    if (!r.ok) Raise(r.error);
-    if (!p->order.empty()) Raise(kErrNesting);  // no procedures inside one command
+    constexpr std::size_t kCommandsKept = 256;
     Frame& f = frame();
-    int line = f.line;
+    const int line = f.line;
     const Stmt* stmt = f.stmt;
-    if (line) Renumber(p->main, line);
+    const std::string key = f.name + '\0' + std::to_string(line) + '\0' + text;
+    std::shared_ptr<Program> p;  // held while it runs, whatever the cache does
+    if (auto it = commands_.find(key); it != commands_.end()) {
+        p = it->second;
+    } else {
+        p = std::make_shared<Program>();
+        p->name = f.name;
+        CompileResult r = lang::Compile(text, p.get());
+        if (!r.ok) Raise(r.error);
+        if (!p->order.empty()) Raise(kErrNesting);  // no procedures inside one command
+        if (line) Renumber(p->main, line);
+        if (commands_.size() >= kCommandsKept) commands_.clear();
+        commands_.emplace(key, p);
+    }
     Depth depth(*this);
     Exec(p->main);
     f.line = line;

@@ -337,6 +337,10 @@ private:
     ScriptError serviceError_;  // the last error answered to the library
     std::vector<ScriptError> catching_;  // errors whose CATCH is running (THROW alone rethrows)
     std::string onError_;
+    // Commands run as text, compiled once: by the program that runs them,
+    // the line they run from and their text (a library's progress command
+    // arrives thousands of times in one call).
+    std::map<std::string, std::shared_ptr<Program>> commands_;
     int tryDepth_ = 0;
     int inOnError_ = 0;
     bool onErrorApplies_ = true;  // false in a command or expression the library sent

@@ -18,22 +18,17 @@ std::int32_t BlockCount(std::int64_t length);
 std::int32_t ProgressPercent(std::int64_t step, std::int32_t blocks);
 
 // The progress of a copy, block by block: each block done gives its
-// percentage, and a command reports it when it differs from the last one
-// reported. So a copy of up to 100 blocks reports every block (a 10000-byte
-// file: 33, 66, 100), and a larger one each percentage once, from the first
-// block's (0) to 100: at most 101 commands whatever the size.
+// percentage and one command, so a copy runs exactly `blocks` commands, the
+// last with 100 (a 10000-byte file: 33, 66, 100; a 4096-byte file: 50, 100;
+// a large file repeats a percentage for several blocks, from 0 up).
 struct CopyProgress {
     std::int32_t blocks = 1;
-    std::int64_t done = 0;       // blocks done so far
-    std::int32_t reported = -1;  // the last percentage reported
+    std::int64_t done = 0;  // blocks done so far
     // Marks the blocks up to `step` (1-based, at most `blocks`) done and
-    // calls report(percent) for each new percentage among them.
+    // calls report(percent) for each of them in turn.
     template <typename Report>
     void DoneUpTo(std::int64_t step, Report report) {
-        for (step = step < blocks ? step : blocks; done < step;) {
-            const std::int32_t percent = ProgressPercent(++done, blocks);
-            if (percent != reported) report(reported = percent);
-        }
+        for (step = step < blocks ? step : blocks; done < step;) report(ProgressPercent(++done, blocks));
     }
 };
 

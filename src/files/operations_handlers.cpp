@@ -28,12 +28,10 @@ constexpr std::int32_t kMoveBlock = 1024 << 10;
 // Windows copies (the fourth is not looked at) and the answer is 1 or 0, an
 // existing target left as it was. Otherwise the host's channels copy and the
 // command, when given, runs as "command(percent)" for the 4096-byte blocks
-// the source counts (length / 4096 + 1), each percentage once, the last
-// time with 100: a source of up to 100 blocks reports every block, a larger
-// one at most 101 times (0 to 100). A host command costs far more than a
-// block (the runner's interpreter takes about 30 us a command, a block
-// about 1.5 us), so a command for every block of a large file would make
-// the copy several times slower without showing the host anything new.
+// the source counts (length / 4096 + 1), once for every block, the last
+// time with 100 (block k gives k x 100 / blocks). The data moves in larger
+// transfers: the commands of the blocks a transfer holds run, in order,
+// once it is written.
 std::int32_t FilCopy(const char* source, const char* target, Opt<const char*> command,
                      Opt<Unread<'L'>> systemCopy) {
     if (!FileExists(source)) return -3;
@@ -46,8 +44,9 @@ std::int32_t FilCopy(const char* source, const char* target, Opt<const char*> co
     const std::int64_t length = ChannelLength(in.number);
     CopyProgress progress{BlockCount(length)};
     auto reportUpTo = [&](std::int64_t step) {
+        if (!command.present) return;
         progress.DoneUpTo(step, [&](std::int32_t percent) {
-            if (command.present) ExecuteCommand(ProgressCommand(command.value, percent).c_str());
+            ExecuteCommand(ProgressCommand(command.value, percent).c_str());
         });
     };
     reportUpTo(1);

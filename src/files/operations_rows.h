@@ -16,9 +16,9 @@ ROW_NOFUZZ("FIL_COPY", "C,C,.C,.L", "runs its third parameter as a host command"
     .result = "0 copied; -3 the source does not exist, -2 it cannot be opened or read, -1 the "
               "target cannot be created or written, or is the source itself. With four "
               "parameters 1 copied, 0 not.",
-    .notes = "Progress counts 4096-byte blocks (FIL_COPYTIMES) and reports each percentage "
-             "once: a file of up to 100 blocks reports every block (10000 bytes: 33, 66, "
-             "100), a larger one at most 101 times, 0 to 100. The procedure must not use the "
+    .notes = "Progress counts 4096-byte blocks (FIL_COPYTIMES): the procedure runs once for "
+             "every block, the last time with 100 (10000 bytes: 33, 66, 100; a large file "
+             "repeats a percentage for several blocks). The procedure must not use the "
              "copy's files.",
     .example = "=STRTOFILE(REPLICATE('x', 10000), 'a.txt')\n"
                "? FIL_COPY('a.txt', 'b.txt', 'Shown')\n"

@@ -1,8 +1,10 @@
 // Profile files: the rows, and the section list that the library reads
 // itself through the host's channels (FIL_READALLSECTIONS).
 //
-// The list grows as long as the file has sections (it is never cut); lines
-// are read 512 characters at most, as the host's line service gives them.
+// The list holds 8191 characters at most (the area of 8192 bytes the host
+// programs of this library have always been given): a longer list is cut
+// there, perhaps in the middle of a name. Lines are read 512 characters at
+// most, as the host's line service gives them.
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -20,6 +22,7 @@ namespace tarvo {
 // freed on every way out.
 std::string FilReadAllSections(const char* file) {
     constexpr std::uint32_t kLineArea = 513;
+    constexpr std::size_t kListLimit = 8191;
     HeldChannel channel(HostFileOpen(file, 0, 0));
     if (!channel.open()) return {};
     WorkBuffer line(kLineArea);
@@ -28,8 +31,10 @@ std::string FilReadAllSections(const char* file) {
     while (HostFileEof(channel.number) == 0) {
         const std::int32_t n = HostFileIo(channel.number, line.data, kLineArea - 1, kIoReadLine);
         if (n < 0) break;  // the host cannot read this channel
-        AddSectionOfLine(std::string_view(line.data, std::min<std::size_t>(n, kLineArea - 1)),
-                         list);
+        if (!AddSectionOfLine(
+                std::string_view(line.data, std::min<std::size_t>(n, kLineArea - 1)), list,
+                kListLimit))
+            return list;
     }
     return FinishSectionList(std::move(list));
 }

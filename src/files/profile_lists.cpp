@@ -17,13 +17,14 @@ std::string JoinNameList(std::string_view buffer) {
     return text;
 }
 
-void AddSectionOfLine(std::string_view line, std::string& list) {
+bool AddSectionOfLine(std::string_view line, std::string& list, std::size_t limit) {
     std::size_t p = 0;
     while (p < line.size() && line[p] == ' ') ++p;
-    if (p >= line.size() || line[p] != '[') return;
-    const std::string_view rest = line.substr(p + 1);
-    list.append(rest.substr(0, rest.find(']')));
+    if (p >= line.size() || line[p] != '[') return true;
+    for (++p; list.size() < limit && p < line.size() && line[p] != ']'; ++p) list.push_back(line[p]);
+    if (list.size() >= limit) return false;
     list.push_back(',');
+    return true;
 }
 
 std::string FinishSectionList(std::string list) {

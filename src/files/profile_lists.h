@@ -16,8 +16,11 @@ std::string JoinNameList(std::string_view buffer);
 // The section list of a profile file, read line by line: a line that starts
 // with "[" after any blanks (spaces only: a tab-indented line heads nothing)
 // adds the name up to the first "]" or the end of the line, blanks kept,
-// and a "," behind it. Other lines add nothing.
-void AddSectionOfLine(std::string_view line, std::string& list);
+// and a "," behind it. Other lines add nothing. The list holds `limit`
+// characters at most: a header that meets the limit is cut there and the
+// answer is false (the list is complete as it stands, perhaps ending in the
+// middle of a name or in a ",").
+bool AddSectionOfLine(std::string_view line, std::string& list, std::size_t limit);
 // The finished list: its last "," is dropped.
 std::string FinishSectionList(std::string list);
 

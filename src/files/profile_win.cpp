@@ -4,8 +4,10 @@
 // as the empty text.
 //
 // Values are read into the areas the system has always used: FIL_READINI
-// answers at most 1023 characters, FIL_READWININI at most 132. Lists of
-// names are never cut: their area grows until the whole list fits.
+// answers at most 1023 characters, FIL_READWININI at most 132, and the lists
+// of names come from an area of 2048 bytes: a longer list is cut by Windows
+// (it ends the area with the list's closing zeros), perhaps in the middle of
+// a name.
 //
 // A file name of MAX_PATH (260) characters or more, and a section, key or
 // value of 32767 characters or more, is more than Windows' profile
@@ -45,21 +47,14 @@ std::string Value(DWORD size, Read read) {
     return area;
 }
 
-// A list of names (each ended by a zero byte, the list by a second one),
-// read into an area that grows eightfold while Windows fills it to the brim
-// (it then answers size - 2), up to 512 MB, and joined by ";".
+// A list of names (each ended by a zero byte, the list by a second one)
+// read into the list area and joined by ";"; the empty text when Windows
+// answers 0 (no such section or file).
 template <typename Read>
 std::string NameList(Read read) {
-    constexpr DWORD kLargest = 1u << 29;
-    for (DWORD size = kListArea;; size *= 8) {
-        std::string area(size, '\0');
-        const DWORD n = read(area.data(), size);
-        if (n == 0) return {};
-        if (n + 2 < size || size >= kLargest) {
-            area.resize(n + 2 <= size ? n + 2 : size);
-            return JoinNameList(area);
-        }
-    }
+    std::string area(kListArea, '\0');
+    if (read(area.data(), kListArea) == 0) return {};
+    return JoinNameList(area);
 }
 
 }  // namespace

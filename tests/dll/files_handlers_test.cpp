@@ -187,7 +187,8 @@ TEST_F(FilesTest, PrivateProfileFiles) {
     EXPECT_FALSE(Logical("FIL_WRIINI", {Value::Char("s"), Value::Char("k"), Value::Char("v"),
                                         Value::Char(At("no\\such\\dir.ini"))}));
 
-    // A value is cut at 1023 characters; a list of names grows to the end.
+    // A value is cut at 1023 characters, a list of names where its 2048-byte
+    // area ends (here just behind key307, whose zero Windows keeps).
     EXPECT_TRUE(Logical("FIL_WRIINI", {Value::Char("Long"), Value::Char("v"),
                                        Value::Char(std::string(1500, 'x')), Value::Char(ini)}));
     EXPECT_EQ(Text("FIL_REAINI", {Value::Char("Long"), Value::Char("v"), Value::Char(ini)}),
@@ -200,7 +201,8 @@ TEST_F(FilesTest, PrivateProfileFiles) {
     }
     WriteAll(At("many.ini"), text);
     ASSERT_GT(keys.size(), 2048u);
-    EXPECT_EQ(Text("FIL_SECTIO", {Value::Char("Many"), Value::Char(At("many.ini"))}), keys);
+    EXPECT_EQ(Text("FIL_SECTIO", {Value::Char("Many"), Value::Char(At("many.ini"))}),
+              keys.substr(0, keys.find(";key308")));
 }
 
 TEST_F(FilesTest, RelativeProfileNamesLiveInTheWindowsFolder) {
@@ -246,14 +248,14 @@ TEST_F(FilesTest, SectionScanThroughTheHost) {
     WriteAll(At("b.ini"), "x=1\ny=2");
     EXPECT_EQ(Text("GETPRIVATEPROFILESECTIONS", {Value::Char("b.ini")}), "");
     EXPECT_EQ(Text("FIL_READALLSECTIONS", {Value::Char("missing.ini")}), "");
-    // Far more than 8192 characters of names come back whole.
+    // Far more than 8192 characters of names: the list stops at 8191.
     std::string text, expected;
     for (int i = 0; i < 1000; ++i) {
         text += "[section number " + std::to_string(i) + "]\nk=v\n";
         expected += (i ? "," : "") + std::string("section number ") + std::to_string(i);
     }
     WriteAll(At("c.ini"), text);
-    EXPECT_EQ(Text("FIL_READALLSECTIONS", {Value::Char("c.ini")}), expected);
+    EXPECT_EQ(Text("FIL_READALLSECTIONS", {Value::Char("c.ini")}), expected.substr(0, 8191));
     // An abort of the host in the middle still closes the channel and frees
     // the line buffer.
     const int handles = host.HandlesInUse();

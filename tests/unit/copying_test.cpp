@@ -31,12 +31,13 @@ TEST(Copying, BlocksAndProgress) {
     EXPECT_EQ(Commands(4096, 7), (std::vector<std::string>{"P(50)", "P(100)"}))
         << "large strides too";
     EXPECT_EQ(ProgressPercent(524288, 524288), 100) << "no overflow on the largest files";
-    // Up to 100 blocks every block reports; beyond, each percentage once.
-    EXPECT_EQ(Commands(100 * 4096 - 1).size(), 100u);
+    // Every block sends its command, a large file repeating percentages.
     const std::vector<std::string> large = Commands(256 << 20, 256);
-    ASSERT_EQ(large.size(), 101u);
-    EXPECT_EQ(large.front(), "P(0)");
-    EXPECT_EQ(large[50], "P(50)");
+    ASSERT_EQ(large.size(), 65537u);
+    EXPECT_EQ(large[0], "P(0)");
+    EXPECT_EQ(large[654], "P(0)");
+    EXPECT_EQ(large[655], "P(1)");
+    EXPECT_EQ(large[65535], "P(99)");
     EXPECT_EQ(large.back(), "P(100)");
     EXPECT_EQ(Commands(256 << 20, 1 << 20), large) << "the same whatever the steps";
     EXPECT_EQ(ProgressCommand(std::string(200, 'n'), 7).size(), 203u) << "long names are kept";

@@ -19,21 +19,37 @@ TEST(ProfileLists, NameListsJoinWithSemicolons) {
 }
 
 TEST(ProfileLists, SectionScan) {
+    constexpr std::size_t kRoomy = 100;
     std::string list;
     for (const char* line :
          {"[A]", "  [B C]", "x=1", "[D] x=1", "\t[T]", "; [comment]", "[E", "", "key=[F]"})
-        AddSectionOfLine(line, list);
+        AddSectionOfLine(line, list, kRoomy);
     EXPECT_EQ(FinishSectionList(list), "A,B C,D,E")
         << "blanks before [ are skipped, tabs are not; an unclosed name runs to the line's end";
     list.clear();
-    AddSectionOfLine("[]", list);
-    AddSectionOfLine("[x]]", list);
+    AddSectionOfLine("[]", list, kRoomy);
+    AddSectionOfLine("[x]]", list, kRoomy);
     EXPECT_EQ(FinishSectionList(list), ",x");
     EXPECT_EQ(FinishSectionList(""), "");
     list.clear();
-    AddSectionOfLine("   ", list);
-    AddSectionOfLine(" [", list);
+    AddSectionOfLine("   ", list, kRoomy);
+    AddSectionOfLine(" [", list, kRoomy);
     EXPECT_EQ(FinishSectionList(list), "");
+}
+
+// The list stops at its limit: in the middle of a name, or after a "," when
+// the limit falls just behind one and another header follows.
+TEST(ProfileLists, SectionScanStopsAtTheLimit) {
+    std::string list;
+    EXPECT_TRUE(AddSectionOfLine("[abc]", list, 6));
+    EXPECT_FALSE(AddSectionOfLine("[defg]", list, 6));
+    EXPECT_EQ(list, "abc,de");
+    list.clear();
+    EXPECT_TRUE(AddSectionOfLine("[abc]", list, 4));
+    EXPECT_EQ(FinishSectionList(list), "abc") << "a file that ends there loses only the \",\"";
+    EXPECT_FALSE(AddSectionOfLine("[d]", list, 4));
+    EXPECT_EQ(list, "abc,");
+    EXPECT_TRUE(AddSectionOfLine("key=1", list, 4)) << "other lines never meet the limit";
 }
 
 }  // namespace

@@ -257,6 +257,7 @@ int CallMode(const std::string& lib, bool list, int argc, char** argv, int i) {
         if (i < argc && ++i == argc) return Usage();  // --call with no name
     }
     Host host;
+    host.traceOn = false;  // nothing here reads the trace; a long run would grow it
     std::string why;
     if (!host.Load(lib, &why)) {
         std::fprintf(stderr, "tarvo-run: %s\n", why.c_str());
@@ -511,6 +512,7 @@ int RealMain(int argc, char** argv) {
     }
 
     Host host;
+    host.traceOn = false;  // nothing here reads the trace; a long run would grow it
     lang::Interpreter in(host);
     in.defaultLibrary = lib;
     in.libraryFolders.push_back(ExeFolder());

@@ -112,6 +112,7 @@ int main(int argc, char** argv) {
     SetCurrentDirectoryA(options.scratch.c_str());
 
     Host host;
+    host.traceOn = false;  // a long run would grow the trace without end
     std::string why;
     if (!host.Load(lib, &why)) {
         std::fprintf(stderr, "tarvo-fuzz: %s\n", why.c_str());

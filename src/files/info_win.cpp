@@ -242,7 +242,7 @@ std::string FilGetUniversalName(const char* path) {
             area.resize(want / sizeof(std::uint64_t) + 1);
             continue;
         }
-        if (answer != NO_ERROR) return {};
+        if (answer != NO_ERROR || count == 0) return {};  // a provider that answers nothing ends it
         const auto* resources = reinterpret_cast<const NETRESOURCEA*>(area.data());
         for (DWORD i = 0; i < count; ++i) {
             const char* local = resources[i].lpLocalName;

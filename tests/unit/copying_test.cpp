@@ -20,16 +20,12 @@ std::vector<std::string> Commands(std::int64_t length, std::int64_t stride = 1) 
 }
 
 TEST(Copying, BlocksAndProgress) {
-    EXPECT_EQ(BlockCount(0), 1);
-    EXPECT_EQ(BlockCount(4095), 1);
-    EXPECT_EQ(BlockCount(4096), 2);
-    EXPECT_EQ(BlockCount(2147483647), 524288);
-    EXPECT_EQ(BlockCount(-1), 1);
+    for (const auto& [length, blocks] : {std::pair<std::int64_t, std::int32_t>{0, 1}, {4095, 1},
+                                         {4096, 2}, {2147483647, 524288}, {-1, 1}})
+        EXPECT_EQ(BlockCount(length), blocks) << length;
     EXPECT_EQ(Commands(10000), (std::vector<std::string>{"P(33)", "P(66)", "P(100)"}));
-    EXPECT_EQ(Commands(4096), (std::vector<std::string>{"P(50)", "P(100)"}));
+    EXPECT_EQ(Commands(4096, 7), (std::vector<std::string>{"P(50)", "P(100)"}));
     EXPECT_EQ(Commands(0), (std::vector<std::string>{"P(100)"}));
-    EXPECT_EQ(Commands(4096, 7), (std::vector<std::string>{"P(50)", "P(100)"}))
-        << "large strides too";
     EXPECT_EQ(ProgressPercent(524288, 524288), 100) << "no overflow on the largest files";
     // Every block sends its command, a large file repeating percentages.
     const std::vector<std::string> large = Commands(256 << 20, 256);
@@ -44,12 +40,10 @@ TEST(Copying, BlocksAndProgress) {
 }
 
 TEST(Copying, SliceCounts) {
-    EXPECT_EQ(SliceCount(10000, 4096), 3);
-    EXPECT_EQ(SliceCount(8192, 4096), 2);
-    EXPECT_EQ(SliceCount(1, 1), 1);
-    EXPECT_EQ(SliceCount(10, 0), 0);
-    EXPECT_EQ(SliceCount(10, -5), 0);
-    EXPECT_EQ(SliceCount(2147483647, 1), 2147483647);
+    for (const auto& [length, size, count] :
+         {std::tuple<std::int64_t, std::int64_t, std::int32_t>{10000, 4096, 3}, {8192, 4096, 2},
+          {1, 1, 1}, {10, 0, 0}, {10, -5, 0}, {2147483647, 1, 2147483647}})
+        EXPECT_EQ(SliceCount(length, size), count) << length << " " << size;
 }
 
 }  // namespace

@@ -8,41 +8,25 @@ namespace tarvo {
 namespace {
 
 TEST(FileNames, SplitPathCutsAsTheRuntimeDoes) {
-    const std::string path = "C:\\dir\\sub\\file.txt";
-    EXPECT_EQ(PathPart(path, 1), "C:");
-    EXPECT_EQ(PathPart(path, 2), "\\dir\\sub\\");
-    EXPECT_EQ(PathPart(path, 3), "file");
-    EXPECT_EQ(PathPart(path, 4), ".txt");
-    EXPECT_EQ(PathPart(path, 0), ".txt");
-    EXPECT_EQ(PathPart(path, -7), ".txt");
+    std::string parts;
+    for (std::int32_t part : {1, 2, 3, 4, 0, -7})
+        parts += std::string(PathPart("C:\\dir\\sub\\file.txt", part)) + "|";
+    EXPECT_EQ(parts, "C:|\\dir\\sub\\|file|.txt|.txt|.txt|");
 
-    struct Case {
-        const char* path;
-        const char* drive;
-        const char* dir;
-        const char* name;
-        const char* ext;
+    // Drive, directory, name and extension.
+    const std::pair<const char*, const char*> cases[] = {
+        {"", "|||"}, {"C:", "C:|||"}, {"C:name", "C:||name|"}, {"a.b.c", "||a.b|.c"},
+        {"file.", "||file|."}, {".profile", "|||.profile"},
+        {"dir.x\\file", "|dir.x\\|file|"},  // the period is the directory's
+        {"/unix/style.tar.gz", "|/unix/|style.tar|.gz"},
+        {"\\\\server\\share\\f.txt", "|\\\\server\\share\\|f|.txt"}, {"x\\", "|x\\||"},
+        {"1:2:3", "1:||2:3|"},  // only the second character marks a drive
     };
-    const Case cases[] = {
-        {"", "", "", "", ""},
-        {"C:", "C:", "", "", ""},
-        {"C:name", "C:", "", "name", ""},
-        {"a.b.c", "", "", "a.b", ".c"},
-        {"file.", "", "", "file", "."},
-        {".profile", "", "", "", ".profile"},
-        {"dir.x\\file", "", "dir.x\\", "file",
-         ""},  // a period before the last separator is not an extension
-        {"/unix/style.tar.gz", "", "/unix/", "style.tar", ".gz"},
-        {"\\\\server\\share\\f.txt", "", "\\\\server\\share\\", "f", ".txt"},
-        {"x\\", "", "x\\", "", ""},
-        {"1:2:3", "1:", "", "2:3", ""},  // only the second character marks a drive
-    };
-    for (const Case& c : cases) {
-        const PathParts p = SplitPath(c.path);
-        EXPECT_EQ(p.drive, c.drive) << c.path;
-        EXPECT_EQ(p.directory, c.dir) << c.path;
-        EXPECT_EQ(p.name, c.name) << c.path;
-        EXPECT_EQ(p.extension, c.ext) << c.path;
+    for (const auto& [path, want] : cases) {
+        const PathParts p = SplitPath(path);
+        EXPECT_EQ(std::string(p.drive) + "|" + std::string(p.directory) + "|" +
+                      std::string(p.name) + "|" + std::string(p.extension),
+                  want);
     }
     // No length limit: a 1000-character directory comes back whole.
     const std::string longDir = "\\" + std::string(1000, 'd') + "\\";
@@ -50,15 +34,12 @@ TEST(FileNames, SplitPathCutsAsTheRuntimeDoes) {
 }
 
 TEST(FileNames, LastComponent) {
-    EXPECT_EQ(LastComponent("C:\\dir\\file.txt  \t\r\n\v\f"), "file.txt");
-    EXPECT_EQ(LastComponent("A:name"), "name");
-    EXPECT_EQ(LastComponent("dir/file.txt"), "dir/file.txt") << "forward slashes do not separate";
-    EXPECT_EQ(LastComponent("C:\\dir\\"), "");
-    EXPECT_EQ(LastComponent("x\\a:b"), "b") << "a colon after the last backslash";
-    EXPECT_EQ(LastComponent("plain"), "plain");
-    EXPECT_EQ(LastComponent("   "), "");
-    EXPECT_EQ(LastComponent("in ner\\na me "), "na me");
-    EXPECT_EQ(LastComponent(std::string(300, 'x') + "\\y"), "y");
+    // Forward slashes do not separate; a colon after the last backslash does.
+    for (const auto& [path, last] :
+         {std::pair{"C:\\dir\\file.txt  \t\r\n\v\f", "file.txt"}, {"A:name", "name"},
+          {"dir/file.txt", "dir/file.txt"}, {"C:\\dir\\", ""}, {"x\\a:b", "b"},
+          {"plain", "plain"}, {"   ", ""}, {"in ner\\na me ", "na me"}})
+        EXPECT_EQ(LastComponent(path), last) << path;
 }
 
 TEST(FileNames, SlicesJoinsAndSearchPlaces) {

@@ -87,6 +87,7 @@ struct Trace {
 // Faults the host can inject (all off by default).
 struct Faults {
     std::string failOpen;          // HostFileOpen of a name containing this answers -1
+    int readLimit = 0;             // block reads answer at most this many bytes (0: all asked)
     int abortAtService = 0;        // raise `abortError` at the k-th service of a call (1-based)
     int abortError = 1;
     int loadVariableError = 0;     // LoadVariable answers -n

@@ -123,8 +123,12 @@ void ServeFiles(ServiceCall& call) {
     }
     case kSvcHostFileClose:
         return call.Answer(ch.Close(call.arg(1)));
-    case kSvcHostFileIo:
-        return call.Answer(ch.Io(call.arg(1), call.at<char>(2), call.arg(3), call.arg(4)));
+    case kSvcHostFileIo: {
+        std::int32_t count = call.arg(3);
+        const int limit = call.host.faults.readLimit;
+        if (call.arg(4) == 1 && limit > 0 && count > limit) count = limit;
+        return call.Answer(ch.Io(call.arg(1), call.at<char>(2), count, call.arg(4)));
+    }
     case kSvcHostFileSeek:
         return call.Answer(ch.Seek(call.arg(1), call.arg(2), call.arg(3)));
     default:  // kSvcHostFileEof

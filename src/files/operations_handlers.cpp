@@ -58,7 +58,7 @@ std::int32_t FilCopy(const char* source, const char* target, Opt<const char*> co
         if (n > 0 && HostFileIo(out.number, buffer.data, n, kIoWriteBlock) != n) return -1;
         moved += n;
         reportUpTo(moved / kCopyBlock + 1);
-        if (n < kMoveBlock) break;
+        if (n == 0 || moved >= length) break;  // a host may answer a read in parts
     }
     return moved < length ? -2 : 0;
 }
@@ -94,7 +94,7 @@ std::int32_t FilSlices(const char* file, std::int32_t size) {
             if (n < 0) return -count;
             if (n > 0 && HostFileIo(out.number, buffer.data, n, kIoWriteBlock) != n) return -count;
             left -= n;
-            if (n < want) break;
+            if (n == 0) break;  // the end of the file; a host may answer a read in parts
         }
     }
     return count;

@@ -144,6 +144,20 @@ TEST_F(FilesOperationsTest, Slices) {
     EXPECT_TRUE(Released("small.bin"));
 }
 
+// A host that answers block reads in parts (here 1000 bytes at most) still
+// gets whole copies and slices.
+TEST_F(FilesOperationsTest, ReadsAnsweredInParts) {
+    const std::string data = Bytes(3 * (1 << 20) + 17);
+    WriteAll(At("src.bin"), data);
+    host.faults.readLimit = 1000;
+    EXPECT_EQ(Int("FIL_COPY", {C("src.bin"), C("dst.bin")}), 0);
+    EXPECT_EQ(Int("FIL_SLICES", {C("src.bin"), I(1 << 20)}), 4);
+    host.faults.readLimit = 0;
+    EXPECT_TRUE(ReadAll(At("dst.bin")) == data);
+    EXPECT_TRUE(ReadAll(At("OUTPUT.2")) == data.substr(1 << 20, 1 << 20));
+    EXPECT_TRUE(ReadAll(At("OUTPUT.4")) == data.substr(3 << 20));
+}
+
 TEST_F(FilesOperationsTest, Watermark) {
     std::string expected(1000, '.');
     WriteAll(At("a.txt"), expected);

@@ -11,20 +11,10 @@
 #include <cstdio>
 
 #include "files/handle_io.h"
+#include "files/open_file.h"
 #include "host/services.h"
 
 namespace tarvo {
-namespace {
-
-// A Windows file handle closed on every way out.
-struct OpenFile {
-    HANDLE h;
-    ~OpenFile() {
-        if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
-    }
-};
-
-}  // namespace
 
 bool FilCommit(std::int32_t descriptor) {
     constexpr std::int32_t kDescriptors = 2048;

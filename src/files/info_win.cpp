@@ -23,18 +23,11 @@
 #include "files/file_times.h"
 #include "files/info.h"
 #include "files/names.h"
+#include "files/open_file.h"
 #include "host/services.h"
 
 namespace tarvo {
 namespace {
-
-struct OpenFile {
-    HANDLE h;
-    ~OpenFile() {
-        if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
-    }
-    bool ok() const { return h != INVALID_HANDLE_VALUE; }
-};
 
 HANDLE OpenForReading(const char* file) {
     return CreateFileA(file, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,

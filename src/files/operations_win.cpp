@@ -19,20 +19,13 @@
 #include <cstring>
 
 #include "files/operations.h"
+#include "files/open_file.h"
 #include "files/tree.h"
 #include "files/watermark.h"
 #include "strings/random.h"
 
 namespace tarvo {
 namespace {
-
-struct OpenFile {
-    HANDLE h;
-    ~OpenFile() {
-        if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
-    }
-    bool ok() const { return h != INVALID_HANDLE_VALUE; }
-};
 
 // A directory search: names and attributes only (no short names), fetched in
 // large batches where Windows offers both; plain FindFirstFile elsewhere.

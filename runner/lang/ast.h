@@ -11,6 +11,19 @@
 
 namespace tarvo::run::lang {
 
+// Orders names as std::string's < does, comparing them in line: names are
+// short, and a call of the C runtime's memcmp costs more than comparing
+// them (the interpreter compares names at every variable, function and
+// procedure it looks up).
+struct NameOrder {
+    bool operator()(const std::string& a, const std::string& b) const {
+        const std::size_t n = a.size() < b.size() ? a.size() : b.size();
+        for (std::size_t i = 0; i < n; ++i)
+            if (a[i] != b[i]) return static_cast<unsigned char>(a[i]) < static_cast<unsigned char>(b[i]);
+        return a.size() < b.size();
+    }
+};
+
 enum class Op {
     Add, Sub, Mul, Div, Mod, Pow,
     Eq, ExactEq, Ne, Lt, Gt, Le, Ge, Contains,
@@ -107,7 +120,7 @@ struct Program {
     std::string path;
     Block main;
     int mainDeclared = 0;
-    std::map<std::string, ProcedureP> procedures;
+    std::map<std::string, ProcedureP, NameOrder> procedures;
     std::vector<ProcedureP> order;
 };
 

@@ -6,9 +6,9 @@
 namespace tarvo::run::lang {
 namespace {
 
-const std::map<std::string, const Builtin*>& Table() {
-    static const std::map<std::string, const Builtin*> table = [] {
-        std::map<std::string, const Builtin*> t;
+const std::map<std::string, const Builtin*, NameOrder>& Table() {
+    static const std::map<std::string, const Builtin*, NameOrder> table = [] {
+        std::map<std::string, const Builtin*, NameOrder> t;
         for (std::span<const Builtin> family : {TextBuiltins(), ValueBuiltins(), DateBuiltins(), SystemBuiltins(),
                                                 ArrayBuiltins(), WordBuiltins(), MoreBuiltins(), FileBuiltins()})
             for (const Builtin& b : family) t.emplace(b.name, &b);

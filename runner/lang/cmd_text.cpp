@@ -96,7 +96,7 @@ Flow ExecWith(Interpreter& in, const Stmt& s) {
     if (!in.GetObject(object)) Raise(kErrNotObject, UpperAscii(e.written) + " is not an object.");
     auto& locals = in.frame().locals;
     struct Restore {
-        std::map<std::string, VarP>& locals;
+        VarMap& locals;
         VarP saved;
         ~Restore() {
             if (saved) locals[kWithObject] = saved;

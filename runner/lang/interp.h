@@ -78,6 +78,7 @@ struct Var {
     const Value& scalar() const { return isArray ? items.at(0) : value; }
 };
 using VarP = std::shared_ptr<Var>;
+using VarMap = std::map<std::string, VarP, NameOrder>;  // by upper-case name
 
 struct Object {
     std::string className;
@@ -94,9 +95,9 @@ struct ArgCell {
 
 struct Frame {
     std::string name;  // PROGRAM()'s answer
-    std::map<std::string, VarP> locals;
-    std::map<std::string, VarP> privates;
-    std::set<std::string> hidden;  // PRIVATE declared, not created yet
+    VarMap locals;
+    VarMap privates;
+    std::set<std::string, NameOrder> hidden;  // PRIVATE declared, not created yet
     std::vector<ArgCell> args;
     int line = 0;
     int firstLine = 1;  // the line its program or procedure starts on (LINENO(1))
@@ -327,8 +328,8 @@ private:
     Settings settings_;
     Session session_;
     std::vector<std::unique_ptr<Frame>> frames_;
-    std::map<std::string, VarP> publics_;
-    std::map<std::string, ProcedureP> procedures_;
+    VarMap publics_;
+    std::map<std::string, ProcedureP, NameOrder> procedures_;
     std::vector<std::shared_ptr<Program>> programs_;
     std::string programFolder_;
     std::string loadedLibrary_;

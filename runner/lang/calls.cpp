@@ -135,10 +135,10 @@ Value Interpreter::CallFunction(const Expr& call) {
     }
     if (Value v; CallDeclared(*this, call, &v)) return v;
     if (const Procedure* p = FindProcedure(call.name)) {
-        std::vector<ArgCell> args;
-        for (const ExprP& a : call.args) args.push_back(Argument(*a, false));
+        std::unique_ptr<Frame> callee = NewFrame();
+        for (const ExprP& a : call.args) callee->args.push_back(Argument(*a, false));
         Counting c(expressionCalls_);
-        return CallProcedure(*p, std::move(args));
+        return CallProcedure(*p, std::move(callee));
     }
     std::string full;
     if (IsBuiltin(call.name, true, &full)) return CallBuiltin(*this, full, call);
@@ -189,25 +189,49 @@ Value Interpreter::CallLibrary(const std::string& name, const std::vector<ExprP>
     return out.value();
 }
 
-Value Interpreter::CallProcedure(const Procedure& p, std::vector<ArgCell> args) {
+Value Interpreter::CallProcedure(const Procedure& p, std::unique_ptr<Frame> callee) {
     Depth depth(*this);
     if (p.error) Raise(p.error, p.errorText);
-    if (static_cast<int>(args.size()) > std::max(p.declared, 0)) Raise(kErrTooMany);
-    FramePush push(*this, p.name);
+    if (static_cast<int>(callee->args.size()) > std::max(p.declared, 0)) Raise(kErrTooMany);
+    callee->name = p.name;
+    callee->firstLine = p.line ? p.line : 1;
+    FramePush push(*this, std::move(callee));
     Frame& f = frame();
-    f.firstLine = p.line ? p.line : 1;
-    f.args = std::move(args);
     if (!p.inlineParams.empty()) Bind(p.inlineParams, true);
     Exec(p.body);
     return f.result;
 }
 
+std::unique_ptr<Frame> Interpreter::NewFrame() {
+    if (spareFrames_.empty()) return std::make_unique<Frame>();
+    std::unique_ptr<Frame> f = std::move(spareFrames_.back());
+    spareFrames_.pop_back();
+    return f;
+}
+
+// The frame that returned is cleared and kept (its maps' places and its
+// variables too, when nothing else holds them).
+void Interpreter::PopFrame() {
+    std::unique_ptr<Frame> f = std::move(frames_.back());
+    frames_.pop_back();
+    f->name.clear();
+    f->args.clear();
+    Recycle(f->locals);
+    Recycle(f->privates);
+    f->hidden.clear();
+    f->line = 0;
+    f->firstLine = 1;
+    f->stmt = nullptr;
+    f->result = Value::Logical(true);
+    if (spareFrames_.size() < kMaxDepth) spareFrames_.push_back(std::move(f));
+}
+
 void Interpreter::Do(const NameArg& target, const std::vector<ExprP>& argExprs) {
     std::string name = NameText(target);
-    std::vector<ArgCell> args;
-    for (const ExprP& a : argExprs) args.push_back(Argument(*a, true));
+    std::unique_ptr<Frame> callee = NewFrame();
+    for (const ExprP& a : argExprs) callee->args.push_back(Argument(*a, true));
     if (const Procedure* p = FindProcedure(UpperAscii(name))) {
-        CallProcedure(*p, std::move(args));
+        CallProcedure(*p, std::move(callee));
         return;
     }
     std::shared_ptr<Program> program = ProgramFile(name);
@@ -217,7 +241,7 @@ void Interpreter::Do(const NameArg& target, const std::vector<ExprP>& argExprs) 
     main.program = program->name;
     main.declared = program->mainDeclared;
     main.body = program->main;
-    CallProcedure(main, std::move(args));
+    CallProcedure(main, std::move(callee));
 }
 
 std::shared_ptr<Program> Interpreter::ProgramFile(const std::string& name) {

@@ -264,11 +264,11 @@ std::vector<std::string> Interpreter::MemoryListing(const std::string& like) {
 void Interpreter::DoIn(const NameArg& target, const NameArg& file, const std::vector<ExprP>& argExprs) {
     std::string name = UpperAscii(NameText(target));
     std::shared_ptr<Program> program = ProgramFile(NameText(file));
-    std::vector<ArgCell> args;
-    for (const ExprP& a : argExprs) args.push_back(Argument(*a, true));
+    std::unique_ptr<Frame> callee = NewFrame();
+    for (const ExprP& a : argExprs) callee->args.push_back(Argument(*a, true));
     auto it = program->procedures.find(name);
     if (it != program->procedures.end()) {
-        CallProcedure(*it->second, std::move(args));
+        CallProcedure(*it->second, std::move(callee));
         return;
     }
     if (name != program->name) Raise(kErrFileMissing, "Procedure '" + name + "' is not found.");
@@ -277,7 +277,7 @@ void Interpreter::DoIn(const NameArg& target, const NameArg& file, const std::ve
     main.program = program->name;
     main.declared = program->mainDeclared;
     main.body = program->main;
-    CallProcedure(main, std::move(args));
+    CallProcedure(main, std::move(callee));
 }
 
 namespace {

@@ -42,6 +42,10 @@ Interpreter::Interpreter(Host& host) : host_(host) {
     };
     frames_.push_back(std::make_unique<Frame>());
     frames_[0]->name = "PROGRAM";
+    // The spares never grow past these (a frame that returns never allocates).
+    spareFrames_.reserve(kMaxDepth);
+    spareVars_.reserve(256);
+    spareNodes_.reserve(256);
     // _MLINE: where the line the last MLINE answered ends (a system variable).
     VarP mline = std::make_shared<Var>();
     mline->value = Value::Num(0, 0);

@@ -285,13 +285,13 @@ private:
     template <typename Work>
     int ServeLibrary(bool event, int onQuit, Work&& work);
     bool FromEventLoop() const;
+    // Runs `callee` as the current frame for as long as it lives.
     struct FramePush {
         Interpreter& in;
-        FramePush(Interpreter& i, const std::string& name) : in(i) {
-            in.frames_.push_back(std::make_unique<Frame>());
-            in.frames_.back()->name = name;
+        FramePush(Interpreter& i, std::unique_ptr<Frame> callee) : in(i) {
+            in.frames_.push_back(std::move(callee));
         }
-        ~FramePush() { in.frames_.pop_back(); }
+        ~FramePush() { in.PopFrame(); }
     };
     // Counts up for as long as it lives.
     struct Counting {
@@ -314,7 +314,17 @@ private:
 
     Value CallFunction(const Expr& call);
     Value CallLibrary(const std::string& name, const std::vector<ExprP>& args);
-    Value CallProcedure(const Procedure& p, std::vector<ArgCell> args);
+    // Runs `p` in `callee`, a frame from NewFrame holding the arguments.
+    Value CallProcedure(const Procedure& p, std::unique_ptr<Frame> callee);
+    // Frames, variables and their places in the maps are kept when a
+    // procedure returns and used again by the next calls, so that a call
+    // allocates nothing in the common case.
+    std::unique_ptr<Frame> NewFrame();
+    void PopFrame();
+    void Recycle(VarMap& map);
+    VarP NewVar();
+    // Puts `v` under `name` in `map`, in place of a variable of that name.
+    void Put(VarMap& map, const std::string& name, VarP v);
     ArgCell Argument(const Expr& e, bool variablesByRef);
     const Procedure* FindProcedure(const std::string& name) const;
     Value Logic(const Expr& e);
@@ -328,6 +338,9 @@ private:
     Settings settings_;
     Session session_;
     std::vector<std::unique_ptr<Frame>> frames_;
+    std::vector<std::unique_ptr<Frame>> spareFrames_;  // cleared
+    std::vector<VarP> spareVars_;                      // .F., held nowhere else
+    std::vector<VarMap::node_type> spareNodes_;        // no variable
     VarMap publics_;
     std::map<std::string, ProcedureP, NameOrder> procedures_;
     std::vector<std::shared_ptr<Program>> programs_;

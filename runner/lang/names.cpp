@@ -148,10 +148,48 @@ VarP Interpreter::FindVariable(const std::string& name) {
 
 VarP Interpreter::Create(const std::string& name) {
     Frame& f = frame();
-    auto v = std::make_shared<Var>();
-    f.privates[name] = v;
+    VarP v = NewVar();
+    Put(f.privates, name, v);
     f.hidden.erase(name);
     return v;
+}
+
+VarP Interpreter::NewVar() {
+    if (spareVars_.empty()) return std::make_shared<Var>();
+    VarP v = std::move(spareVars_.back());
+    spareVars_.pop_back();
+    return v;
+}
+
+void Interpreter::Put(VarMap& map, const std::string& name, VarP v) {
+    auto at = map.lower_bound(name);
+    if (at != map.end() && !NameOrder()(name, at->first)) {
+        at->second = std::move(v);
+    } else if (spareNodes_.empty()) {
+        map.emplace_hint(at, name, std::move(v));
+    } else {
+        VarMap::node_type node = std::move(spareNodes_.back());
+        spareNodes_.pop_back();
+        node.key() = name;
+        node.mapped() = std::move(v);
+        map.insert(at, std::move(node));
+    }
+}
+
+// Empties `map`, keeping its places, and its variables that nothing else
+// holds (none while the library holds locators: a locator of a variable
+// that is gone must not reach a new one).
+void Interpreter::Recycle(VarMap& map) {
+    while (!map.empty()) {
+        VarMap::node_type node = map.extract(map.begin());
+        VarP& v = node.mapped();
+        if (v.use_count() == 1 && refs_.empty() && spareVars_.size() < spareVars_.capacity()) {
+            *v = Var{};
+            spareVars_.push_back(std::move(v));
+        }
+        v.reset();
+        if (spareNodes_.size() < spareNodes_.capacity()) spareNodes_.push_back(std::move(node));
+    }
 }
 
 bool Interpreter::GetVariable(const std::string& name, Value* out) {
@@ -261,13 +299,13 @@ void Interpreter::Bind(const std::vector<std::string>& names, bool local) {
         if (i < f.args.size() && f.args[i].byRef) {
             v = f.args[i].ref;
         } else {
-            v = std::make_shared<Var>();
+            v = NewVar();
             if (i < f.args.size()) v->value = f.args[i].value;
         }
         if (local) {
-            f.locals[names[i]] = v;
+            Put(f.locals, names[i], std::move(v));
         } else {
-            f.privates[names[i]] = v;
+            Put(f.privates, names[i], std::move(v));
             f.hidden.erase(names[i]);
         }
     }

@@ -175,7 +175,9 @@ void Host::Unload() {
 }
 
 const FunctionInfo* Host::Find(const std::string& name) const {
-    auto it = byName_.find(Upper(name));
+    // The interpreter's names are in upper case already: no copy for them.
+    const bool upper = std::none_of(name.begin(), name.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+    auto it = upper ? byName_.find(name) : byName_.find(Upper(name));
     return it == byName_.end() ? nullptr : &functions_[it->second];
 }
 

@@ -141,7 +141,14 @@ void Interpreter::RunCommandText(const std::string& text) {
     Frame& f = frame();
     const int line = f.line;
     const Stmt* stmt = f.stmt;
-    const std::string key = f.name + '\0' + std::to_string(line) + '\0' + text;
+    // The key is built in a buffer kept for it (the command runs after the
+    // key is done with, so a command it runs may use the buffer again).
+    std::string& key = commandKey_;
+    key.assign(f.name);
+    key += '\0';
+    key += std::to_string(line);
+    key += '\0';
+    key += text;
     std::shared_ptr<Program> p;  // held while it runs, whatever the cache does
     if (auto it = commands_.find(key); it != commands_.end()) {
         p = it->second;

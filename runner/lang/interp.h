@@ -354,7 +354,8 @@ private:
     // Commands run as text, compiled once: by the program that runs them,
     // the line they run from and their text (a library's progress command
     // arrives thousands of times in one call).
-    std::map<std::string, std::shared_ptr<Program>> commands_;
+    std::map<std::string, std::shared_ptr<Program>, NameOrder> commands_;
+    std::string commandKey_;
     int tryDepth_ = 0;
     int inOnError_ = 0;
     bool onErrorApplies_ = true;  // false in a command or expression the library sent

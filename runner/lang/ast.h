@@ -14,7 +14,7 @@ namespace tarvo::run::lang {
 // Orders names as std::string's < does, comparing them in line: names are
 // short, and a call of the C runtime's memcmp costs more than comparing
 // them (the interpreter compares names at every variable, function and
-// procedure it looks up, and the keys of the commands it keeps compiled).
+// procedure it looks up).
 struct NameOrder {
     bool operator()(const std::string& a, const std::string& b) const {
         const std::size_t n = a.size() < b.size() ? a.size() : b.size();

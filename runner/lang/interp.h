@@ -57,6 +57,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "runner/host.h"
@@ -354,7 +355,7 @@ private:
     // Commands run as text, compiled once: by the program that runs them,
     // the line they run from and their text (a library's progress command
     // arrives thousands of times in one call).
-    std::map<std::string, std::shared_ptr<Program>, NameOrder> commands_;
+    std::unordered_map<std::string, std::shared_ptr<Program>> commands_;
     std::string commandKey_;
     int tryDepth_ = 0;
     int inOnError_ = 0;

@@ -3,7 +3,7 @@
 # with the given seed, in normal and then in hostile mode.
 #   scripts/fuzz-names.sh [SEED] [COUNT] [tarvo-fuzz options...]
 # SEED defaults to the current time, COUNT to 2000. A failure prints the call
-# and the tarvo-fuzz command that replays it (same seed, --only NAME).
+# and the tarvo-fuzz command that replays it (same seed, count and mode, --only NAME).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seed=${1:-$(date +%s)}

@@ -307,7 +307,7 @@ struct TreeTimes {
     std::vector<double> base, walk, listing;
 };
 
-// Seven rounds of the recursion, FIL_TREE and FIL_FIRST / FIL_NEXT over
+// kRounds rounds of the recursion, FIL_TREE and FIL_FIRST / FIL_NEXT over
 // every directory, taking turns at going first; `tree` and `next` make the
 // library's calls.
 void TimeTree(const std::string& root, long files, long dirCount, TreeTimes& t,

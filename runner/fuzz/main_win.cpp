@@ -24,12 +24,17 @@ using namespace tarvo::run;
 
 namespace {
 
-std::uint64_t g_seed = 1;
+std::string g_replay;  // the options that run the same calls again: seed, count, mode
 std::atomic<bool> g_running{true};
 
+std::string ReplayOptions(const FuzzOptions& o) {
+    return "--seed " + std::to_string(o.seed) + " --count " + std::to_string(o.callsPerName) +
+           (o.hostile ? " --hostile" : "");
+}
+
 void PrintCurrent(const char* what) {
-    std::fprintf(stderr, "tarvo-fuzz: %s during %s\nreplay: tarvo-fuzz --seed %llu --only %s\n", what,
-                 CurrentFuzzCall().c_str(), static_cast<unsigned long long>(g_seed),
+    std::fprintf(stderr, "tarvo-fuzz: %s during %s\nreplay: tarvo-fuzz %s --only %s\n", what,
+                 CurrentFuzzCall().c_str(), g_replay.c_str(),
                  CurrentFuzzCall().substr(0, CurrentFuzzCall().find('(')).c_str());
     std::fflush(stderr);
 }
@@ -97,7 +102,7 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    g_seed = options.seed;
+    g_replay = ReplayOptions(options);
     SetUnhandledExceptionFilter(OnCrash);
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
 
@@ -150,10 +155,9 @@ int main(int argc, char** argv) {
     RemoveTree(options.scratch);
 
     for (const FuzzFailure& f : report.failures)
-        std::printf("FAILED %s call %d: %s\n  %s\n  replay: tarvo-fuzz --seed %llu --only %s%s\n",
-                    f.name.c_str(), f.call, f.what.c_str(), f.arguments.c_str(),
-                    static_cast<unsigned long long>(options.seed), f.name.c_str(),
-                    options.hostile ? " --hostile" : "");
+        std::printf("FAILED %s call %d: %s\n  %s\n  replay: tarvo-fuzz %s --only %s\n",
+                    f.name.c_str(), f.call, f.what.c_str(), f.arguments.c_str(), g_replay.c_str(),
+                    f.name.c_str());
     std::printf("tarvo-fuzz: %d names, %d calls (%d ended with a host error), %zu failures; "
                 "seed %llu%s\n",
                 report.names, report.calls, report.errors, report.failures.size(),

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "runner/lang/builtins.h"
+#include "runner/lang/support.h"
 
 namespace tarvo::run::lang {
 namespace {
@@ -80,27 +81,6 @@ Value AtLine(Args& a, bool noCase, bool last) {
     double n = 0;
     for (std::size_t k = 0; k < lines.size() && lines[k].start <= at; ++k) n = static_cast<double>(k + 1);
     return N(n);
-}
-
-// LIKE: * stands for any run of characters, ? for any one; case counts.
-bool Like(const std::string& p, const std::string& s) {
-    std::size_t i = 0, j = 0, star = std::string::npos, mark = 0;
-    while (j < s.size()) {
-        if (i < p.size() && (p[i] == '?' || p[i] == s[j])) {
-            ++i;
-            ++j;
-        } else if (i < p.size() && p[i] == '*') {
-            star = i++;
-            mark = j;
-        } else if (star != std::string::npos) {
-            i = star + 1;
-            j = ++mark;
-        } else {
-            return false;
-        }
-    }
-    while (i < p.size() && p[i] == '*') ++i;
-    return i == p.size();
 }
 
 // STREXTRACT(text, begin, end [, occurrence [, flags]]): the text between
@@ -409,8 +389,7 @@ Value Cast(Args& a) {
         if (to == 'Y') return Value::Currency(static_cast<std::int64_t>(std::llround(x * 10000.0)));
         int d = decimals < 0 ? (to == 'B' ? DecimalsOf(v) : 0) : static_cast<int>(decimals);
         if (to == 'N' && width < 1) Raise(kErrSyntax);
-        double scale = std::pow(10.0, d);
-        double r = std::round(x * scale) / scale;
+        const double r = RoundHalfAway(x, d);  // as ROUND rounds
         if (to == 'N' && static_cast<long>(Fixed(r, d).size()) > width) Raise(kErrOverflow);
         return N(r, d);
     }

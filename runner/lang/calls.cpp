@@ -236,11 +236,15 @@ void Interpreter::Do(const NameArg& target, const std::vector<ExprP>& argExprs) 
     }
     std::shared_ptr<Program> program = ProgramFile(name);
     for (const auto& [n, proc] : program->procedures) procedures_.emplace(n, proc);
+    RunMain(*program, std::move(callee));
+}
+
+void Interpreter::RunMain(const Program& program, std::unique_ptr<Frame> callee) {
     Procedure main;
-    main.name = program->name;
-    main.program = program->name;
-    main.declared = program->mainDeclared;
-    main.body = program->main;
+    main.name = program.name;
+    main.program = program.name;
+    main.declared = program.mainDeclared;
+    main.body = program.main;
     CallProcedure(main, std::move(callee));
 }
 

@@ -172,25 +172,7 @@ Flow ExecMemory(Interpreter& in, const Stmt& s) {
 }
 
 bool Matches(const std::string& pattern, const std::string& name) {
-    if (pattern.empty()) return true;
-    // * and ? as in file names
-    std::size_t i = 0, j = 0, star = std::string::npos, mark = 0;
-    while (j < name.size()) {
-        if (i < pattern.size() && (pattern[i] == '?' || pattern[i] == name[j])) {
-            ++i;
-            ++j;
-        } else if (i < pattern.size() && pattern[i] == '*') {
-            star = i++;
-            mark = j;
-        } else if (star != std::string::npos) {
-            i = star + 1;
-            j = ++mark;
-        } else {
-            return false;
-        }
-    }
-    while (i < pattern.size() && pattern[i] == '*') ++i;
-    return i == pattern.size();
+    return pattern.empty() || Like(pattern, name);
 }
 
 std::string Padded(std::string s, std::size_t n) {
@@ -272,12 +254,7 @@ void Interpreter::DoIn(const NameArg& target, const NameArg& file, const std::ve
         return;
     }
     if (name != program->name) Raise(kErrFileMissing, "Procedure '" + name + "' is not found.");
-    Procedure main;
-    main.name = program->name;
-    main.program = program->name;
-    main.declared = program->mainDeclared;
-    main.body = program->main;
-    CallProcedure(main, std::move(callee));
+    RunMain(*program, std::move(callee));
 }
 
 namespace {

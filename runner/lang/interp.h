@@ -263,6 +263,8 @@ public:
     // A program file by name (name or name.prg, here, beside the main program
     // or on SET PATH), compiled once; raises 1 when there is none.
     std::shared_ptr<Program> ProgramFile(const std::string& name);
+    // Runs a program file's main part in `callee`, a frame from NewFrame.
+    void RunMain(const Program& program, std::unique_ptr<Frame> callee);
     // DISPLAY MEMORY's lines for the variables whose names match `like`
     // (cmd_procedures.cpp).
     std::vector<std::string> MemoryListing(const std::string& like);

@@ -94,6 +94,26 @@ bool HasExtension(const std::string& path) {
     return dot != std::string::npos && (slash == std::string::npos || dot > slash);
 }
 
+bool Like(const std::string& p, const std::string& s) {
+    std::size_t i = 0, j = 0, star = std::string::npos, mark = 0;
+    while (j < s.size()) {
+        if (i < p.size() && (p[i] == '?' || p[i] == s[j])) {
+            ++i;
+            ++j;
+        } else if (i < p.size() && p[i] == '*') {
+            star = i++;
+            mark = j;
+        } else if (star != std::string::npos) {
+            i = star + 1;
+            j = ++mark;
+        } else {
+            return false;
+        }
+    }
+    while (i < p.size() && p[i] == '*') ++i;
+    return i == p.size();
+}
+
 bool ReadWholeFile(const std::string& path, std::string* out) {
     std::ifstream f(path, std::ios::binary);
     if (!f) return false;

@@ -20,5 +20,8 @@ bool IsAbsolute(const std::string& path);
 std::string Stem(const std::string& path);
 bool HasExtension(const std::string& path);
 bool ReadWholeFile(const std::string& path, std::string* out);
+// Whether `s` matches `pattern`, where * stands for any run of characters
+// and ? for any one, case counting (LIKE, and the names of DISPLAY MEMORY).
+bool Like(const std::string& pattern, const std::string& s);
 
 }  // namespace tarvo::run::lang

@@ -43,13 +43,8 @@ bool LeapYear(const Calendar& cal, int year) {
 
 Day DatEom(const Calendar& cal, Day date) {
     const Ymd d = SplitDay(cal, DayOf(date));
-    int last = d.day;  // a month number outside 1..12 keeps the day
-    switch (d.month) {
-    case 1: case 3: case 5: case 7: case 8: case 10: case 12: last = 31; break;
-    case 4: case 6: case 9: case 11: last = 30; break;
-    case 2: last = LeapYear(cal, d.year) ? 29 : 28; break;
-    default: break;
-    }
+    const int days = DatNumberOfDays(d.month);  // 0: a month outside 1..12 keeps the day
+    const int last = days == 0 ? d.day : d.month == 2 && LeapYear(cal, d.year) ? 29 : days;
     return {static_cast<double>(cal.toJdn(d.year, d.month, last))};
 }
 

@@ -23,13 +23,8 @@ bool FilClose(std::int32_t channel) { return HostFileClose(channel) == 0; }
 // first, then the value is stored back. A variable that holds no character
 // value raises error 9.
 void FilRead(std::int32_t channel, Ref variable, std::int32_t count) {
-    ValueRecord value = variable.Load();
-    struct Owned {
-        std::uint32_t handle;
-        ~Owned() {
-            if (handle) FreeHandle(handle);
-        }
-    } owned{value.type == 'C' || value.type == 'M' ? value.handle : 0};
+    LoadedVariable loaded(variable);
+    const ValueRecord& value = loaded.value;
     if (value.type != 'C') RaiseError(kErrNotCharacter9);
     const std::int32_t wanted = std::clamp(count, 0, std::max(value.length, 0));
     LockHandle(value.handle);

@@ -263,17 +263,9 @@ std::string FilGetTempFileName(const char* directory, const char* prefix, std::i
 std::string FilWhere(const char* file, const char* variable) {
     if (!*file) return {};
     if (GetFileAttributesA(file) != INVALID_FILE_ATTRIBUTES) return FilFullName(file);
-    std::string value(256, '\0');
-    for (;;) {
-        const DWORD n =
-            GetEnvironmentVariableA(variable, value.data(), static_cast<DWORD>(value.size()));
-        if (n == 0) return {};
-        if (n < value.size()) {
-            value.resize(n);
-            break;
-        }
-        value.assign(n + 1, '\0');
-    }
+    const std::string value = GrownName(
+        [&](char* area, DWORD size) { return GetEnvironmentVariableA(variable, area, size); });
+    if (value.empty()) return {};
     for (const std::string& candidate : SearchCandidates(file, value))
         if (GetFileAttributesA(candidate.c_str()) != INVALID_FILE_ATTRIBUTES) return candidate;
     return {};

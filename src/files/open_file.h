@@ -1,5 +1,4 @@
-// A Windows file handle that closes itself: the file handlers open a file,
-// ask one thing of it and must close it on every way out.
+// A Windows file handle that closes itself on every way out.
 #pragma once
 
 #include <windows.h>
@@ -7,7 +6,7 @@
 namespace tarvo {
 
 struct OpenFile {
-    HANDLE h;
+    HANDLE h = INVALID_HANDLE_VALUE;
     ~OpenFile() {
         if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
     }

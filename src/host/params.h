@@ -65,9 +65,9 @@ struct Ref {
     void StoreNumber(double number) const;
 };
 
-// A variable's value loaded to have its number replaced: a text value's
-// handle, which the load hands over, is freed when this goes out of scope
-// (on an abort too).
+// A variable's value loaded by the library: a text value's handle, which
+// the load hands over, is freed when this goes out of scope (on an abort
+// too) unless Release hands it on.
 struct LoadedVariable {
     Ref ref;
     ValueRecord value;
@@ -80,6 +80,12 @@ struct LoadedVariable {
     void StoreNumber(double number) {
         value.number = number;
         ref.Store(value);
+    }
+    // The value, its handle no longer freed here (to be returned to the host).
+    ValueRecord Release() {
+        ValueRecord kept = value;
+        value.handle = 0;
+        return kept;
     }
 };
 

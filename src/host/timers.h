@@ -13,7 +13,5 @@ void TrackTimer(std::uintptr_t id);
 bool StopTimer(std::uintptr_t id);
 // Unload hook: stops every recorded timer.
 void StopTrackedTimers();
-// How many recorded timers run.
-int TrackedTimers();
 
 }  // namespace tarvo

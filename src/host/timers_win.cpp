@@ -30,6 +30,4 @@ void StopTrackedTimers() {
     Tracked().clear();
 }
 
-int TrackedTimers() { return static_cast<int>(Tracked().size()); }
-
 }  // namespace tarvo

@@ -6,8 +6,6 @@
 // long for Windows ends in one of the outcome texts.
 #include <windows.h>
 
-#include <array>
-#include <cstring>
 #include <new>
 #include <string>
 
@@ -32,8 +30,7 @@ void SetOutcome(std::string text) {
 enum Field { kFrom, kTo, kDateTime, kSubject, kCategory, kBody };
 constexpr const char* kLabels[6] = {"De ...",    "A ...",          "Datetime ...",
                                     "Sujet ...", "Cat\xE9gorie ...", "Corps ..."};
-std::array<std::array<char, 50>, 6> g_fields;
-bool g_fieldsExist = false;
+bool g_fieldsExist = false;  // MSG_READ has run since the last unload
 
 // MSG_POSTOFFICE([path]): the path in use goes back first; exactly one
 // character parameter becomes the new one.
@@ -69,18 +66,15 @@ bool MsgSend(std::string_view destination, std::string_view sender, std::string_
 
 std::string MsgLastError() { return g_outcome; }
 
+// MSG_READ gives the six fields their labels; it reads no message.
 bool MsgRead() {
-    for (int i = 0; i < 6; ++i) {
-        g_fields[i].fill('\0');
-        std::strcpy(g_fields[i].data(), kLabels[i]);
-    }
     g_fieldsExist = true;
     return true;
 }
 
 template <Field F>
 std::string MsgField() {
-    return g_fieldsExist ? std::string(g_fields[F].data()) : std::string();
+    return g_fieldsExist ? std::string(kLabels[F]) : std::string();
 }
 
 const FunctionDef kRows[] = {

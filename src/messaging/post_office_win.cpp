@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "files/open_file.h"
 #include "messaging/post_office.h"
 #include "messaging/post_office_files.h"
 
@@ -14,17 +15,9 @@ constexpr DWORD kLockOffsetHigh = 0x7F;
 // How many existing message files a sender steps over before giving up.
 constexpr int kMostNumbersTried = 100000;
 
-struct File {
-    HANDLE h = INVALID_HANDLE_VALUE;
-    ~File() {
-        if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
-    }
-    bool ok() const { return h != INVALID_HANDLE_VALUE; }
-};
-
 // The post office file locked for this sender while it lives.
 struct LockedFile {
-    File file;
+    OpenFile file;
     bool writable = false;
     bool locked = false;
     OVERLAPPED range{};
@@ -91,7 +84,7 @@ std::string WriteTemporary(const std::string& directory, const std::string& cont
                              std::to_string(GetCurrentThreadId()) + ".tmp";
     bool written = false;
     {
-        File f;
+        OpenFile f;
         f.h = CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                           FILE_ATTRIBUTE_NORMAL, nullptr);
         *created = f.ok();

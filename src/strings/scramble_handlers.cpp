@@ -17,17 +17,9 @@
 namespace tarvo {
 namespace {
 
-// A handle the host gave the library with a loaded value: freed on every
-// way out unless handed back to the host.
-struct OwnedHandle {
-    std::uint32_t handle;
-    ~OwnedHandle() { if (handle) FreeHandle(handle); }
-    std::uint32_t Release() { std::uint32_t h = handle; handle = 0; return h; }
-};
-
 void ScrambledVariable(Ref variable, std::string_view key) {
-    ValueRecord value = variable.Load();
-    OwnedHandle owned{value.type == 'C' || value.type == 'M' ? value.handle : 0u};
+    LoadedVariable loaded(variable);
+    const ValueRecord& value = loaded.value;
     if (value.type != 'C') RaiseError(kErrNotCharacter302);
     if (value.length > 0) {
         LockHandle(value.handle);
@@ -36,8 +28,8 @@ void ScrambledVariable(Ref variable, std::string_view key) {
         UnlockHandle(value.handle);
     }
     variable.Store(value);
-    owned.Release();
-    ReturnHandle(&value);
+    ValueRecord result = loaded.Release();
+    ReturnHandle(&result);
 }
 
 void ScrambledMemo(const VariableLocator* field, std::string_view key) {

@@ -381,10 +381,9 @@ std::string IndexPage(const Format& f) {
         const std::string what =
             e->doc.aliasOf ? "Alias of " + f.Link(f.Code(e->doc.aliasOf), Target(f, *e, ""))
                            : Prose(f, e->doc.summary, "");
-        std::string family;
-        for (const Page& p : Pages())
-            if (p.family->title == std::string_view(e->family))
-                family = f.Link(f.Escape(e->family), p.slug + f.ext);
+        const auto page = pages.find(e->name);
+        const std::string family =
+            page == pages.end() ? std::string() : f.Link(f.Escape(e->family), page->second + f.ext);
         rows.push_back({f.Link(f.Code(e->name), Target(f, *e, "")), family, what});
     }
     s += Title(f, "All names", 2);

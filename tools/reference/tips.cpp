@@ -1,9 +1,10 @@
 // The editor tips program: a host-language program that registers every
-// callable name in the host's IntelliSense table (_FOXCODE) with its
+// callable name in the host's editor tips table (_FOXCODE) with its
 // signature and one-line tip, and removes them again when run with a
 // parameter.
 #include <string>
 
+#include "host/doc_check.h"
 #include "host/version.h"
 #include "reference.h"
 
@@ -53,9 +54,8 @@ std::string TipsProgram() {
         "SELECT tarvotips\n";
     for (const CatalogueEntry& e : Catalogue()) {
         if (e.count < 0) continue;  // the hooks cannot be called by name
-        const CatalogueEntry* main = &e;
-        for (const CatalogueEntry& m : Catalogue())
-            if (e.doc.aliasOf && std::string(m.name) == e.doc.aliasOf) main = &m;
+        const CatalogueEntry* found = MainEntry(Catalogue(), e);
+        const CatalogueEntry* main = found ? found : &e;
         std::string tip = main->doc.summary ? main->doc.summary : "";
         if (e.doc.aliasOf) tip += " (The same as " + std::string(e.doc.aliasOf) + ".)";
         s += "=TarvoTip(" + Literal(e.name) + ", " + Literal(Signature(e)) + ", " + Literal(tip) +

@@ -43,12 +43,12 @@ std::int32_t DatTest(Ref year, Ref month, Ref day) {
     return n;
 }
 
-const FunctionDef kRows[] = {
+constexpr RowSpec kRows[] = {
 #include "datetime/dates_rows.h"
 };
 
 }  // namespace
 
-Family DateFunctions() { return kRows; }
+Family DateFunctions() { return FamilyRows<kRows>(); }
 
 }  // namespace tarvo

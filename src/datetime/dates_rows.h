@@ -1,6 +1,11 @@
 // Rows of the calendar dates: the parts of a host date and the dates derived
 // from it.
-// (Included by dates_handlers.cpp and host/catalogue.cpp.)
+FAMILY(Date, "Dates",
+       "Host dates through their day numbers (Julian day numbers: 2440588 is 1 January "
+       "1970): their parts, the first and last days of their months and years, leap years, "
+       "Easter Sunday, and a local date-and-time stamp. The calendar is KERNEL.DLL's, "
+       "proleptic Gregorian; without it every part and day number is 0. A date result is "
+       "the date given, with its day number changed.")
 ROW("DAT_BOOMERANG", "D", DOC(
     .summary = "The date one day earlier.",
     .params = "dDate: the date",

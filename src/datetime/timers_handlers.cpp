@@ -45,12 +45,12 @@ bool TimKill(std::int32_t id) {
     return true;
 }
 
-const FunctionDef kRows[] = {
+constexpr RowSpec kRows[] = {
 #include "datetime/timers_rows.h"
 };
 
 }  // namespace
 
-Family TimerFunctions() { return kRows; }
+Family TimerFunctions() { return FamilyRows<kRows>(); }
 
 }  // namespace tarvo

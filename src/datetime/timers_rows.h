@@ -1,12 +1,16 @@
 // Rows of the command timers: thread timers that run one stored host command.
-// (Included by timers_handlers.cpp and host/catalogue.cpp.)
+FAMILY(Timer, "Timers",
+       "Thread timers that run one host command, set with TIM_PROC, at an interval. They "
+       "fire only while the host serves its messages (DOEVENTS, WAIT ... TIMEOUT, INKEY(n), "
+       "READ EVENTS), between other calls. An error in the command ends that run only; the "
+       "timer goes on. Unloading the library stops every timer it started.")
 ROW("TIM_KILL", "I", DOC(
     .summary = "Stops a timer.",
     .params = "nTimer: the identifier TIM_SET (or NET_TIMSET) gave",
     .result = ".T. always, whether or not such a timer ran.",
     .example = "? TIM_KILL(0)",
     .output = ".T."), Fn<TimKill>)
-ROW("NET_TIMKIL", "I", ALIAS_OF("TIM_KILL"), Fn<TimKill>)
+ALIAS("NET_TIMKIL", "TIM_KILL")
 ROW("TIM_PROC", "C", DOC(
     .summary = "Sets the host command that every timer of TIM_SET runs.",
     .params = "cCommand: the command; its first 128 characters are kept",

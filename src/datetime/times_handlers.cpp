@@ -49,12 +49,12 @@ void TimSplit(double count, Ref hours, Ref minutes, Ref seconds, Ref millisecond
     milliseconds.StoreNumber(s.milliseconds);
 }
 
-const FunctionDef kRows[] = {
+constexpr RowSpec kRows[] = {
 #include "datetime/times_rows.h"
 };
 
 }  // namespace
 
-Family TimeFunctions() { return kRows; }
+Family TimeFunctions() { return FamilyRows<kRows>(); }
 
 }  // namespace tarvo

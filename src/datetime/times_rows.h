@@ -1,5 +1,10 @@
 // Rows of the time values: Unix seconds, clock texts, millisecond counts.
-// (Included by times_handlers.cpp and host/catalogue.cpp.)
+FAMILY(Time, "Time",
+       "Moments as Unix seconds (seconds since 1 January 1970 00:00 UTC, 32-bit: from "
+       "December 1901 to January 2038), times of day as hh:mm:ss, millisecond counts, and "
+       "local midnight of a date. Local times follow the process's time zone as Windows "
+       "keeps it (under Wine, TZ); local midnight uses the zone's offset in force now, in "
+       "whole hours, even for a date on the other side of a daylight-saving change.")
 ROW("TIM_CTIME", "I", DOC(
     .summary = "A moment as the C runtime writes it, in local time.",
     .params = "nSeconds: Unix seconds",
@@ -21,7 +26,7 @@ ROW("TIM_GETNUMBEROFDAYS", "D,D", DOC(
               "first.",
     .example = "? TIM_GETNUMBEROFDAYS({^2000-03-10}, {^2000-03-01})",
     .output = "         9"), Fn<TimGetNumberOfDays>)
-ROW("TIM_NUMBEROFDAYS", "D,D", ALIAS_OF("TIM_GETNUMBEROFDAYS"), Fn<TimGetNumberOfDays>)
+ALIAS("TIM_NUMBEROFDAYS", "TIM_GETNUMBEROFDAYS")
 ROW("TIM_LOCALT", "I", DOC(
     .summary = "The local time of day of a moment.",
     .params = "nSeconds: Unix seconds",
@@ -72,14 +77,14 @@ ROW_NOFUZZ("TIM_SETSYSTEMTIME", "C", "sets the machine's clock", DOC(
     .errors = "Error 182 when memory runs out. A clock that cannot be set (no right to, a "
               "field out of range) is not reported.",
     .example = "=TIM_SETSYSTEMTIME(TIM_GMT(TIM_TIME()))"), Fn<TimSetSystemTime>)
-ROW("TIM_TICKS", "", ALIAS_OF("SYS_GETTICKCOUNT"), Fn<SysGetTickCount>)
+ALIAS("TIM_TICKS", "SYS_GETTICKCOUNT")
 ROW("SYS_GETTICKCOUNT", "", DOC(
     .summary = "Milliseconds since the system started.",
     .result = "An integer; after 24.8 days of running it turns negative.",
     .example = "t = SYS_GETTICKCOUNT()\n"
                "? SYS_GETTICKCOUNT() >= t",
     .output = ".T."), Fn<SysGetTickCount>)
-ROW("GETTICKCOUNT", "", ALIAS_OF("SYS_GETTICKCOUNT"), Fn<SysGetTickCount>)
+ALIAS("GETTICKCOUNT", "SYS_GETTICKCOUNT")
 ROW("TIM_TIME", "", DOC(
     .summary = "The current Unix seconds.",
     .result = "Seconds since 1 January 1970 00:00 UTC.",
@@ -113,10 +118,10 @@ ROW("TIM_FORMAT", "N", DOC(
              "gives 0-1:0-2:0-3.0-4.",
     .example = "? TIM_FORMAT(3723004), TIM_FORMAT(59)",
     .output = "01:02:03.004 00:00:00.059"), Fn<TimFormat>)
-ROW("TIM_SPLITMILLI", "N,R,R,R,R", ALIAS_OF("TIM_SPLIT"), Fn<TimSplit>)
-ROW("TIM_FORMATMILLI", "N", ALIAS_OF("TIM_FORMAT"), Fn<TimFormat>)
-ROW("TIM_SPLITMILLISECONDS", "N,R,R,R,R", ALIAS_OF("TIM_SPLIT"), Fn<TimSplit>)
-ROW("TIM_FORMATMILLISECONDS", "N", ALIAS_OF("TIM_FORMAT"), Fn<TimFormat>)
+ALIAS("TIM_SPLITMILLI", "TIM_SPLIT")
+ALIAS("TIM_FORMATMILLI", "TIM_FORMAT")
+ALIAS("TIM_SPLITMILLISECONDS", "TIM_SPLIT")
+ALIAS("TIM_FORMATMILLISECONDS", "TIM_FORMAT")
 ROW("STR_MAKETIME", "I,.I", DOC(
     .summary = "A count of seconds as a clock text, or a part of one.",
     .params = "nSeconds: the count\n"

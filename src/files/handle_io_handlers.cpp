@@ -59,11 +59,11 @@ bool FilIsBof(std::int32_t channel) { return StandsAt(channel, 0); }
 bool FilIsEof(std::int32_t channel) { return StandsAt(channel, 2); }
 
 namespace {
-const FunctionDef kRows[] = {
+constexpr RowSpec kRows[] = {
 #include "files/handle_io_rows.h"
 };
 }  // namespace
 
-Family FileIoFunctions() { return kRows; }
+Family FileIoFunctions() { return FamilyRows<kRows>(); }
 
 }  // namespace tarvo

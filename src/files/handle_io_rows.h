@@ -1,6 +1,10 @@
 // Rows of file handle I/O: the host's file channels, the C runtime's
-// descriptors and one-shot opens. (Included by handle_io_handlers.cpp and
-// host/catalogue.cpp.)
+// descriptors and one-shot opens.
+FAMILY(FileIo, "Files: handle I/O",
+       "Files opened, read and measured through the host's own file channels: FIL_OPEN "
+       "answers the host's channel number, which the caller passes to the other functions and "
+       "closes with FIL_CLOSE (the library keeps no list of open files). Besides, the C "
+       "runtime's descriptors and streams of the library, and one-shot opens through Windows.")
 ROW("FIL_OPEN", "C,I", DOC(
     .summary = "Opens a file through the host and answers its channel.",
     .params = "cFile: the file name (found as the host finds files)\n"
@@ -12,8 +16,8 @@ ROW("FIL_OPEN", "C,I", DOC(
                "? h > 0, FIL_OPEN('missing.txt', 0)\n"
                "= FIL_CLOSE(h)",
     .output = ".T.         -1"), Fn<FilOpen>)
-ROW("FILEOPEN", "C,I", ALIAS_OF("FIL_OPEN"), Fn<FilOpen>)
-ROW("OPENFILE", "C,I", ALIAS_OF("FIL_OPEN"), Fn<FilOpen>)
+ALIAS("FILEOPEN", "FIL_OPEN")
+ALIAS("OPENFILE", "FIL_OPEN")
 ROW("FIL_CLOSE", "I", DOC(
     .summary = "Closes a channel that FIL_OPEN opened.",
     .params = "nChannel: the channel",
@@ -22,8 +26,8 @@ ROW("FIL_CLOSE", "I", DOC(
                "h = FIL_OPEN('a.txt', 0)\n"
                "? FIL_CLOSE(h), FIL_CLOSE(h)",
     .output = ".T. .F."), Fn<FilClose>)
-ROW("CLOSEFILE", "I", ALIAS_OF("FIL_CLOSE"), Fn<FilClose>)
-ROW("FILECLOSE", "I", ALIAS_OF("FIL_CLOSE"), Fn<FilClose>)
+ALIAS("CLOSEFILE", "FIL_CLOSE")
+ALIAS("FILECLOSE", "FIL_CLOSE")
 ROW("FIL_READ", "I,R,I", DOC(
     .summary = "Reads bytes from a channel into a character variable passed by reference.",
     .params = "nChannel: the channel\n"
@@ -102,7 +106,7 @@ ROW("FIL_SETHAN", "I", DOC(
               "limited.",
     .example = "? FIL_SETHAN(50)",
     .output = "        50"), Fn<FilSetHan>)
-ROW("FIL_SETHANDLECOUNT", "I", ALIAS_OF("FIL_SETHAN"), Fn<FilSetHan>)
+ALIAS("FIL_SETHANDLECOUNT", "FIL_SETHAN")
 ROW("FIL_READBYTE", "C,N", DOC(
     .summary = "One byte of a file, read through Windows.",
     .params = "cFile: the file name\n"

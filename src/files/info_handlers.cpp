@@ -22,11 +22,11 @@ std::string_view FilExt(const char* path) { return SplitPath(path).extension; }
 std::string_view FilFName(const char* path) { return LastComponent(path); }
 
 namespace {
-const FunctionDef kRows[] = {
+constexpr RowSpec kRows[] = {
 #include "files/info_rows.h"
 };
 }  // namespace
 
-Family FileInfoFunctions() { return kRows; }
+Family FileInfoFunctions() { return FamilyRows<kRows>(); }
 
 }  // namespace tarvo

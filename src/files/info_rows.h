@@ -1,5 +1,8 @@
-// Rows of file information. (Included by info_handlers.cpp and
-// host/catalogue.cpp.)
+// Rows of file information.
+FAMILY(FileInfo, "Files: file information",
+       "Questions about a file named by the caller: attributes, its status as the C runtime "
+       "sees it, its times and dates (read, set, compared), sizes and type, the parts of its "
+       "name and the names Windows finds for it. Failures answer -1, .F. or the empty text.")
 ROW("FIL_GETATT", "C", DOC(
     .summary = "The attribute bits of a file or directory (GetFileAttributes).",
     .params = "cFile: the file or directory",
@@ -10,8 +13,8 @@ ROW("FIL_GETATT", "C", DOC(
     .example = "=STRTOFILE('x', 'a.txt')\n"
                "? FIL_GETATT('a.txt'), FIL_GETATT('missing.txt')",
     .output = "        32         -1"), Fn<FilGetAtt>)
-ROW("FIL_GETFILEATTRIBUTE", "C", ALIAS_OF("FIL_GETATT"), Fn<FilGetAtt>)
-ROW("GETFILEATTRIBUTE", "C", ALIAS_OF("FIL_GETATT"), Fn<FilGetAtt>)
+ALIAS("FIL_GETFILEATTRIBUTE", "FIL_GETATT")
+ALIAS("GETFILEATTRIBUTE", "FIL_GETATT")
 ROW_NOFUZZ("FIL_SETATT", "C,I", "a name such as '..' changes the folder above the current one",
            DOC(
     .summary = "Sets the attribute bits of a file or directory (SetFileAttributes).",
@@ -50,7 +53,7 @@ ROW("FIL_ISDIRECTORY", "C", DOC(
     .example = "MKDIR sub\n"
                "? FIL_ISDIRECTORY('sub'), FIL_ISDIRECTORY('missing')",
     .output = ".T. .F."), Fn<TestAttribute<4>>)
-ROW("FIL_ISDIR", "C", ALIAS_OF("FIL_ISDIRECTORY"), Fn<TestAttribute<4>>)
+ALIAS("FIL_ISDIR", "FIL_ISDIRECTORY")
 ROW("FIL_ISARCHIVED", "C", DOC(
     .summary = "Whether a file is marked for archiving (attribute bit 32).",
     .params = "cFile: the file",
@@ -125,8 +128,8 @@ ROW("FIL_GTIME", "C,.I", DOC(
                "= FIL_SETFILETIME('a.txt', '09:07:33')\n"
                "? FIL_GTIME('a.txt'), FIL_GTIME('a.txt', 1)",
     .output = "09:07:32 09:07:32"), Fn<FilGTime>)
-ROW("FIL_GETFILETIME", "C,.I", ALIAS_OF("FIL_GTIME"), Fn<FilGTime>)
-ROW("GETFILETIME", "C,.I", ALIAS_OF("FIL_GTIME"), Fn<FilGTime>)
+ALIAS("FIL_GETFILETIME", "FIL_GTIME")
+ALIAS("GETFILETIME", "FIL_GTIME")
 ROW("FIL_GDATE", "C,.I", DOC(
     .summary = "The date of one of a file's times, in local time.",
     .params = "cFile: the file\n"
@@ -138,8 +141,8 @@ ROW("FIL_GDATE", "C,.I", DOC(
                "= FIL_SDATE('a.txt', '19990305')\n"
                "? FIL_GDATE('a.txt')",
     .output = "19990305"), Fn<FilGDate>)
-ROW("FIL_GETFILEDATE", "C,.I", ALIAS_OF("FIL_GDATE"), Fn<FilGDate>)
-ROW("GETFILEDATE", "C,.I", ALIAS_OF("FIL_GDATE"), Fn<FilGDate>)
+ALIAS("FIL_GETFILEDATE", "FIL_GDATE")
+ALIAS("GETFILEDATE", "FIL_GDATE")
 ROW("FIL_SETFILETIME", "C,C,.I", DOC(
     .summary = "Sets the time of day of one of a file's times.",
     .params = "cFile: the file\n"
@@ -156,8 +159,8 @@ ROW("FIL_SETFILETIME", "C,C,.I", DOC(
                "? FIL_GTIME('a.txt')",
     .output = ".T. .F.\n"
               "23:59:58"), Fn<FilSetFileTime>)
-ROW("FIL_STIME", "C,C,.I", ALIAS_OF("FIL_SETFILETIME"), Fn<FilSetFileTime>)
-ROW("SETFILETIME", "C,C,.I", ALIAS_OF("FIL_SETFILETIME"), Fn<FilSetFileTime>)
+ALIAS("FIL_STIME", "FIL_SETFILETIME")
+ALIAS("SETFILETIME", "FIL_SETFILETIME")
 ROW("FIL_SDATE", "C,C,.I", DOC(
     .summary = "Sets the date of one of a file's times.",
     .params = "cFile: the file\n"
@@ -170,8 +173,8 @@ ROW("FIL_SDATE", "C,C,.I", DOC(
     .example = "=STRTOFILE('x', 'a.txt')\n"
                "? FIL_SDATE('a.txt', '20011231'), FIL_SDATE('a.txt', '20010229')",
     .output = ".T. .F."), Fn<FilSDate>)
-ROW("FIL_SETFILEDATE", "C,C,.I", ALIAS_OF("FIL_SDATE"), Fn<FilSDate>)
-ROW("SETFILEDATE", "C,C,.I", ALIAS_OF("FIL_SDATE"), Fn<FilSDate>)
+ALIAS("FIL_SETFILEDATE", "FIL_SDATE")
+ALIAS("SETFILEDATE", "FIL_SDATE")
 ROW("FIL_COMPARETIME", "C,C,I", DOC(
     .summary = "Compares one of the times of two files.",
     .params = "cFile1: the first file\n"
@@ -206,8 +209,8 @@ ROW("FIL_FILETYPE", "C", DOC(
     .example = "=STRTOFILE('x', 'a.txt')\n"
                "? FIL_FILETYPE('a.txt'), FIL_FILETYPE('NUL'), FIL_FILETYPE('missing.txt')",
     .output = "         1          2         -1"), Fn<FilFileType>)
-ROW("FIL_TYPE", "C", ALIAS_OF("FIL_FILETYPE"), Fn<FilFileType>)
-ROW("FILETYPE", "C", ALIAS_OF("FIL_FILETYPE"), Fn<FilFileType>)
+ALIAS("FIL_TYPE", "FIL_FILETYPE")
+ALIAS("FILETYPE", "FIL_FILETYPE")
 ROW("FIL_AREFILEAPISANSI", "", DOC(
     .summary = "Whether the Windows file functions use the ANSI code page.",
     .result = ".T. for the ANSI code page, .F. for the OEM one.",
@@ -231,7 +234,7 @@ ROW("FIL_SPLIT", "C,I", DOC(
     .example = "p = 'C:\\dir\\sub\\file.txt'\n"
                "? FIL_SPLIT(p, 1), FIL_SPLIT(p, 2), FIL_SPLIT(p, 3), FIL_SPLIT(p, 4)",
     .output = "C: \\dir\\sub\\ file .txt"), Fn<FilSplit>)
-ROW("SPLITPATH", "C,I", ALIAS_OF("FIL_SPLIT"), Fn<FilSplit>)
+ALIAS("SPLITPATH", "FIL_SPLIT")
 ROW("FIL_DRIVE", "C", DOC(
     .summary = "The drive of a path, as FIL_SPLIT part 1.",
     .params = "cPath: the path",
@@ -315,7 +318,7 @@ ROW("FIL_FNDEXE", "C,C", DOC(
     .example = "=STRTOFILE('x', 'a.unknownextension')\n"
                "? LEN(FIL_FNDEXE('a.unknownextension', ''))",
     .output = "         0"), Fn<FilFndExe>)
-ROW("FIL_FINDEXE", "C,C", ALIAS_OF("FIL_FNDEXE"), Fn<FilFndExe>)
+ALIAS("FIL_FINDEXE", "FIL_FNDEXE")
 ROW_NOFUZZ("FIL_GETFOLDERLOCATION", "I",
            "a folder number with the create flag creates the user's folders", DOC(
     .summary = "The path of one of the shell's special folders.",

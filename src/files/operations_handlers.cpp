@@ -101,11 +101,11 @@ std::int32_t FilSlices(const char* file, std::int32_t size) {
 }
 
 namespace {
-const FunctionDef kRows[] = {
+constexpr RowSpec kRows[] = {
 #include "files/operations_rows.h"
 };
 }  // namespace
 
-Family FileOperationFunctions() { return kRows; }
+Family FileOperationFunctions() { return FamilyRows<kRows>(); }
 
 }  // namespace tarvo

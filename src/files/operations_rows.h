@@ -1,9 +1,14 @@
 // Rows of file and directory operations. Rows that change the current
-// directory, run a host command, walk from any directory (a whole drive
-// from "") or can change the folder above the current one are kept away
-// from random arguments; the others touch only the files their parameters
-// name (slices go into the current directory). (Included by
-// operations_handlers.cpp and host/catalogue.cpp.)
+// directory, run a host command, walk from any directory (a whole drive from
+// "") or can change the folder above the current one are kept away from random
+// arguments; the others touch only the files their parameters name (slices go
+// into the current directory).
+FAMILY(FileOperation, "Files: file and directory operations",
+       "Copying (through the host's file channels with progress commands, through Windows, or "
+       "with expansion of compressed files), cutting a file into slices, writing a watermark, "
+       "deleting and renaming, directories, a directory search one name at a time, the list of "
+       "a whole directory tree and the compression state. Copies and slices answer small "
+       "negative codes for their failures.")
 ROW_NOFUZZ("FIL_COPY", "C,C,.C,.L", "runs its third parameter as a host command", DOC(
     .summary = "Copies a file through the host's file channels, reporting progress to a host "
                "procedure, or through Windows.",
@@ -67,8 +72,8 @@ ROW("FIL_DEL", "C", DOC(
     .example = "=STRTOFILE('x', 'a.txt')\n"
                "? FIL_DEL('a.txt'), FIL_DEL('a.txt')",
     .output = ".T. .F."), Fn<FilDel>)
-ROW("KILLDIR", "C", ALIAS_OF("FIL_DEL"), Fn<FilDel>)
-ROW("KILLFILE", "C", ALIAS_OF("FIL_DEL"), Fn<FilDel>)
+ALIAS("KILLDIR", "FIL_DEL")
+ALIAS("KILLFILE", "FIL_DEL")
 ROW("FIL_RENAME", "C,C", DOC(
     .summary = "Renames or moves a file or directory.",
     .params = "cOld: the present name\n"
@@ -77,7 +82,7 @@ ROW("FIL_RENAME", "C,C", DOC(
     .example = "=STRTOFILE('x', 'a.txt')\n"
                "? FIL_RENAME('a.txt', 'b.txt'), FILE('b.txt')",
     .output = ".T. .T."), Fn<FilRename>)
-ROW("FIL_RENDIR", "C,C", ALIAS_OF("FIL_RENAME"), Fn<FilRename>)
+ALIAS("FIL_RENDIR", "FIL_RENAME")
 ROW("FIL_MKDIR", "C", DOC(
     .summary = "Creates a directory.",
     .params = "cFolder: the directory",
@@ -98,16 +103,11 @@ ROW_NOFUZZ("FIL_CD", "C", "changes the current directory of the host process", D
     .example = "= FIL_MKDIR('sub')\n"
                "? FIL_CD('sub'), FIL_CD('..'), FIL_CD('missing')",
     .output = ".T. .T. .F."), Fn<FilCd>)
-ROW_NOFUZZ("CD", "C", "changes the current directory of the host process", ALIAS_OF("FIL_CD"),
-           Fn<FilCd>)
-ROW_NOFUZZ("CDIR", "C", "changes the current directory of the host process", ALIAS_OF("FIL_CD"),
-           Fn<FilCd>)
-ROW_NOFUZZ("CHDIR", "C", "changes the current directory of the host process", ALIAS_OF("FIL_CD"),
-           Fn<FilCd>)
-ROW_NOFUZZ("CHANGEDIRECTORY", "C", "changes the current directory of the host process",
-           ALIAS_OF("FIL_CD"), Fn<FilCd>)
-ROW_NOFUZZ("FIL_CHDIR", "C", "changes the current directory of the host process",
-           ALIAS_OF("FIL_CD"), Fn<FilCd>)
+ALIAS("CD", "FIL_CD")
+ALIAS("CDIR", "FIL_CD")
+ALIAS("CHDIR", "FIL_CD")
+ALIAS("CHANGEDIRECTORY", "FIL_CD")
+ALIAS("FIL_CHDIR", "FIL_CD")
 ROW("FIL_FIRST", "C", DOC(
     .summary = "Starts a search for files and answers the first name found.",
     .params = "cPattern: a file pattern with * and ?, a directory may lead it",

@@ -40,11 +40,11 @@ std::string FilReadAllSections(const char* file) {
 }
 
 namespace {
-const FunctionDef kRows[] = {
+constexpr RowSpec kRows[] = {
 #include "files/profile_rows.h"
 };
 }  // namespace
 
-Family ProfileFunctions() { return kRows; }
+Family ProfileFunctions() { return FamilyRows<kRows>(); }
 
 }  // namespace tarvo

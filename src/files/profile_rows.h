@@ -1,7 +1,12 @@
-// Rows of profile files. Writing rows are kept away from random arguments:
-// a file name without a path names a file in the Windows folder, and the
-// system's own file is the user's WIN.INI. (Included by
-// profile_handlers.cpp and host/catalogue.cpp.)
+// Rows of profile files. Writing rows are kept away from random arguments: a
+// file name without a path names a file in the Windows folder, and the system's
+// own file is the user's WIN.INI.
+FAMILY(Profile, "Files: profile files",
+       "Initialisation files of sections in square brackets and key=value lines: a private "
+       "file named by the caller (a name without a path is a file of the Windows folder), or "
+       "the system's own WIN.INI. Values come back as text, the empty text for anything "
+       "missing; lists of names as one text joined by \";\" (FIL_READALLSECTIONS, which reads "
+       "the file itself through the host, joins by \",\").")
 ROW_NOFUZZ("FIL_WRIINI", "C,C,C,C", "a file name without a path writes into the Windows folder",
            DOC(
     .summary = "Writes a key's value into a profile file (WritePrivateProfileString).",
@@ -15,11 +20,8 @@ ROW_NOFUZZ("FIL_WRIINI", "C,C,C,C", "a file name without a path writes into the 
                "? FIL_REAINI('Window', 'Top', f)",
     .output = ".T.\n"
               "120"), Fn<FilWriIni>)
-ROW_NOFUZZ("FIL_WRITEINI", "C,C,C,C", "a file name without a path writes into the Windows folder",
-           ALIAS_OF("FIL_WRIINI"), Fn<FilWriIni>)
-ROW_NOFUZZ("WRITEPRIVATEPROFILESTRING", "C,C,C,C",
-           "a file name without a path writes into the Windows folder", ALIAS_OF("FIL_WRIINI"),
-           Fn<FilWriIni>)
+ALIAS("FIL_WRITEINI", "FIL_WRIINI")
+ALIAS("WRITEPRIVATEPROFILESTRING", "FIL_WRIINI")
 ROW("FIL_REAINI", "C,C,C", DOC(
     .summary = "Reads a key's value from a profile file (GetPrivateProfileString).",
     .params = "cSection: the section\n"
@@ -33,8 +35,8 @@ ROW("FIL_REAINI", "C,C,C", DOC(
                "? LEN(FIL_REAINI('Window', 'Left', f))",
     .output = "120\n"
               "         0"), Fn<FilReaIni>)
-ROW("FIL_READINI", "C,C,C", ALIAS_OF("FIL_REAINI"), Fn<FilReaIni>)
-ROW("GETPRIVATEPROFILESTRING", "C,C,C", ALIAS_OF("FIL_REAINI"), Fn<FilReaIni>)
+ALIAS("FIL_READINI", "FIL_REAINI")
+ALIAS("GETPRIVATEPROFILESTRING", "FIL_REAINI")
 ROW_NOFUZZ("FIL_WWRIIN", "C,C,C", "writes into the user's WIN.INI", DOC(
     .summary = "Writes a key's value into the system's profile file WIN.INI (WriteProfileString).",
     .params = "cSection: the section\n"
@@ -43,10 +45,8 @@ ROW_NOFUZZ("FIL_WWRIIN", "C,C,C", "writes into the user's WIN.INI", DOC(
     .result = ".T. when Windows wrote it.",
     .example = "? FIL_WWRIIN('MyApplication', 'Colour', 'blue')\n"
                "? FIL_WREAIN('MyApplication', 'Colour')"), Fn<FilWWriIn>)
-ROW_NOFUZZ("FIL_WRITEWININI", "C,C,C", "writes into the user's WIN.INI", ALIAS_OF("FIL_WWRIIN"),
-           Fn<FilWWriIn>)
-ROW_NOFUZZ("WRITEPROFILESTRING", "C,C,C", "writes into the user's WIN.INI",
-           ALIAS_OF("FIL_WWRIIN"), Fn<FilWWriIn>)
+ALIAS("FIL_WRITEWININI", "FIL_WWRIIN")
+ALIAS("WRITEPROFILESTRING", "FIL_WWRIIN")
 ROW("FIL_WREAIN", "C,C", DOC(
     .summary = "Reads a key's value from the system's profile file WIN.INI (GetProfileString).",
     .params = "cSection: the section\n"
@@ -54,8 +54,8 @@ ROW("FIL_WREAIN", "C,C", DOC(
     .result = "The value, at most 132 characters; the empty text for a missing key or section.",
     .example = "? LEN(FIL_WREAIN('NoSuchSection', 'Key'))",
     .output = "         0"), Fn<FilWReaIn>)
-ROW("FIL_READWININI", "C,C", ALIAS_OF("FIL_WREAIN"), Fn<FilWReaIn>)
-ROW("GETPROFILESTRING", "C,C", ALIAS_OF("FIL_WREAIN"), Fn<FilWReaIn>)
+ALIAS("FIL_READWININI", "FIL_WREAIN")
+ALIAS("GETPROFILESTRING", "FIL_WREAIN")
 ROW("FIL_READWININIALLSECTIONS", "", DOC(
     .summary = "The names of all sections of WIN.INI.",
     .result = "The section names joined by \";\", the whole list however long.",
@@ -68,8 +68,8 @@ ROW("FIL_WSECTI", "C", DOC(
               "however long; the empty text for a missing section.",
     .example = "? LEN(FIL_WSECTI('NoSuchSection'))",
     .output = "         0"), Fn<FilWSecti>)
-ROW("FIL_WINSECTION", "C", ALIAS_OF("FIL_WSECTI"), Fn<FilWSecti>)
-ROW("GETPROFILESECTION", "C", ALIAS_OF("FIL_WSECTI"), Fn<FilWSecti>)
+ALIAS("FIL_WINSECTION", "FIL_WSECTI")
+ALIAS("GETPROFILESECTION", "FIL_WSECTI")
 ROW("FIL_SECTIO", "C,C", DOC(
     .summary = "The key names of one section of a profile file.",
     .params = "cSection: the section\n"
@@ -81,8 +81,8 @@ ROW("FIL_SECTIO", "C,C", DOC(
                "= FIL_WRIINI('Window', 'Left', '2', f)\n"
                "? FIL_SECTIO('Window', f)",
     .output = "Top;Left"), Fn<FilSectio>)
-ROW("FIL_SECTION", "C,C", ALIAS_OF("FIL_SECTIO"), Fn<FilSectio>)
-ROW("GETPRIVATEPROFILESECTION", "C,C", ALIAS_OF("FIL_SECTIO"), Fn<FilSectio>)
+ALIAS("FIL_SECTION", "FIL_SECTIO")
+ALIAS("GETPRIVATEPROFILESECTION", "FIL_SECTIO")
 ROW("FIL_READALLSECTIONS", "C", DOC(
     .summary = "The section names of a profile file, read line by line through the host.",
     .params = "cFile: the file, found as the host finds files (a name without a path is in "
@@ -96,4 +96,4 @@ ROW("FIL_READALLSECTIONS", "C", DOC(
                "=STRTOFILE(t, 'app.ini')\n"
                "? FIL_READALLSECTIONS('app.ini')",
     .output = "A,B C"), Fn<FilReadAllSections>)
-ROW("GETPRIVATEPROFILESECTIONS", "C", ALIAS_OF("FIL_READALLSECTIONS"), Fn<FilReadAllSections>)
+ALIAS("GETPRIVATEPROFILESECTIONS", "FIL_READALLSECTIONS")

@@ -1,7 +1,8 @@
 // The catalogue: every row of the function table with its documentation and
-// its fuzz mark, read from the same `*_rows.h` files that build the table,
-// without the handlers. It is plain code (no Windows, no host): the
-// reference generator and the tests use it; TARVO.fll does not contain it.
+// its fuzz mark, read from the same `*_rows.h` files that build the table
+// (host/families.inc), without the handlers. It is plain code (no Windows,
+// no host): the reference generator and the tests use it; TARVO.fll does not
+// contain it.
 #pragma once
 
 #include <cstdint>
@@ -18,7 +19,8 @@ namespace tarvo {
 //         .example = "? STR_LEFT('abcdef', 3)",
 //         .output = "abc")
 //
-// An alias carries only `aliasOf` (ALIAS_OF("STR_MIRROR")).
+// An alias row, ALIAS("STR_REVERS", "STR_MIRROR"), has a Doc with only
+// `aliasOf` set.
 struct Doc {
     const char* summary = nullptr;  // one sentence on one line
     // One line per entry of the type string, in order: "name: meaning". The

@@ -315,22 +315,83 @@ constexpr bool SameText(const char* a, const char* b) {
     return *a == *b;
 }
 
+// A row as a rows file writes it: a callable row, an alias naming its main
+// row, or a hook. ResolveRows turns a family's rows into its table records.
+struct RowSpec {
+    const char* name;
+    const char* types;    // null for an alias that takes its main row's
+    Decl decl;            // none for an alias: it takes its main row's handler
+    const char* aliasOf;  // the main name, for an alias
+    std::int16_t hook;    // -2 the load hook, -3 the unload hook, else 0
+};
+
 // A callable row. A type string that does not match the handler's
 // signature stops the compilation here.
-consteval FunctionDef Row(const char* name, const char* types, Decl decl) {
+consteval RowSpec Row(const char* name, const char* types, Decl decl) {
     if (decl.types && !SameText(types, decl.types))
         throw "the row's type string does not match its function's parameters";
-    return {name, decl.handler, EntryCount(types), types};
+    return {name, types, decl, nullptr, 0};
+}
+
+// An alias: another name of a main row of the same family, with the main
+// row's handler and, unless it writes its own, its type string.
+consteval RowSpec Alias(const char* name, const char* main, const char* types = nullptr) {
+    return {name, types, {}, main, 0};
 }
 
 // The load hook (count -2) and the unload hook (count -3).
-consteval FunctionDef Hook(const char* name, std::int16_t count, Decl decl) {
-    return {name, decl.handler, count, ""};
+consteval RowSpec Hook(const char* name, std::int16_t count, Decl decl) {
+    return {name, "", decl, nullptr, count};
+}
+
+// The table records of a family's rows, in their order. An alias whose main
+// row is missing, or whose own type string does not match the main row's
+// signature (only the untyped do-nothing handler takes any), stops the
+// compilation.
+template <std::size_t N>
+consteval std::array<FunctionDef, N> ResolveRows(const RowSpec (&rows)[N]) {
+    std::array<FunctionDef, N> out{};
+    for (std::size_t i = 0; i < N; ++i) {
+        const RowSpec& row = rows[i];
+        if (row.hook) {
+            out[i] = {row.name, row.decl.handler, row.hook, ""};
+            continue;
+        }
+        const RowSpec* main = &row;
+        if (row.aliasOf) {
+            main = nullptr;
+            for (const RowSpec& other : rows)
+                if (!other.aliasOf && !other.hook && SameText(other.name, row.aliasOf)) main = &other;
+            if (!main) throw "an alias names a main row that is not in its family";
+        }
+        const char* types = row.types ? row.types : main->types;
+        if (main->decl.types && !SameText(types, main->decl.types))
+            throw "the alias's type string does not match its main row's function";
+        out[i] = {row.name, main->decl.handler, EntryCount(types), types};
+    }
+    return out;
 }
 
 }  // namespace tarvo
 
-// What a rows file expands to inside a family's FunctionDef array.
+// What a rows file expands to inside a family's RowSpec array:
+//
+//     namespace { constexpr RowSpec kRows[] = {
+//     #include "strings/lzh_rows.h"
+//     }; }
+//     Family LzhFunctions() { return FamilyRows<kRows>(); }
+#define FAMILY(id, title, about)
 #define ROW(name, types, doc, ...) ::tarvo::Row(name, types, __VA_ARGS__),
 #define ROW_NOFUZZ(name, types, why, doc, ...) ::tarvo::Row(name, types, __VA_ARGS__),
+#define ALIAS(name, main) ::tarvo::Alias(name, main),
+#define ALIAS_TYPED(name, types, main) ::tarvo::Alias(name, main, types),
 #define HOOK(name, count, doc, ...) ::tarvo::Hook(name, count, __VA_ARGS__),
+
+namespace tarvo {
+// The table records of a RowSpec array.
+template <const auto& Rows>
+Family FamilyRows() {
+    static constexpr auto records = ResolveRows(Rows);
+    return records;
+}
+}  // namespace tarvo

@@ -1,5 +1,7 @@
 // The load hook and the unload hook, which close the table.
-// (Included by hooks_handlers.cpp and host/catalogue.cpp.)
+FAMILY(Hook, "Load and unload hooks",
+       "The two entries the host runs itself: the load hook when SET LIBRARY TO loads the "
+       "library, the unload hook before it releases it. They cannot be called by name.")
 HOOK("TARVOIN", -2, DOC(
     .summary = "The load hook: the host runs it when SET LIBRARY TO loads the library.",
     .result = "Nothing; it cannot be called by name.",

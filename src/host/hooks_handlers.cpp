@@ -38,12 +38,12 @@ void TarvoOut(ParamBlock*) {
     ReleaseFieldBuffers();
 }
 
-const FunctionDef kRows[] = {
+constexpr RowSpec kRows[] = {
 #include "host/hook_rows.h"
 };
 
 }  // namespace
 
-Family HookFunctions() { return kRows; }
+Family HookFunctions() { return FamilyRows<kRows>(); }
 
 }  // namespace tarvo

@@ -1,9 +1,20 @@
 // Assembles the families' records into one contiguous, packed table.
-#include <array>
 #include <vector>
 
 #include "host/services.h"
 #include "host/table.h"
+
+// Each family's accessor, declared from the FAMILY line of its rows file.
+#define FAMILY(id, title, about) Family id##Functions();
+#define ROW(...)
+#define ROW_NOFUZZ(...)
+#define ALIAS(...)
+#define ALIAS_TYPED(...)
+#define HOOK(...)
+namespace tarvo {
+#include "host/families.inc"
+}  // namespace tarvo
+#undef FAMILY
 
 namespace tarvo {
 namespace {
@@ -14,25 +25,9 @@ struct Table {
 
     Table() {
         const Family families[] = {
-            TestFunctions(),
-            LzhFunctions(),
-            TokenizerFunctions(),
-            TransformFunctions(),
-            SearchFunctions(),
-            CharTestFunctions(),
-            ScrambleFunctions(),
-            NumberFunctions(),
-            UnitFunctions(),
-            GeometryFunctions(),
-            DateFunctions(),
-            TimeFunctions(),
-            TimerFunctions(),
-            PostOfficeFunctions(),
-            FileIoFunctions(),
-            ProfileFunctions(),
-            FileInfoFunctions(),
-            FileOperationFunctions(),
-            HookFunctions(),  // the two hooks close the table
+#define FAMILY(id, title, about) id##Functions(),
+#include "host/families.inc"
+#undef FAMILY
         };
         for (Family f : families) {
             for (const FunctionDef& d : f) {

@@ -56,12 +56,12 @@ void TstTest2(ParamBlock*) {
 // Returns no value at all.
 void Nothing(ParamBlock*) {}
 
-const FunctionDef kRows[] = {
+constexpr RowSpec kRows[] = {
 #include "host/test_rows.h"
 };
 
 }  // namespace
 
-Family TestFunctions() { return kRows; }
+Family TestFunctions() { return FamilyRows<kRows>(); }
 
 }  // namespace tarvo

@@ -1,6 +1,8 @@
 // Rows of the two test entries and of the do-nothing handler, which keeps
 // obsolete names callable and answers no value at all.
-// (Included by test_handlers.cpp and host/catalogue.cpp.)
+FAMILY(Test, "Tests and obsolete names",
+       "Two entries for checking that the library is loaded and answers, and the names that "
+       "are kept callable for older programs but do nothing.")
 ROW("TST_TEST", "I", DOC(
     .summary = "Answers an element of a fixed list, to check that the library is loaded.",
     .params = "nIndex: the position in the list 0, 1, 2, 27, 4, 5, counting from 0",
@@ -22,9 +24,9 @@ ROW("COM_CLOSE", "I", DOC(
     .notes = "Its aliases take other parameters, which are never read either.",
     .example = "? COM_CLOSE(1), NOTHING()",
     .output = ".T. .T."), Raw(Nothing))
-ROW("COM_STATE", "", ALIAS_OF("COM_CLOSE"), Raw(Nothing))
-ROW("FNT_ADD", "C", ALIAS_OF("COM_CLOSE"), Raw(Nothing))
-ROW("FNT_REM", "C", ALIAS_OF("COM_CLOSE"), Raw(Nothing))
-ROW("MIS_NOTHIN", ".?,.?,.?,.?,.?,.?,.?,.?,.?,.?,", ALIAS_OF("COM_CLOSE"), Raw(Nothing))
-ROW("MIS_NOTHING", "", ALIAS_OF("COM_CLOSE"), Raw(Nothing))
-ROW("NOTHING", "", ALIAS_OF("COM_CLOSE"), Raw(Nothing))
+ALIAS_TYPED("COM_STATE", "", "COM_CLOSE")
+ALIAS_TYPED("FNT_ADD", "C", "COM_CLOSE")
+ALIAS_TYPED("FNT_REM", "C", "COM_CLOSE")
+ALIAS_TYPED("MIS_NOTHIN", ".?,.?,.?,.?,.?,.?,.?,.?,.?,.?,", "COM_CLOSE")
+ALIAS_TYPED("MIS_NOTHING", "", "COM_CLOSE")
+ALIAS_TYPED("NOTHING", "", "COM_CLOSE")

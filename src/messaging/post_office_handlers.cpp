@@ -77,7 +77,7 @@ std::string MsgField() {
     return g_fieldsExist ? std::string(kLabels[F]) : std::string();
 }
 
-const FunctionDef kRows[] = {
+constexpr RowSpec kRows[] = {
 #include "messaging/post_office_rows.h"
 };
 
@@ -90,6 +90,6 @@ void ResetPostOffice() {
 
 void ReleaseFieldBuffers() { g_fieldsExist = false; }
 
-Family PostOfficeFunctions() { return kRows; }
+Family PostOfficeFunctions() { return FamilyRows<kRows>(); }
 
 }  // namespace tarvo

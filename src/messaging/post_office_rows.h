@@ -1,5 +1,12 @@
 // Rows of the post office.
-// (Included by post_office_handlers.cpp and host/catalogue.cpp.)
+FAMILY(PostOffice, "Post office",
+       "A mail system of files for programs sharing a folder: a post office file (a profile "
+       "file) lists the accounts, each account's folder, the root folder and two counters; "
+       "MSG_SEND writes one file per message, 000000000042.msg, into the destination's "
+       "folder, with six fields separated by zero bytes. Senders of this library take the "
+       "numbers in turn under a lock of the post office file and never replace a message "
+       "file; a message appears complete or not at all. MSG_READ only sets the labels of "
+       "the six field buffers.")
 ROW("MSG_SEND", "C,C,C,C,C", DOC(
     .summary = "Sends a message: one file in the destination account's folder.",
     .params = "cTo: the destination account\n"

@@ -6,11 +6,11 @@
 
 namespace tarvo {
 namespace {
-const FunctionDef kRows[] = {
+constexpr RowSpec kRows[] = {
 #include "strings/chartests_rows.h"
 };
 }  // namespace
 
-Family CharTestFunctions() { return kRows; }
+Family CharTestFunctions() { return FamilyRows<kRows>(); }
 
 }  // namespace tarvo

@@ -1,5 +1,9 @@
 // Rows of the character tests and validation.
-// (Included by chartests_handlers.cpp and host/catalogue.cpp.)
+FAMILY(CharTest, "Strings: character tests",
+       "Logical tests on characters and texts: vowels and consonants by fixed tables of "
+       "Windows-1252, one character of a text classified (four classes by the thread's locale, "
+       "four of the C runtime's \"C\" locale), case over a range, the card-number check digit, "
+       "and a locale comparison through Windows. Positions count from 1.")
 ROW("STR_ISVOWEL", "C", DOC(
     .summary = "Whether the first character of a text is a vowel.",
     .params = "cText: its first character is tested",

@@ -34,12 +34,12 @@ double MthYIntersection(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::
     return YIntersection(F(x1), F(y1), F(x2), F(y2), F(x3), F(y3), F(x4), F(y4));
 }
 
-const FunctionDef kRows[] = {
+constexpr RowSpec kRows[] = {
 #include "strings/geometry_rows.h"
 };
 
 }  // namespace
 
-Family GeometryFunctions() { return kRows; }
+Family GeometryFunctions() { return FamilyRows<kRows>(); }
 
 }  // namespace tarvo

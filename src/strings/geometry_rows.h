@@ -1,5 +1,8 @@
 // Rows of the plane geometry and the factorial.
-// (Included by geometry_handlers.cpp and host/catalogue.cpp.)
+FAMILY(Geometry, "Geometry",
+       "Plane geometry on integer coordinates, computed by KERNEL.DLL, and the factorial. "
+       "Results are numbers with 4 decimals; vertical or parallel lines give infinite or "
+       "not-a-number results.")
 ROW("MTH_DISTANCE", "I,I,I,I", DOC(
     .summary = "The distance between two points.",
     .params = "nX1: x of the first point\n"

@@ -4,11 +4,11 @@
 
 namespace tarvo {
 namespace {
-const FunctionDef kRows[] = {
+constexpr RowSpec kRows[] = {
 #include "strings/lzh_rows.h"
 };
 }  // namespace
 
-Family LzhFunctions() { return kRows; }
+Family LzhFunctions() { return FamilyRows<kRows>(); }
 
 }  // namespace tarvo

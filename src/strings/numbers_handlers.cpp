@@ -21,12 +21,12 @@ std::string NumHexa(std::int32_t n) {
     return buffer.data();
 }
 
-const FunctionDef kRows[] = {
+constexpr RowSpec kRows[] = {
 #include "strings/numbers_rows.h"
 };
 
 }  // namespace
 
-Family NumberFunctions() { return kRows; }
+Family NumberFunctions() { return FamilyRows<kRows>(); }
 
 }  // namespace tarvo

@@ -1,5 +1,8 @@
 // Rows of the number conversions and the random numbers.
-// (Included by numbers_handlers.cpp and host/catalogue.cpp.)
+FAMILY(Number, "Numbers: conversions and random numbers",
+       "Integers to and from bytes and binary, octal and hexadecimal texts, single bits and "
+       "bytes of integers, and the library's one random generator (the R250 shift register), "
+       "seeded from the clock when the library loads.")
 ROW("NUM_BINTOC", "I", DOC(
     .summary = "The four bytes of an integer, least significant first.",
     .params = "nValue: the integer",

@@ -68,12 +68,12 @@ void StrEncryp(ParamBlock* p) {
     }
 }
 
-const FunctionDef kRows[] = {
+constexpr RowSpec kRows[] = {
 #include "strings/scramble_rows.h"
 };
 
 }  // namespace
 
-Family ScrambleFunctions() { return kRows; }
+Family ScrambleFunctions() { return FamilyRows<kRows>(); }
 
 }  // namespace tarvo

@@ -1,5 +1,8 @@
 // Rows of the scrambling and the checksums.
-// (Included by scramble_handlers.cpp and host/catalogue.cpp.)
+FAMILY(Scramble, "Strings: scrambling and checksums",
+       "A keyed scrambling that is its own inverse (STR_ENCRYP and STR_DECRYP are one "
+       "function), for a text, a variable passed by reference or a memo field; a "
+       "character-code shift; and two checksums that count each character as a signed byte.")
 ROW("STR_ENCRYP", "?,C", DOC(
     .summary = "Scrambles a text with a key; the same call with the same key unscrambles it.",
     .params = "eData: a text; or a variable by reference (@name), scrambled in place; or a memo "
@@ -22,7 +25,7 @@ ROW("STR_ENCRYP", "?,C", DOC(
                "? p",
     .output = ".F. hello\n"
               "open sesame"), Raw(StrEncryp))
-ROW("STR_DECRYP", "?,C", ALIAS_OF("STR_ENCRYP"), Raw(StrEncryp))
+ALIAS("STR_DECRYP", "STR_ENCRYP")
 ROW("STR_ADDCOD", "C,I", DOC(
     .summary = "Shifts every character code of a text by a number, modulo 256.",
     .params = "cText: the text\n"
@@ -39,7 +42,7 @@ ROW("STR_ASCII", "C", DOC(
     .errors = "Error 182 when memory runs out.",
     .example = "? STR_ASCII('abc'), STR_ASCII(CHR(200))",
     .output = "       294        -56"), Fn<StrAscii>)
-ROW("STR_ASCIISUM", "C", ALIAS_OF("STR_ASCII"), Fn<StrAscii>)
+ALIAS("STR_ASCIISUM", "STR_ASCII")
 ROW("STR_ASCII2", "C", DOC(
     .summary = "The sum of position times character code over a text.",
     .params = "cText: the text",
@@ -48,4 +51,4 @@ ROW("STR_ASCII2", "C", DOC(
     .errors = "Error 182 when memory runs out.",
     .example = "? STR_ASCII2('abc')",
     .output = "       590"), Fn<StrAscii2>)
-ROW("STR_ASCIISUM2", "C", ALIAS_OF("STR_ASCII2"), Fn<StrAscii2>)
+ALIAS("STR_ASCIISUM2", "STR_ASCII2")

@@ -8,11 +8,11 @@
 
 namespace tarvo {
 namespace {
-const FunctionDef kRows[] = {
+constexpr RowSpec kRows[] = {
 #include "strings/searches_rows.h"
 };
 }  // namespace
 
-Family SearchFunctions() { return kRows; }
+Family SearchFunctions() { return FamilyRows<kRows>(); }
 
 }  // namespace tarvo

@@ -1,5 +1,8 @@
 // Rows of the string searches and extraction.
-// (Included by searches_handlers.cpp and host/catalogue.cpp.)
+FAMILY(Search, "Strings: searches and extraction",
+       "Looking into a text without changing it: searches, counts, bracket balancing, the "
+       "parameters of a call written as text, single characters and prefix and suffix tests. "
+       "Positions count from 1, and 0 means \"not found\".")
 ROW("STR_NAIVESEARCH", "C,C", DOC(
     .summary = "Where a text first occurs in another.",
     .params = "cPattern: the text to look for\n"

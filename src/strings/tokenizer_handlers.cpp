@@ -41,7 +41,7 @@ void ReleaseHandle(std::uintptr_t id) {
 
 const CopyStore kHostCopies = {AcquireHandle, HandleAddress, ReleaseHandle};
 
-const FunctionDef kRows[] = {
+constexpr RowSpec kRows[] = {
 #include "strings/tokenizer_rows.h"
 };
 
@@ -62,6 +62,6 @@ bool StrSetOff(std::int32_t offset) {
     return true;
 }
 
-Family TokenizerFunctions() { return kRows; }
+Family TokenizerFunctions() { return FamilyRows<kRows>(); }
 
 }  // namespace tarvo

@@ -1,5 +1,12 @@
 // Rows of the tokenizer: the sequential walk, the separator set and direct
-// access. (Included by tokenizer_handlers.cpp and host/catalogue.cpp.)
+// access.
+FAMILY(Tokenizer, "Strings: tokenizer",
+       "A text split into tokens at separator characters. One separator set serves the whole "
+       "library and stays in force until it is changed; it is empty at load, so nothing "
+       "separates until STR_SETSEP is called. Every separator ends exactly one token: a text "
+       "with k separators has k + 1 tokens, and runs of separators enclose empty tokens. The "
+       "tokens can be read one after the other (STR_TOKINI, STR_TOKNEX, STR_TOKFIN) or "
+       "directly by number (STR_NTOKEN, STR_TOKPOS). STR_STRTOK has its own rules.")
 ROW("STR_TOKINI", "C", DOC(
     .summary = "Starts a walk over a text, token by token.",
     .params = "cText: the text to walk; the library keeps its own copy",
@@ -100,8 +107,8 @@ ROW("STR_NUMTOK", "C", DOC(
                "? STR_NUMTOK('')",
     .output = "         4\n"
               "         1"), Fn<StrNumTok>)
-ROW("NUMBEROFTOKENS", "C", ALIAS_OF("STR_NUMTOK"), Fn<StrNumTok>)
-ROW("STR_NUMBEROFTOKENS", "C", ALIAS_OF("STR_NUMTOK"), Fn<StrNumTok>)
+ALIAS("NUMBEROFTOKENS", "STR_NUMTOK")
+ALIAS("STR_NUMBEROFTOKENS", "STR_NUMTOK")
 ROW("STR_NTOKEN", "I,C", DOC(
     .summary = "The n-th token of a text.",
     .params = "nIndex: which token, counting from 1\n"

@@ -84,12 +84,12 @@ void Rotated(ParamBlock* p) {
     ReturnHandle(&result);  // the handle passes to the host
 }
 
-const FunctionDef kRows[] = {
+constexpr RowSpec kRows[] = {
 #include "strings/transforms_rows.h"
 };
 
 }  // namespace
 
-Family TransformFunctions() { return kRows; }
+Family TransformFunctions() { return FamilyRows<kRows>(); }
 
 }  // namespace tarvo

@@ -1,5 +1,10 @@
 // Rows of the string transforms: a text in, a new text out.
-// (Included by transforms_handlers.cpp and host/catalogue.cpp.)
+FAMILY(Transform, "Strings: transforms",
+       "A text in, a new text out: cutting, padding, filtering, swapping, reversing, case by "
+       "delimiters, digit grouping, bit rotation, run-length packing, hexadecimal, any value "
+       "as text, and three text slots. Texts are single bytes; positions count from 1. Most "
+       "results end at their first zero byte, as every text the library hands back does; "
+       "STR_SHL and STR_SHR keep theirs.")
 ROW("STR_LEFT", "C,I", DOC(
     .summary = "The first n characters of a text.",
     .params = "cText: the text\n"
@@ -124,7 +129,7 @@ ROW("STR_EXCLUDE", "C,C", DOC(
     .errors = "Error 182 when memory runs out.",
     .example = "? STR_EXCLUDE('(01) 23-45', '() -')",
     .output = "012345"), Fn<StrExclude>)
-ROW("STR_EXCLUD", "C,C", ALIAS_OF("STR_EXCLUDE"), Fn<StrExclude>)
+ALIAS("STR_EXCLUD", "STR_EXCLUDE")
 ROW("STR_DIONLY", "C,.C", DOC(
     .summary = "Only the digits and points of a text.",
     .params = "cText: the text\n"
@@ -140,7 +145,7 @@ ROW("STR_MIRROR", "C", DOC(
     .errors = "Error 182 when memory runs out.",
     .example = "? STR_MIRROR('stressed')",
     .output = "desserts"), Fn<StrMirror>)
-ROW("STR_REVERS", "C", ALIAS_OF("STR_MIRROR"), Fn<StrMirror>)
+ALIAS("STR_REVERS", "STR_MIRROR")
 ROW("STR_POKE", "C,I,I", DOC(
     .summary = "A text with the character at one position replaced by a code.",
     .params = "cText: the text\n"

@@ -5,11 +5,11 @@
 
 namespace tarvo {
 namespace {
-const FunctionDef kRows[] = {
+constexpr RowSpec kRows[] = {
 #include "strings/units_rows.h"
 };
 }  // namespace
 
-Family UnitFunctions() { return kRows; }
+Family UnitFunctions() { return FamilyRows<kRows>(); }
 
 }  // namespace tarvo

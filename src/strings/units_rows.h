@@ -1,5 +1,8 @@
 // Rows of the unit conversions.
-// (Included by units_handlers.cpp and host/catalogue.cpp.)
+FAMILY(Unit, "Unit conversions",
+       "Lengths between metric and imperial units: the value times a fixed factor, with 8 "
+       "decimals. The metric factors are single-precision numbers (2.54 is "
+       "2.5399999618530273), so a conversion and its inverse do not give the value back exactly.")
 ROW("MET_CMTOINCH", "N", DOC(
     .summary = "Converts a length from centimetres to inches.",
     .params = "nLength: the length",

@@ -46,6 +46,16 @@ target_link_libraries(TARVO PRIVATE tarvo_core_win user32 gdi32 kernel32 advapi3
                       mpr lz32)
 tarvo_link(TARVO 0x10000000)
 
+# A test library over the same host code, whose rows exercise the row
+# adapter's kinds (tests/adapter).
+set(HOST_WIN_SRC ${LIB_SRC})
+list(FILTER HOST_WIN_SRC INCLUDE REGEX "/src/host/(dispatch|services|handles|table)_win\\.cpp$")
+add_library(ADAPTEST SHARED ${HOST_WIN_SRC} ${CMAKE_SOURCE_DIR}/tests/adapter/adapter_win.cpp)
+set_target_properties(ADAPTEST PROPERTIES PREFIX "" OUTPUT_NAME "ADAPTEST" SUFFIX ".fll")
+target_compile_options(ADAPTEST PRIVATE ${WARN})
+target_link_libraries(ADAPTEST PRIVATE tarvo_core_win user32)
+tarvo_link(ADAPTEST 0x12000000)
+
 set(KERNEL_DEF ${CMAKE_SOURCE_DIR}/kernel/kernel.def)
 if(TEST_FLAVOUR)
   # 64-bit names carry no stdcall decoration.
@@ -89,7 +99,7 @@ if(DLL_TEST_SRC)
   add_executable(dll_tests ${DLL_TEST_SRC})
   target_link_libraries(dll_tests PRIVATE tarvo_host gtest_main)
   tarvo_link(dll_tests 0x00400000)
-  add_dependencies(dll_tests TARVO KERNEL)
+  add_dependencies(dll_tests TARVO KERNEL ADAPTEST)
 endif()
 
 file(GLOB WIN_BENCH_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/win/*.cpp)

@@ -1,6 +1,7 @@
 // The window group: FindHostWindow (113), HostWindowToHwnd (112),
 // GetWindowMetric (42) and ShowDialog (82). The main window is made before
-// the library loads and goes after it is released.
+// the library loads and goes after it is released; host programs find it
+// under the name SCREEN.
 #include "runner/host.h"
 #include "runner/services/services.h"
 
@@ -36,9 +37,13 @@ void CloseWindows(Host& host) {
 void ServeWindows(ServiceCall& call) {
     HWND main = call.host.windows.main;
     switch (call.code()) {
-    case kSvcFindHostWindow:
-        // FindHostWindow(0, 1) is the main window; no other window has a name.
-        return call.Answer(call.arg(1) == 0 && call.arg(2) == 1 ? kMainWindowId : 0);
+    case kSvcFindHostWindow: {
+        // FindHostWindow(0, 1) is the main window, and so is the window
+        // named SCREEN (the host's _SCREEN); no other window has a name yet.
+        const bool main = call.arg(1) == 0 ? call.arg(2) == 1
+                                           : _stricmp(call.text.c_str(), "SCREEN") == 0;
+        return call.Answer(main ? kMainWindowId : 0);
+    }
     case kSvcHostWindowToHwnd:
         return call.Answer(call.arg(1) == kMainWindowId ? static_cast<std::int32_t>(
                                                               reinterpret_cast<std::uintptr_t>(main))

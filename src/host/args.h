@@ -1,7 +1,9 @@
 // The plain types a function's C++ signature uses to say what it takes from
 // the host and what it gives back. The row adapter (host/declare.h) reads
 // each parameter and returns each result by these types; the functions
-// themselves stay plain and build natively for their unit tests.
+// themselves stay plain and build natively for their unit tests. Kinds that
+// belong to the host (its records, variables, windows and memory blocks)
+// are declared in host/params.h and host/services.h.
 //
 //   parameter type        letter  read as
 //   std::string_view      C       the whole text (zero-terminated behind the view)
@@ -13,7 +15,11 @@
 //   bool                  L       the logical value
 //   Day                   D       the day number
 //   AnyValue              ?       whatever came, with its own type letter
-//   Ref                   R       a variable passed by reference (host/declare.h)
+//   AnyRecord             ?       the host's own value record, untouched (params.h)
+//   ObjectRecord          O       an object's value record, untouched (params.h)
+//   Window                I       a Windows window handle that names a window (params.h)
+//   FormWindow            C       a host form's name, as its Windows window (params.h)
+//   Ref                   R       a variable passed by reference (params.h)
 //   Opt<T>                .x      an optional parameter of T's letter
 //   Unread<'x'>           x       a parameter accepted and never read
 //
@@ -28,7 +34,13 @@
 //   Bytes                 a text that keeps its zero bytes
 //   Day                   a date: parameter 1's own record (a date) with this
 //                         day number, sent back with ReturnValue
+//   ParamBack<N>          parameter N's own record as the function left it
+//   WorkBuffer            the text in a working buffer the function filled, up
+//                         to its first zero (services.h)
+//   HandleText            a block of host memory the function filled, passed to
+//                         the host whole, zero bytes kept (services.h)
 //   std::optional<T>      T, or nothing at all when empty
+//   std::variant<T...>    whichever of its kinds it holds
 #pragma once
 
 #include <cstdint>
@@ -79,6 +91,13 @@ struct AnyValue {
 // A text result that keeps its zero bytes.
 struct Bytes {
     std::string data;
+};
+
+// The result is parameter N's own value record, as the function left it
+// (changed in place), sent back with ReturnValue.
+template <int N>
+struct ParamBack {
+    static constexpr int index = N;
 };
 
 }  // namespace tarvo

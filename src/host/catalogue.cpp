@@ -1,6 +1,6 @@
 // Every family's rows, with their documentation and fuzz marks, read from
 // the rows files that host/families.inc lists: the same files build the
-// table (host/table_win.cpp), so both always hold the same names.
+// table (host/families_win.cpp), so both always hold the same names.
 #include "host/catalogue.h"
 
 #include <string_view>

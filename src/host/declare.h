@@ -1,25 +1,38 @@
 // Function-table rows, declared once.
 //
-// A family lists its rows in a `*_rows.h` file:
+// A family lists its rows in a `*_rows.h` file that opens with its FAMILY
+// line (id, title, introduction for the reference) and is named once in
+// host/families.inc:
 //
 //     ROW("STR_LEFT", "C,I", DOC(...), Fn<StrLeft>)
+//     ALIAS("STR_REVERS", "STR_MIRROR")
 //
-// `Fn<F>` is a handler made from the plain function F: it reads each
-// parameter by F's C++ parameter type, calls F and returns its result by
-// F's result type (the type list is in host/args.h). The row's type string
-// is checked against F's signature when the table is compiled, and the
-// parameter count is the number of entries in the type string. A function
-// returning a double names its decimals: `Fn<F, 4>`. Handlers that need the
-// whole parameter block (`void H(ParamBlock*)`) are declared with `Raw(H)`
-// and are not checked.
+// `Fn<F>` is a handler made from the function F: it reads each parameter by
+// F's C++ parameter type, calls F and returns its result by F's result type
+// (the kinds are listed in host/args.h and host/params.h). The row's type
+// string is checked against F's signature when the table is compiled, and
+// the parameter count is the number of entries in the type string. A
+// function returning a double names its decimals: `Fn<F, 4>`. Names that
+// differ only by a constant are one template and one short row each
+// (`Fn<TestAttribute<4>>`), their documentation one shared macro.
+//
+// An alias row names its main row, from which it takes the handler and
+// the type string; ALIAS_TYPED writes a type string of its own, which the
+// main row's signature must accept.
+//
+// `Raw(H)` declares a handler that takes the whole parameter block (`void
+// H(ParamBlock*)`), unchecked. It is right only where the handler's control
+// flow is its own: a result sent before a parameter is read (MSG_POSTOFFICE),
+// a handler that reads any parameters or none (the do-nothing names), the
+// hooks, a handler that runs a message loop.
 //
 // Rows that must never be called with random arguments (they end or block
 // the host, change the machine, reach hardware, write outside the caller's
 // files ...) are written ROW_NOFUZZ(name, types, "why", doc, handler).
 //
 // The `*_handlers.cpp` file of the family includes this header, then its
-// rows inside an array of FunctionDef; host/catalogue.cpp includes the same
-// rows with the documentation and fuzz marks instead of the handlers.
+// rows inside a RowSpec array; host/catalogue.cpp reads the same rows with
+// the documentation and fuzz marks instead of the handlers.
 #pragma once
 
 #include <array>
@@ -31,6 +44,7 @@
 #include <tuple>
 #include <type_traits>
 #include <utility>
+#include <variant>
 
 #include "host/args.h"
 #include "host/params.h"
@@ -140,6 +154,35 @@ struct In<AnyValue> {
 };
 
 template <char Letter>
+struct In<HostRecord<Letter>> {
+    static constexpr char letter = Letter;
+    HostRecord<Letter> value;
+    void Read(ParamBlock* p, int n) { value.value = &Param(p, n); }
+    HostRecord<Letter> get() const { return value; }
+};
+
+template <>
+struct In<Window> {
+    static constexpr char letter = 'I';
+    Window value;
+    void Read(ParamBlock* p, int n) { value.hwnd = static_cast<std::uint32_t>(IntParam(p, n)); }
+    bool usable() const { return IsWindowHandle(value.hwnd); }
+    Window get() const { return value; }
+};
+
+template <>
+struct In<FormWindow> {
+    static constexpr char letter = 'C';
+    FormWindow value;
+    void Read(ParamBlock* p, int n) {
+        TextArg name(p, n);
+        value.hwnd = HostFormWindow(name.data);
+    }
+    bool usable() const { return IsWindowHandle(value.hwnd); }
+    FormWindow get() const { return value; }
+};
+
+template <char Letter>
 struct In<Unread<Letter>> {
     static constexpr char letter = Letter;
     void Read(ParamBlock*, int) {}
@@ -189,6 +232,15 @@ const TextArg* TextHolding(const Holders& holders, const char* at) {
     return found;
 }
 
+template <typename T>
+struct IsParamBack : std::false_type {};
+template <int N>
+struct IsParamBack<ParamBack<N>> : std::true_type {};
+template <typename T>
+struct IsVariant : std::false_type {};
+template <typename... T>
+struct IsVariant<std::variant<T...>> : std::true_type {};
+
 template <int Decimals, typename R, typename Holders>
 void Return(R&& result, const Holders& holders, ParamBlock* p) {
     using T = std::remove_cvref_t<R>;
@@ -210,6 +262,14 @@ void Return(R&& result, const Holders& holders, ParamBlock* p) {
         ReturnString(result);
     } else if constexpr (std::is_same_v<T, Bytes>) {
         ReturnBytes(result.data.data(), result.data.size());
+    } else if constexpr (std::is_same_v<T, HandleText>) {
+        result.Return();
+    } else if constexpr (std::is_same_v<T, WorkBuffer>) {
+        ReturnString(result.data);
+    } else if constexpr (IsParamBack<T>::value) {
+        ReturnValue(&Param(p, T::index));
+    } else if constexpr (IsVariant<T>::value) {
+        std::visit([&](auto&& one) { Return<Decimals>(std::move(one), holders, p); }, result);
     } else if constexpr (std::is_same_v<T, std::string_view>) {
         if (const TextArg* t = result.data() ? TextHolding(holders, result.data()) : nullptr)
             const_cast<TextArg*>(t)->ReturnSlice(static_cast<std::size_t>(result.data() - t->data),
@@ -254,6 +314,23 @@ template <typename R, typename... A>
 struct Signature<R(__stdcall*)(A...)> : Signature<R (*)(A...)> {};
 #endif
 
+// Whether a parameter can be handed to the function (a window parameter
+// must name a window).
+template <typename H>
+bool Usable(const H& holder) {
+    if constexpr (requires { holder.usable(); }) return holder.usable();
+    else return true;
+}
+
+template <typename H>
+concept Checked = requires(const H& h) { h.usable(); };
+template <typename Holders>
+struct HasChecked;
+template <typename... H>
+struct HasChecked<std::tuple<H...>> {
+    static constexpr bool value = (Checked<H> || ... || false);
+};
+
 template <auto F, int Decimals>
 void Adapt(ParamBlock* p) {
     using S = Signature<decltype(F)>;
@@ -267,6 +344,14 @@ void Adapt(ParamBlock* p) {
             (h.Read(p, ++n), ...);  // left to right
         },
         holders);
+    // A window parameter that names no window: the empty answer, F not called.
+    if constexpr (HasChecked<typename S::Holders>::value) {
+        if (!std::apply([](const auto&... h) { return (Usable(h) && ...); }, holders)) {
+            if constexpr (!std::is_void_v<typename S::Result>)
+                Return<Decimals>(typename S::Result{}, holders, p);
+            return;
+        }
+    }
     if constexpr (std::is_void_v<typename S::Result>) {
         std::apply([](auto&... h) { F(h.get()...); }, holders);
     } else {

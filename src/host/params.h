@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "host/protocol.h"
@@ -33,7 +34,8 @@ struct TextArg {
     char* data = nullptr;
     std::int32_t length = 0;
 
-    TextArg(ParamBlock* p, int n);
+    TextArg(ParamBlock* p, int n) : TextArg(Param(p, n)) {}
+    explicit TextArg(ValueRecord& value);
     ~TextArg();
     TextArg(const TextArg&) = delete;
     TextArg& operator=(const TextArg&) = delete;
@@ -63,7 +65,38 @@ struct Ref {
     // keeps its own type (a numeric variable takes the number, any other
     // keeps its value). See LoadedVariable.
     void StoreNumber(double number) const;
+    // Stores a new value of that type: a text (zero bytes kept; 182 when
+    // its block cannot be had), a date (a day number), a logical.
+    void StoreText(std::string_view text) const;
+    void StoreDate(double dayNumber) const;
+    void StoreLogical(bool flag) const;
+    // The variable's text; error 302 when it holds no character value.
+    std::string LoadText() const;
 };
+
+// Parameter n's own value record, untouched, for a value that goes back to
+// a host service as it came (a seek key, a replaced field, an object):
+// letter '?' for a value of any type, 'O' for an object.
+template <char Letter>
+struct HostRecord {
+    ValueRecord* value = nullptr;
+    // The variable passed by reference, when the record is a locator.
+    const VariableLocator* locator() const {
+        return value->type == 'R' ? reinterpret_cast<const VariableLocator*>(value) : nullptr;
+    }
+};
+using AnyRecord = HostRecord<'?'>;
+using ObjectRecord = HostRecord<'O'>;
+
+// A window parameter, as the Windows handle of a window that exists: given
+// as that handle (an integer, Window) or as the name of a host form
+// (FormWindow, found with FindHostWindow and HostWindowToHwnd). When it
+// names no window the function is not called and the row answers its
+// empty result: 0, .F., the empty text, or nothing.
+struct Window {
+    std::uint32_t hwnd = 0;
+};
+struct FormWindow : Window {};
 
 // A variable's value loaded by the library: a text value's handle, which
 // the load hands over, is freed when this goes out of scope (on an abort

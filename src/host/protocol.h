@@ -238,4 +238,9 @@ enum HostError : std::uint32_t {
 
 constexpr std::uint16_t kHandleTag = 16;  // tag word of handles the library allocates
 
+// The host's longest character value, in bytes: a text result longer than
+// this cannot be held, so the library answers out of memory (182) before
+// building one.
+constexpr std::size_t kMaxTextLength = 16777184;
+
 }  // namespace tarvo

@@ -99,6 +99,11 @@ std::uint32_t HostWindowToHwnd(std::uint32_t hostWindow);
 std::uint32_t FindHostWindow(const char* name, std::int32_t mainFlag);
 // The Windows handle of the host's main window.
 std::uint32_t HostMainWindow();
+// The Windows handle of the host window (a form) of that name; 0 when the
+// host knows none.
+std::uint32_t HostFormWindow(const char* name);
+// Whether a Windows handle names a window that exists.
+bool IsWindowHandle(std::uint32_t hwnd);
 std::int32_t SetObjectProperty(const ValueRecord* object, const char* name,
                                const ValueRecord* value, std::int32_t create);
 
@@ -137,8 +142,26 @@ struct WorkBuffer {
     ~WorkBuffer() { if (handle) FreeLockedHandle(handle); }
     // Hand the handle over (for instance to a returned value record).
     std::uint32_t Release() { std::uint32_t h = handle; if (h) UnlockHandle(h); handle = 0; return h; }
+    WorkBuffer(WorkBuffer&& other) noexcept : handle(other.handle), data(other.data) { other.handle = 0; }
     WorkBuffer(const WorkBuffer&) = delete;
     WorkBuffer& operator=(const WorkBuffer&) = delete;
+};
+
+// A text in a block of host memory that the library filled, to go back to
+// the host as a character value of `length` bytes, zero bytes included: the
+// block itself passes to the host. Freed when it goes out of scope unless
+// it was returned.
+struct HandleText {
+    std::uint32_t handle = 0;
+    std::int32_t length = 0;
+    HandleText(WorkBuffer&& block, std::int32_t size) : handle(block.Release()), length(size) {}
+    HandleText(std::uint32_t unlocked, std::int32_t size) : handle(unlocked), length(size) {}
+    HandleText(HandleText&& other) noexcept : handle(other.handle), length(other.length) { other.handle = 0; }
+    HandleText(const HandleText&) = delete;
+    HandleText& operator=(const HandleText&) = delete;
+    ~HandleText() { if (handle) FreeHandle(handle); }
+    // Sends it back: from then on the block is the host's.
+    void Return();
 };
 
 }  // namespace tarvo

@@ -147,6 +147,8 @@ std::uint32_t FindHostWindow(const char* name, std::int32_t mainFlag) {
     return CallService(kSvcFindHostWindow, Ptr(name), U(mainFlag));
 }
 std::uint32_t HostMainWindow() { return HostWindowToHwnd(FindHostWindow(nullptr, 1)); }
+std::uint32_t HostFormWindow(const char* name) { return HostWindowToHwnd(FindHostWindow(name, 0)); }
+bool IsWindowHandle(std::uint32_t hwnd) { return hwnd != 0 && IsWindow(FromAddr<HWND__>(hwnd)); }
 std::int32_t SetObjectProperty(const ValueRecord* obj, const char* name, const ValueRecord* v,
                                std::int32_t create) {
     return Svc(kSvcSetObjectProperty, Ptr(obj), Ptr(name), Ptr(v), U(create));
@@ -188,6 +190,15 @@ void ReturnHandle(ValueRecord* value) {
     }
 }
 
+void HandleText::Return() {
+    ValueRecord r{};
+    r.type = 'C';
+    r.length = length;
+    r.handle = handle;
+    handle = 0;  // ReturnHandle frees it if the host refuses it
+    ReturnHandle(&r);
+}
+
 void ReturnString(const char* text) {
     std::size_t len = std::strlen(text);
     std::uint32_t h = AllocHandle(static_cast<std::uint32_t>(len + 1));
@@ -213,8 +224,7 @@ void ReturnBytes(const char* data, std::size_t length) {
 
 // --- character parameters ---------------------------------------------------
 
-TextArg::TextArg(ParamBlock* p, int n) {
-    ValueRecord& v = Param(p, n);
+TextArg::TextArg(ValueRecord& v) {
     length = v.length < 0 ? 0 : v.length;
     if (!SetHandleSize(v.handle, static_cast<std::uint32_t>(length) + 1))
         RaiseError(kErrOutOfMemory);
@@ -247,6 +257,39 @@ void Ref::Store(const ValueRecord& value) const {
 }
 
 void Ref::StoreNumber(double number) const { LoadedVariable(*this).StoreNumber(number); }
+
+void Ref::StoreText(std::string_view text) const {
+    if (text.size() > kMaxTextLength) RaiseError(kErrOutOfMemory);
+    WorkBuffer block(static_cast<std::uint32_t>(text.size()) + 1);
+    if (!text.empty()) std::memcpy(block.data, text.data(), text.size());
+    ValueRecord value{};
+    value.type = 'C';
+    value.length = static_cast<std::int32_t>(text.size());
+    value.handle = block.handle;
+    Store(value);  // the host copies the text; the block stays the library's
+}
+
+void Ref::StoreDate(double dayNumber) const {
+    ValueRecord value{};
+    value.type = 'D';
+    value.number = dayNumber;
+    Store(value);
+}
+
+void Ref::StoreLogical(bool flag) const {
+    ValueRecord value{};
+    value.type = 'L';
+    value.length = flag ? 1 : 0;
+    Store(value);
+}
+
+std::string Ref::LoadText() const {
+    LoadedVariable loaded(*this);
+    const ValueRecord& value = loaded.value;
+    if (value.type != 'C' && value.type != 'M') RaiseError(kErrNotCharacter302);
+    const char* text = value.length > 0 ? HandleToPointer(value.handle) : nullptr;
+    return text ? std::string(text, static_cast<std::size_t>(value.length)) : std::string();
+}
 
 LoadedVariable::~LoadedVariable() {
     if ((value.type == 'C' || value.type == 'M') && value.handle) FreeHandle(value.handle);

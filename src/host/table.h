@@ -1,12 +1,14 @@
 // The function table. Each family declares its rows in a `*_rows.h` file
 // (see host/declare.h), which its `*_handlers.cpp` turns into FunctionDef
 // records behind a Family accessor; host/families.inc lists the families
-// once and table_win.cpp builds the packed records the host reads.
+// once and families_win.cpp builds the packed records the host reads.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <span>
+#include <vector>
 
 #include "host/params.h"
 #include "host/protocol.h"
@@ -31,6 +33,14 @@ constexpr std::int16_t EntryCount(const char* types) {
         if (*c == ',' && c[1]) ++n;
     return n;
 }
+
+// Families' records packed one after the other behind the library header
+// the host reads.
+struct PackedTable {
+    LibraryHeader header{};
+    std::vector<FunctionRecord> records;
+    PackedTable(std::initializer_list<Family> families);
+};
 
 // The library header the host reads (built once, static afterwards).
 LibraryHeader* LibraryHeaderAddress();

@@ -11,13 +11,15 @@
 //     short read 182.
 // Any other type raises 302. A key shorter than 3 characters, or one whose
 // hash never reaches 10000000 (a hash sum of 0), leaves the data unchanged.
+#include <variant>
+
 #include "host/declare.h"
 #include "strings/scramble.h"
 
 namespace tarvo {
 namespace {
 
-void ScrambledVariable(Ref variable, std::string_view key) {
+HandleText ScrambledVariable(Ref variable, std::string_view key) {
     LoadedVariable loaded(variable);
     const ValueRecord& value = loaded.value;
     if (value.type != 'C') RaiseError(kErrNotCharacter302);
@@ -28,11 +30,11 @@ void ScrambledVariable(Ref variable, std::string_view key) {
         UnlockHandle(value.handle);
     }
     variable.Store(value);
-    ValueRecord result = loaded.Release();
-    ReturnHandle(&result);
+    const ValueRecord kept = loaded.Release();
+    return HandleText(kept.handle, kept.length);
 }
 
-void ScrambledMemo(const VariableLocator* field, std::string_view key) {
+HandleText ScrambledMemo(const VariableLocator* field, std::string_view key) {
     const std::int32_t channel = GetMemoChannel(field->workArea);
     const std::int32_t offset = FindMemo(field);
     if (offset < 0) RaiseUserError("_FindMemo() failed");
@@ -43,29 +45,21 @@ void ScrambledMemo(const VariableLocator* field, std::string_view key) {
     if (size > 0 && HostFileIo(channel, buffer.data, answer, kIoReadBlock) != answer)
         RaiseError(kErrOutOfMemory);
     Scramble(buffer.data, size, key);
-    ValueRecord result{};
-    result.type = 'C';
-    result.length = static_cast<std::int32_t>(size);
-    result.handle = buffer.Release();
-    ReturnHandle(&result);
+    return HandleText(std::move(buffer), static_cast<std::int32_t>(size));
 }
 
-// STR_ENCRYP / STR_DECRYP(data, key).
-void StrEncryp(ParamBlock* p) {
-    TextArg keyText(p, 2);
-    const std::string_view key = ScrambleKey(keyText.view());
-    ValueRecord& data = Param(p, 1);
-    if (data.type == 'C') {
-        TextArg text(p, 1);
+// STR_ENCRYP / STR_DECRYP(data, key): a text is scrambled in its own block.
+std::variant<ParamBack<1>, HandleText> StrEncryp(AnyRecord data, std::string_view keyText) {
+    const std::string_view key = ScrambleKey(keyText);
+    if (data.value->type == 'C') {
+        TextArg text(*data.value);
         Scramble(text.data, static_cast<std::size_t>(text.length), key);
-        ReturnValue(&data);
-    } else if (data.type == 'R') {
-        const VariableLocator& where = LocatorParam(p, 1);
-        if (where.workArea > 0) ScrambledMemo(&where, key);
-        else ScrambledVariable(Ref{&where}, key);
-    } else {
-        RaiseError(kErrNotCharacter302);
+        return ParamBack<1>{};
     }
+    const VariableLocator* where = data.locator();
+    if (!where) RaiseError(kErrNotCharacter302);
+    if (where->workArea > 0) return ScrambledMemo(where, key);
+    return ScrambledVariable(Ref{where}, key);
 }
 
 constexpr RowSpec kRows[] = {

@@ -24,7 +24,7 @@ ROW("STR_ENCRYP", "?,C", DOC(
                "= STR_DECRYP(@p, 'secret')\n"
                "? p",
     .output = ".F. hello\n"
-              "open sesame"), Raw(StrEncryp))
+              "open sesame"), Fn<StrEncryp>)
 ALIAS("STR_DECRYP", "STR_ENCRYP")
 ROW("STR_ADDCOD", "C,I", DOC(
     .summary = "Shifts every character code of a text by a number, modulo 256.",

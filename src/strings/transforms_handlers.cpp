@@ -1,16 +1,11 @@
 // The string transforms in the function table. Most rows are one plain
-// function of strings/transforms.h; the handlers here are the ones that work
-// in the host's handles: the companion's buffers (STR_PADL, STR_HEXA,
+// function of strings/transforms.h; the functions here are the ones that
+// work in the host's handles: the companion's buffers (STR_PADL, STR_HEXA,
 // STR_HTOS) and the rotations, whose result keeps its zero bytes.
-//
-// STR_PADL answers a text that already fills the width (or a width of 0 or
-// below) unchanged. STR_POKE with a position outside 1..length, and
-// STR_SHL/STR_SHR with a bit count outside 0..8, answer the text unchanged.
-// STR_COMMA and STR_MAKE results are never cut; STR_INTSTR keeps the first
-// 255 characters of a text.
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <variant>
 
 #include "host/companion.h"
 #include "host/declare.h"
@@ -21,67 +16,48 @@ namespace {
 
 constexpr char kAllocationFailed[] = "TARVO : Memory Allocation Failed";
 
-// A working buffer size that the host's handles can hold; larger requests
-// are out of memory (182) before anything is allocated.
-std::uint32_t BufferSize(std::uint64_t size) {
-    if (size > 0x7FFFFFFFu) RaiseError(kErrOutOfMemory);
-    return static_cast<std::uint32_t>(size);
+// A working buffer for a text result: a result longer than the host's
+// longest text is out of memory (182) before anything is allocated.
+WorkBuffer TextBuffer(std::uint64_t size) {
+    if (size > kMaxTextLength + 1) RaiseError(kErrOutOfMemory);
+    return WorkBuffer(static_cast<std::uint32_t>(size));
 }
 
-// STR_PADL(text, width, pad): the companion pads the text on the left to
-// `width` characters with the first character of pad, in a buffer of
-// width + 1 bytes. The length test reads the text up to its first zero
-// byte, as the companion does.
-void StrPadl(ParamBlock* p) {
-    TextArg text(p, 1);
-    const std::int32_t width = IntParam(p, 2);
-    TextArg pad(p, 3);
-    if (width <= 0 || std::strlen(text.data) >= static_cast<std::size_t>(width)) {
-        ReturnString(text.data);
-        return;
-    }
-    WorkBuffer buffer(BufferSize(static_cast<std::uint64_t>(width) + 1));
-    tarvo::StrPadl(text.data, buffer.data, width + 1, static_cast<unsigned char>(pad.first()));
-    ReturnString(buffer.data);
+// STR_PADL: the companion pads the text on the left to `width` characters
+// in a buffer of width + 1 bytes. The length test reads the text up to its
+// first zero byte, as the companion does.
+std::variant<const char*, WorkBuffer> StrPadlIn(const char* text, std::int32_t width,
+                                                 char pad) {
+    if (width <= 0 || std::strlen(text) >= static_cast<std::size_t>(width)) return text;
+    WorkBuffer buffer = TextBuffer(static_cast<std::uint64_t>(width) + 1);
+    StrPadl(text, buffer.data, width + 1, static_cast<unsigned char>(pad));
+    return buffer;
 }
 
-// STR_HEXA(text): two hexadecimal digits for every byte of the text (zero
-// bytes included), by the companion, in a zeroed buffer of 2 * length + 1.
-void StrHexa(ParamBlock* p) {
-    TextArg text(p, 1);
-    WorkBuffer buffer(BufferSize(2 * static_cast<std::uint64_t>(text.length) + 1));
-    tarvo::StrHexa(text.data, buffer.data, text.length);
-    ReturnString(buffer.data);
+// STR_HEXA: the companion's digits, in a zeroed buffer of 2 * length + 1.
+WorkBuffer StrHexaIn(std::string_view text) {
+    WorkBuffer buffer = TextBuffer(2 * static_cast<std::uint64_t>(text.size()) + 1);
+    StrHexa(text.data(), buffer.data, static_cast<std::int32_t>(text.size()));
+    return buffer;
 }
 
-// STR_HTOS(hex): the bytes the digit pairs spell, by the companion, in a
-// zeroed buffer of length / 2 + 1.
-void StrHtos(ParamBlock* p) {
-    TextArg hex(p, 1);
-    WorkBuffer buffer(BufferSize(static_cast<std::uint64_t>(hex.length) / 2 + 1));
-    tarvo::StrHtos(hex.data, buffer.data, hex.length);
-    ReturnString(buffer.data);
+// STR_HTOS: the companion's bytes, in a zeroed buffer of length / 2 + 1.
+WorkBuffer StrHtosIn(std::string_view hex) {
+    WorkBuffer buffer = TextBuffer(static_cast<std::uint64_t>(hex.size()) / 2 + 1);
+    StrHtos(hex.data(), buffer.data, static_cast<std::int32_t>(hex.size()));
+    return buffer;
 }
 
-// STR_SHL / STR_SHR(text, bits): the rotated text as a character value of
-// the text's own length in a new handle, so zero bytes survive; when that
-// handle cannot be had the answer is "TARVO : Memory Allocation Failed".
+// STR_SHL / STR_SHR: the rotated text in a block of the text's own length,
+// so zero bytes survive.
 template <std::string (*Rotate)(std::string_view, std::int32_t)>
-void Rotated(ParamBlock* p) {
-    TextArg text(p, 1);
+std::variant<HandleText, const char*> Rotated(std::string_view text, std::int32_t bits) {
     // Rotate first: a failure of the runtime then leaves no handle behind.
-    const std::string rotated = Rotate(text.view(), IntParam(p, 2));
-    const std::uint32_t handle = AllocHandle(static_cast<std::uint32_t>(text.length) + 1);
-    if (handle == 0) {
-        ReturnString(kAllocationFailed);
-        return;
-    }
+    const std::string rotated = Rotate(text, bits);
+    const std::uint32_t handle = AllocHandle(static_cast<std::uint32_t>(text.size()) + 1);
+    if (handle == 0) return kAllocationFailed;
     if (!rotated.empty()) std::memcpy(HandleToPointer(handle), rotated.data(), rotated.size());
-    ValueRecord result{};
-    result.type = 'C';
-    result.length = text.length;
-    result.handle = handle;
-    ReturnHandle(&result);  // the handle passes to the host
+    return HandleText(handle, static_cast<std::int32_t>(text.size()));
 }
 
 constexpr RowSpec kRows[] = {

@@ -39,32 +39,35 @@ ROW("STR_PADL", "C,I,C", DOC(
               "cPad: its first character fills the left; an empty text pads with blanks",
     .result = "The text right-aligned in nWidth characters. A text at least as long as nWidth, "
               "and a width of 0 or below, come back unchanged.",
-    .errors = "Error 182 when memory runs out.",
+    .errors = "Error 182 when memory runs out, and at once when the result would be longer "
+              "than the host's longest text (16,777,184 characters).",
     .notes = "The length is counted up to the text's first zero byte. The padding is done by "
              "KERNEL.DLL.",
     .example = "? STR_PADL('42', 5, '0')\n"
                "? STR_PADL('toolong', 3, '*')",
     .output = "00042\n"
-              "toolong"), Raw(StrPadl))
+              "toolong"), Fn<StrPadlIn>)
 ROW("STR_HEXA", "C", DOC(
     .summary = "A text in hexadecimal, two digits per byte.",
     .params = "cText: the text; zero bytes count too",
     .result = "Two upper-case hexadecimal digits for every byte of the text.",
-    .errors = "Error 182 when memory runs out.",
+    .errors = "Error 182 when memory runs out, and at once when the result would be longer "
+              "than the host's longest text (16,777,184 characters).",
     .notes = "Done by KERNEL.DLL.",
     .example = "? STR_HEXA('AB' + CHR(0) + CHR(255))",
-    .output = "414200FF"), Raw(StrHexa))
+    .output = "414200FF"), Fn<StrHexaIn>)
 ROW("STR_HTOS", "C", DOC(
     .summary = "The bytes that pairs of hexadecimal digits spell.",
     .params = "cHex: hexadecimal digits, in either case",
     .result = "One byte for each pair of digits. Reading stops at the first pair that is not "
               "two digits; a last unpaired digit is ignored; the result ends at a pair 00.",
-    .errors = "Error 182 when memory runs out.",
+    .errors = "Error 182 when memory runs out, and at once when the result would be longer "
+              "than the host's longest text (16,777,184 characters).",
     .notes = "Done by KERNEL.DLL.",
     .example = "? STR_HTOS('414243')\n"
                "? STR_HTOS('41zz42')",
     .output = "ABC\n"
-              "A"), Raw(StrHtos))
+              "A"), Fn<StrHtosIn>)
 ROW("STR_MAKE", "?", DOC(
     .summary = "Any value as a text.",
     .params = "eValue: a value of any type",
@@ -187,7 +190,7 @@ ROW("STR_SHL", "C,I", DOC(
     .errors = "Error 182 when memory runs out. When the result's memory cannot be had, the "
               "answer is \"TARVO : Memory Allocation Failed\".",
     .example = "? STR_HEXA(STR_SHL(CHR(129) + CHR(1), 1))",
-    .output = "0203"), Raw(Rotated<StrShl>))
+    .output = "0203"), Fn<Rotated<StrShl>>)
 ROW("STR_SHR", "C,I", DOC(
     .summary = "A text as one string of bits, rotated right.",
     .params = "cText: the text; its first byte holds the most significant bits\n"
@@ -198,7 +201,7 @@ ROW("STR_SHR", "C,I", DOC(
     .errors = "Error 182 when memory runs out. When the result's memory cannot be had, the "
               "answer is \"TARVO : Memory Allocation Failed\".",
     .example = "? STR_HEXA(STR_SHR(CHR(129) + CHR(1), 1))",
-    .output = "C080"), Raw(Rotated<StrShr>))
+    .output = "C080"), Fn<Rotated<StrShr>>)
 ROW("STR_RELIN", "C", DOC(
     .summary = "A text packed by runs of equal characters.",
     .params = "cText: the text",

@@ -46,27 +46,6 @@ void __fastcall HostCallback(ServiceBlock* block) {
     }
 }
 
-std::vector<ParamType> ParseTypes(const std::string& types) {
-    std::vector<ParamType> out;
-    std::size_t i = 0;
-    while (i < types.size()) {
-        bool optional = false;
-        if (types[i] == '.') {
-            optional = true;
-            ++i;
-        }
-        if (i < types.size() && types[i] != ',') out.push_back({types[i++], optional});
-        while (i < types.size() && types[i] != ',') ++i;
-        if (i < types.size()) ++i;  // the comma
-    }
-    return out;
-}
-
-std::string Upper(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
-
 void UnloadGroups(Host& host) {
     for (const ServiceGroup& g : ServiceGroups())
         if (g.unload) g.unload(host);
@@ -146,7 +125,7 @@ bool Host::Load(const std::string& path, std::string* error) {
         f.count = records[i].paramCount;
         f.typesNull = records[i].types == 0;
         f.types = f.typesNull ? "" : FromAddr<const char>(records[i].types);
-        f.params = ParseTypes(f.types);
+        f.params = TypeEntries(f.types);
         byName_.emplace(f.name, functions_.size());  // the first record of a name wins
         functions_.push_back(std::move(f));
     }
@@ -177,7 +156,7 @@ void Host::Unload() {
 const FunctionInfo* Host::Find(const std::string& name) const {
     // The interpreter's names are in upper case already: no copy for them.
     const bool upper = std::none_of(name.begin(), name.end(), [](char c) { return c >= 'a' && c <= 'z'; });
-    auto it = upper ? byName_.find(name) : byName_.find(Upper(name));
+    auto it = upper ? byName_.find(name) : byName_.find(UpperAscii(name));
     return it == byName_.end() ? nullptr : &functions_[it->second];
 }
 

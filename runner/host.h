@@ -15,7 +15,9 @@
 #include <string>
 #include <vector>
 
+#include "host/ascii.h"
 #include "host/protocol.h"
+#include "host/type_string.h"
 #include "runner/cursors.h"
 #include "runner/services/files.h"
 #include "runner/services/memo.h"
@@ -26,10 +28,7 @@
 
 namespace tarvo::run {
 
-struct ParamType {
-    char letter;     // C N I D L O R ?
-    bool optional;
-};
+using ParamType = TypeEntry;  // C N I D L O R ?
 
 struct FunctionInfo {
     std::string name;

@@ -7,15 +7,6 @@
 #include "runner/host.h"
 
 namespace tarvo::run {
-namespace {
-
-std::string Upper(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
-
-}  // namespace
-
 // Converts an argument to the declared letter the way the host does.
 bool Host::Convert(const Arg& in, const ParamType& type, Arg* out) {
     *out = in;
@@ -64,7 +55,7 @@ Outcome Host::Call(const std::string& name, const std::vector<Arg>& args, bool c
     if (!f || f->count < 0) {
         out.found = false;
         out.error = 1;
-        out.message = "File '" + Upper(name) + "' does not exist.";
+        out.message = "File '" + UpperAscii(name) + "' does not exist.";
         return out;
     }
     if (!check) return Invoke(*f, args);

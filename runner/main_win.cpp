@@ -168,8 +168,7 @@ bool ParseArg(const std::string& a, Arg* out) {
         return true;
     }
     case 'L': {
-        std::string u = body;
-        for (char& c : u) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        const std::string u = tarvo::UpperAscii(body);
         bool t = u == ".T." || u == "T" || u == "1", f = u == ".F." || u == "F" || u == "0";
         if (!t && !f) return false;
         *out = ByValue(Value::Logical(t));
@@ -443,8 +442,7 @@ int LineMode(lang::Interpreter& in) {
         ++lineNo;
         if (pending.empty()) {
             firstLine = lineNo;
-            std::string word = Trimmed(line);
-            for (char& c : word) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            const std::string word = tarvo::UpperAscii(Trimmed(line));
             if (word == "HELP" || (word == "?" && prompt)) {  // from a pipe, ? alone prints a blank line
                 in.FinishOutput();
                 std::fputs(HelpText(in.host()).c_str(), stdout);

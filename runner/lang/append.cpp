@@ -134,7 +134,7 @@ bool Interpreter::AppendInPlace(const Expr& target, const std::vector<const Expr
         values.push_back(Eval(*p));
         if (!IsText(values.back())) return false;  // the assignment raises the error, as it would
         total += values.back().text.size();
-        if (total > 16777184) Raise(kErrStringTooLong);
+        if (total > kMaxTextLength) Raise(kErrStringTooLong);
     }
     slot->type = 'C';
     for (const Value& v : values) slot->text += v.text;

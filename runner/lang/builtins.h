@@ -13,7 +13,6 @@
 
 namespace tarvo::run::lang {
 
-constexpr double kMaxText = 16777184;  // the host's longest character value
 
 // The arguments of one call, evaluated on first use (IIF evaluates only the
 // branch it takes).
@@ -84,11 +83,10 @@ struct Builtin {
 
 inline Value N(double n, int decimals = 0) { return Number(n, decimals); }
 inline Value C(std::string s) {
-    if (s.size() > kMaxText) Raise(kErrStringTooLong);
+    if (s.size() > kMaxTextLength) Raise(kErrStringTooLong);
     return Value::Char(std::move(s));
 }
 inline Value L(bool b) { return Value::Logical(b); }
-inline std::string Upper(std::string s) { return UpperAscii(std::move(s)); }
 
 // The families.
 std::span<const Builtin> TextBuiltins();     // characters, STR, VAL, TRANSFORM

@@ -41,7 +41,7 @@ VarP ArrayToFill(Args& a, std::size_t i) {
 // Gives the array `rows` rows of `cols` columns (0: one dimension), keeping
 // the elements in their order.
 void Shape(Var& v, long rows, long cols) {
-    if (static_cast<double>(rows) * std::max(cols, 1L) > 16777184.0) Raise(kErrMemory);
+    if (static_cast<double>(rows) * std::max(cols, 1L) > kMaxArrayElements) Raise(kErrMemory);
     v.isArray = true;
     v.items.resize(static_cast<std::size_t>(rows * std::max(cols, 1L)), Value::Logical(false));
     v.rows = static_cast<int>(rows);
@@ -67,12 +67,12 @@ Value Ascan(Args& a) {
     Settings s = a.in.settings();
     if (flags & 4) s.exact = (flags & 2) != 0;
     bool noCase = flags & 1;
-    if (noCase && IsText(what)) what.text = Upper(what.text);
+    if (noCase && IsText(what)) what.text = UpperAscii(what.text);
     for (long k = start; k <= end; ++k) {
         if (column > 0 && (k - 1) % Cols(*v) + 1 != column) continue;
         Value item = v->items[static_cast<std::size_t>(k - 1)];
         if (item.type == '0' || what.type == '0') continue;
-        if (noCase && IsText(item)) item.text = Upper(item.text);
+        if (noCase && IsText(item)) item.text = UpperAscii(item.text);
         bool same;
         if (IsText(item) && IsText(what)) same = CompareText(item.text, what.text, s.exact) == 0;
         else if (IsNumber(item) && IsNumber(what)) same = item.asNumber() == what.asNumber();
@@ -102,8 +102,8 @@ int SortOrder(const Value& x, const Value& y, bool noCase) {
     if (rx != ry) return rx < ry ? -1 : 1;
     switch (rx) {
     case 0: {
-        const std::string& p = noCase ? Upper(x.text) : x.text;
-        const std::string& q = noCase ? Upper(y.text) : y.text;
+        const std::string& p = noCase ? UpperAscii(x.text) : x.text;
+        const std::string& q = noCase ? UpperAscii(y.text) : y.text;
         int c = p.compare(q);
         return c < 0 ? -1 : c > 0;
     }
@@ -229,9 +229,9 @@ Value Alines(Args& a) {
     }
     bool lines = seps.empty();
     if (lines) seps = {"\r\n", "\r", "\n"};
-    std::string hay = (flags & 8) ? Upper(text) : text;
+    std::string hay = (flags & 8) ? UpperAscii(text) : text;
     if (flags & 8)
-        for (std::string& s : seps) s = Upper(s);
+        for (std::string& s : seps) s = UpperAscii(s);
     std::vector<std::string> parts;
     std::size_t from = 0, i = 0;
     bool endedBySeparator = false;

@@ -105,7 +105,7 @@ Value Fread(Args& a) {
     if (n < 0) Raise(kErrArgument);
     std::FILE* f = FileOf(a, Channels::kRead);
     if (!f) return C("");
-    std::string out(static_cast<std::size_t>(std::min<double>(n, kMaxText)), '\0');
+    std::string out(static_cast<std::size_t>(std::min<double>(n, kMaxTextLength)), '\0');
     out.resize(std::fread(out.data(), 1, out.size(), f));
     return C(out);
 }
@@ -194,7 +194,7 @@ Value Fchsize(Args& a) {
 // the order of their names; 0 and the array unchanged when none matches.
 Value Adir(Args& a) {
     std::string skeleton = a.Has(1) ? a.Text(1) : "*.*";
-    std::string attributes = a.Has(2) ? Upper(a.Text(2)) : "";
+    std::string attributes = a.Has(2) ? UpperAscii(a.Text(2)) : "";
     long flags = a.Has(3) ? a.Int(3) : 0;
     if (flags < 0 || flags > 2) Raise(kErrArgument);
     if (attributes.find_first_not_of("DHSV ") != std::string::npos || attributes.find('V') != std::string::npos)
@@ -220,7 +220,7 @@ Value Adir(Args& a) {
             if ((at & kinds & ~allowed) != 0) continue;
             Row r;
             r.name = flags == 2 && d.cAlternateFileName[0] ? d.cAlternateFileName : d.cFileName;
-            if (flags != 1) r.name = Upper(r.name);
+            if (flags != 1) r.name = UpperAscii(r.name);
             r.size = static_cast<double>(d.nFileSizeHigh) * 4294967296.0 + d.nFileSizeLow;
             FILETIME local;
             FileTimeToLocalFileTime(&d.ftLastWriteTime, &local);
@@ -233,7 +233,7 @@ Value Adir(Args& a) {
         FindClose(h);
     }
     if (rows.empty()) return N(0);
-    std::sort(rows.begin(), rows.end(), [](const Row& x, const Row& y) { return Upper(x.name) < Upper(y.name); });
+    std::sort(rows.begin(), rows.end(), [](const Row& x, const Row& y) { return UpperAscii(x.name) < UpperAscii(y.name); });
     VarP v = ArrayToFill(a, 0);
     v->items.clear();
     Shape(*v, static_cast<long>(rows.size()), 5);
@@ -268,15 +268,15 @@ Value Fsize(Args& a) {
         if (IsNumber(a[1])) {
             area = static_cast<int>(a.Int(1));
         } else {
-            std::string alias = Upper(a.Text(1));
+            std::string alias = UpperAscii(a.Text(1));
             area = cursors.Find(alias);
             if (!area) Raise(kErrNoAlias, "Alias '" + alias + "' is not found.");
         }
     }
     Cursor* c = cursors.At(area);
     if (!c) Raise(52);
-    int k = cursors.FieldNumber(area, Upper(name));
-    if (!k) Raise(kErrNoVariable, "Variable '" + Upper(name) + "' is not found.");
+    int k = cursors.FieldNumber(area, UpperAscii(name));
+    if (!k) Raise(kErrNoVariable, "Variable '" + UpperAscii(name) + "' is not found.");
     const CursorField& f = c->fields[static_cast<std::size_t>(k - 1)];
     switch (f.type) {
     case 'I': case 'M': return N(4);

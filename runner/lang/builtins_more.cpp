@@ -267,7 +267,7 @@ const SysEntry kSys[] = {
          std::string m = a.in.lastError().message;
          std::size_t q = m.find('\'');
          std::size_t r = q == std::string::npos ? q : m.find('\'', q + 1);
-         return C(r == std::string::npos ? "" : Upper(m.substr(q + 1, r - q - 1)));
+         return C(r == std::string::npos ? "" : UpperAscii(m.substr(q + 1, r - q - 1)));
      }},
     {2023, 0, "the folder for temporary files", [](Args&) {
          char buf[MAX_PATH];

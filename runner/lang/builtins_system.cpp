@@ -133,7 +133,7 @@ const Builtin kTable[] = {
     {"INKEY", 0, 2, [](Args& a) {
          std::size_t flags = a.Has(0) && IsText(a[0]) ? 0 : 1;
          if (a.Has(flags) &&
-             Upper(a.Text(flags)).find_first_not_of("HME") != std::string::npos)
+             UpperAscii(a.Text(flags)).find_first_not_of("HME") != std::string::npos)
              Raise(kErrArgument);
          if (flags == 0 && a.Has(1)) Raise(kErrArgument);
          double seconds = a.Has(0) && flags == 1 ? a.Num(0) : 0;
@@ -152,7 +152,7 @@ const Builtin kTable[] = {
          return N(static_cast<double>(v->items.size()));
      }},
     {"SET", 1, 2, [](Args& a) {
-         std::string what = Upper(a.Text(0));
+         std::string what = UpperAscii(a.Text(0));
          const Settings& s = a.in.settings();
          if (Value v; SessionSetting(a, what, &v)) return v;
          if (a.Has(1)) Raise(kErrArgument);  // the settings below have no second form
@@ -166,7 +166,7 @@ const Builtin kTable[] = {
          Raise(kErrArgument);
      }},
     {"CREATEOBJECT", 1, 255, [](Args& a) {
-         std::string cls = Upper(a.Text(0));
+         std::string cls = UpperAscii(a.Text(0));
          if (cls != "EMPTY" && cls != "CUSTOM" && cls != "EXCEPTION")
              Raise(kErrNoClass, "Class definition " + cls + " is not found.");
          if (a.size() > 1) Raise(kErrTooMany);  // these classes' Init takes no parameters
@@ -187,7 +187,7 @@ const Builtin kTable[] = {
     {"ADDPROPERTY", 2, 3, [](Args& a) {
          Object* o = a.in.GetObject(a[0]);
          if (!o) Raise(kErrArgument);
-         std::string name = Upper(a.Text(1));
+         std::string name = UpperAscii(a.Text(1));
          if (name.empty() || !IsNameStart(static_cast<unsigned char>(name[0]))) Raise(kErrArgument);
          Value v = a.Has(2) ? a[2] : Value::Logical(false);
          if (Value* p = o->Find(name)) *p = v;

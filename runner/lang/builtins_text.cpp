@@ -37,7 +37,7 @@ std::string Pad(Args& a, int side) {  // side: -1 left (PADL), 0 centre, 1 right
     std::string s = IsText(v) ? v.text : PlainForm(v, a.in.settings());
     long n = a.Int(1);
     if (n < 0) Raise(kErrArgument);
-    if (n > kMaxText) Raise(kErrStringTooLong);
+    if (n > kMaxTextLength) Raise(kErrStringTooLong);
     char fill = ' ';
     if (a.Has(2)) {
         std::string f = a.Text(2);
@@ -131,7 +131,7 @@ std::string Transformed(const Value& v, const std::string& fmt, const Settings& 
     std::string codes, pic = fmt;
     if (!fmt.empty() && fmt[0] == '@') {
         std::size_t sp = fmt.find(' ');
-        codes = Upper(fmt.substr(1, sp == std::string::npos ? std::string::npos : sp - 1));
+        codes = UpperAscii(fmt.substr(1, sp == std::string::npos ? std::string::npos : sp - 1));
         pic = sp == std::string::npos ? "" : fmt.substr(sp + 1);
     }
     if (codes.find_first_not_of("!0BDELRTZ") != std::string::npos) Raise(kErrArgument);
@@ -244,14 +244,14 @@ const Builtin kTable[] = {
     {"SPACE", 1, 1, [](Args& a) {
          long n = a.Int(0);
          if (n < 0) Raise(kErrArgument);
-         if (n > kMaxText) Raise(kErrStringTooLong);
+         if (n > kMaxTextLength) Raise(kErrStringTooLong);
          return C(std::string(static_cast<std::size_t>(n), ' '));
      }},
     {"REPLICATE", 2, 2, [](Args& a) {
          std::string s = a.Text(0);
          long n = a.Int(1);
          if (n < 0) Raise(kErrArgument);
-         if (static_cast<double>(n) * static_cast<double>(s.size()) > kMaxText) Raise(kErrStringTooLong);
+         if (static_cast<double>(n) * static_cast<double>(s.size()) > kMaxTextLength) Raise(kErrStringTooLong);
          std::string out;
          out.reserve(s.size() * static_cast<std::size_t>(n));
          for (long i = 0; i < n; ++i) out += s;
@@ -316,7 +316,7 @@ const Builtin kTable[] = {
                  out += found;
              }
              pos = at + find.size();
-             if (out.size() > kMaxText) Raise(kErrStringTooLong);
+             if (out.size() > kMaxTextLength) Raise(kErrStringTooLong);
          }
          return C(out + s.substr(pos));
      }},

@@ -71,8 +71,8 @@ std::size_t MemoWidth(Args& a) { return static_cast<std::size_t>(a.in.session().
 Value AtLine(Args& a, bool noCase, bool last) {
     std::string what = a.Text(0), text = a.Text(1);
     if (noCase) {
-        what = Upper(what);
-        text = Upper(text);
+        what = UpperAscii(what);
+        text = UpperAscii(text);
     }
     if (what.empty()) return N(0);
     std::size_t at = last ? text.rfind(what) : text.find(what);
@@ -95,9 +95,9 @@ Value StrExtract(Args& a) {
     if (n < 1 || flags < 0 || flags > 7) Raise(kErrArgument);
     std::string hay = text;
     if (flags & 1) {
-        hay = Upper(hay);
-        begin = Upper(begin);
-        end = Upper(end);
+        hay = UpperAscii(hay);
+        begin = UpperAscii(begin);
+        end = UpperAscii(end);
     }
     std::size_t at = 0;
     if (begin.empty()) {
@@ -134,7 +134,7 @@ std::string Merge(Interpreter& in, const std::string& s, const std::string& l, c
         out.append(s, i, b - i);
         Value v = in.EvaluateText(s.substr(b + l.size(), e - b - l.size()));
         out += IsText(v) ? v.text : PlainForm(v, in.settings());
-        if (out.size() > kMaxText) Raise(kErrStringTooLong);
+        if (out.size() > kMaxTextLength) Raise(kErrStringTooLong);
         i = e + r.size();
     }
     out.append(s, i, std::string::npos);
@@ -356,7 +356,7 @@ double TextNumber(const std::string& s) { return std::strtod(s.c_str(), nullptr)
 
 Value Cast(Args& a) {
     Value v = a[0];
-    char to = CastLetter(Upper(a.Text(1)));
+    char to = CastLetter(UpperAscii(a.Text(1)));
     long width = a.Has(2) ? a.Int(2) : -1;
     long decimals = a.Has(3) ? a.Int(3) : -1;
     if (v.type == '0') return v;

@@ -3,9 +3,13 @@
 
 #include <string>
 
+#include "host/protocol.h"
 #include "runner/value.h"
 
 namespace tarvo::run::lang {
+
+// The most elements an array may have; more is out of memory (43).
+constexpr double kMaxArrayElements = 16777184;
 
 enum : int {
     kErrFileMissing = 1,        // File '...' does not exist.

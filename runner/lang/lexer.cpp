@@ -147,12 +147,6 @@ bool ScaledCurrency(const std::string& written, double number, std::int64_t* out
 
 }  // namespace
 
-std::string UpperAscii(std::string s) {
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return s;
-}
-
 bool ParseStrictDate(const std::string& inside, Value* out) {
     std::size_t i = 0;
     SkipBlanks(inside, i);

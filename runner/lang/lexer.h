@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <string>
 
+#include "host/ascii.h"
 #include "runner/value.h"
 
 namespace tarvo::run::lang {
@@ -42,9 +43,6 @@ struct Token {
 
 // Reads the token that starts at or after `pos` (blanks are skipped).
 Token ReadToken(const std::string& text, std::size_t pos, bool operand);
-
-// Upper case of ASCII letters; other bytes unchanged.
-std::string UpperAscii(std::string s);
 
 // True for characters that may continue a name.
 inline bool IsNameChar(unsigned char c) {

@@ -229,7 +229,7 @@ void Interpreter::Dimension(Var& v, const std::vector<ExprP>& dims) {
     long rows = Subscript(*dims.at(0));
     long cols = dims.size() > 1 ? Subscript(*dims[1]) : 0;
     double total = static_cast<double>(rows) * static_cast<double>(std::max(cols, 1L));
-    if (total > 16777184.0) Raise(kErrMemory);
+    if (total > kMaxArrayElements) Raise(kErrMemory);
     if (!v.isArray) {
         v.isArray = true;
         v.items.clear();

@@ -92,14 +92,14 @@ Value Arithmetic(Op op, const Value& a, const Value& b, const Settings& s) {
     }
     if (IsText(a) && IsText(b)) {
         if (op == Op::Add) {
-            if (a.text.size() + b.text.size() > 16777184) Raise(kErrStringTooLong);
+            if (a.text.size() + b.text.size() > kMaxTextLength) Raise(kErrStringTooLong);
             return Value::Char(a.text + b.text);
         }
         if (op == Op::Sub) {
             // The blanks that end the first text move to the end of the result.
             std::size_t keep = a.text.find_last_not_of(' ');
             keep = keep == std::string::npos ? 0 : keep + 1;
-            if (a.text.size() + b.text.size() > 16777184) Raise(kErrStringTooLong);
+            if (a.text.size() + b.text.size() > kMaxTextLength) Raise(kErrStringTooLong);
             return Value::Char(a.text.substr(0, keep) + b.text + std::string(a.text.size() - keep, ' '));
         }
         Raise(kErrOperand);

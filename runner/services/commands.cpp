@@ -16,8 +16,7 @@ namespace tarvo::run {
 namespace {
 
 int DefaultCommand(Host& host, const std::string& command) {
-    std::string upper = command;
-    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    const std::string upper = UpperAscii(command);
     if (upper.rfind("WAIT WINDOW", 0) == 0) {
         std::string rest = command.substr(11);
         std::size_t a = rest.find_first_of("'\"[");

@@ -3,6 +3,16 @@ FAMILY(FileInfo, "Files: file information",
        "Questions about a file named by the caller: attributes, its status as the C runtime "
        "sees it, its times and dates (read, set, compared), sizes and type, the parts of its "
        "name and the names Windows finds for it. Failures answer -1, .F. or the empty text.")
+// An attribute test: its name, what the bit says of the file, the bit,
+// the example and what it prints, and the bit's position among the tests.
+#define ATTRIBUTE_ROW(name, what, bit, shown, printed, position)                 \
+    ROW(name, "C",                                                               \
+        DOC(.summary = "Whether " what " (attribute bit " bit ").",              \
+            .params = "cFile: the file",                                         \
+            .result = ".T. when the bit is set; .F. when the attributes cannot "  \
+                      "be read.",                                                \
+            .example = shown, .output = printed),                                \
+        Fn<TestAttribute<position>>)
 ROW("FIL_GETATT", "C", DOC(
     .summary = "The attribute bits of a file or directory (GetFileAttributes).",
     .params = "cFile: the file or directory",
@@ -25,27 +35,12 @@ ROW_NOFUZZ("FIL_SETATT", "C,I", "a name such as '..' changes the folder above th
                "? FIL_SETATT('a.txt', 1), FIL_ISREADONLY('a.txt')\n"
                "= FIL_SETATT('a.txt', 32)",
     .output = ".T. .T."), Fn<FilSetAtt>)
-ROW("FIL_ISREADONLY", "C", DOC(
-    .summary = "Whether a file is read-only (attribute bit 1).",
-    .params = "cFile: the file",
-    .result = ".T. when the bit is set; .F. when the attributes cannot be read.",
-    .example = "? FIL_ISREADONLY('missing.txt')",
-    .output = ".F."), Fn<TestAttribute<1>>)
-ROW("FIL_ISHIDDEN", "C", DOC(
-    .summary = "Whether a file is hidden (attribute bit 2).",
-    .params = "cFile: the file",
-    .result = ".T. when the bit is set; .F. when the attributes cannot be read.",
-    .example = "=STRTOFILE('x', 'a.txt')\n"
-               "= FIL_SETATT('a.txt', 2)\n"
-               "? FIL_ISHIDDEN('a.txt')",
-    .output = ".T."), Fn<TestAttribute<2>>)
-ROW("FIL_ISSYSTEM", "C", DOC(
-    .summary = "Whether a file is a system file (attribute bit 4).",
-    .params = "cFile: the file",
-    .result = ".T. when the bit is set; .F. when the attributes cannot be read.",
-    .example = "=STRTOFILE('x', 'a.txt')\n"
-               "? FIL_ISSYSTEM('a.txt')",
-    .output = ".F."), Fn<TestAttribute<3>>)
+ATTRIBUTE_ROW("FIL_ISREADONLY", "a file is read-only", "1",
+              "? FIL_ISREADONLY('missing.txt')", ".F.", 1)
+ATTRIBUTE_ROW("FIL_ISHIDDEN", "a file is hidden", "2",
+              "=STRTOFILE('x', 'a.txt')\n= FIL_SETATT('a.txt', 2)\n? FIL_ISHIDDEN('a.txt')", ".T.", 2)
+ATTRIBUTE_ROW("FIL_ISSYSTEM", "a file is a system file", "4",
+              "=STRTOFILE('x', 'a.txt')\n? FIL_ISSYSTEM('a.txt')", ".F.", 3)
 ROW("FIL_ISDIRECTORY", "C", DOC(
     .summary = "Whether a name is a directory (attribute bit 16).",
     .params = "cName: the file or directory",
@@ -54,13 +49,8 @@ ROW("FIL_ISDIRECTORY", "C", DOC(
                "? FIL_ISDIRECTORY('sub'), FIL_ISDIRECTORY('missing')",
     .output = ".T. .F."), Fn<TestAttribute<4>>)
 ALIAS("FIL_ISDIR", "FIL_ISDIRECTORY")
-ROW("FIL_ISARCHIVED", "C", DOC(
-    .summary = "Whether a file is marked for archiving (attribute bit 32).",
-    .params = "cFile: the file",
-    .result = ".T. when the bit is set; .F. when the attributes cannot be read.",
-    .example = "=STRTOFILE('x', 'a.txt')\n"
-               "? FIL_ISARCHIVED('a.txt')",
-    .output = ".T."), Fn<TestAttribute<5>>)
+ATTRIBUTE_ROW("FIL_ISARCHIVED", "a file is marked for archiving", "32",
+              "=STRTOFILE('x', 'a.txt')\n? FIL_ISARCHIVED('a.txt')", ".T.", 5)
 ROW("FIL_ISNORMAL", "C", DOC(
     .summary = "Whether a file has the normal attribute (bit 128).",
     .params = "cFile: the file",
@@ -68,20 +58,10 @@ ROW("FIL_ISNORMAL", "C", DOC(
               "attribute); .F. when the attributes cannot be read.",
     .example = "? FIL_ISNORMAL('missing.txt')",
     .output = ".F."), Fn<TestAttribute<6>>)
-ROW("FIL_ISTMP", "C", DOC(
-    .summary = "Whether a file is temporary (attribute bit 256).",
-    .params = "cFile: the file",
-    .result = ".T. when the bit is set; .F. when the attributes cannot be read.",
-    .example = "=STRTOFILE('x', 'a.txt')\n"
-               "? FIL_ISTMP('a.txt')",
-    .output = ".F."), Fn<TestAttribute<7>>)
-ROW("FIL_ISCOMPRESSED", "C", DOC(
-    .summary = "Whether the file system compresses a file (attribute bit 2048).",
-    .params = "cFile: the file",
-    .result = ".T. when the bit is set; .F. when the attributes cannot be read.",
-    .example = "=STRTOFILE('x', 'a.txt')\n"
-               "? FIL_ISCOMPRESSED('a.txt')",
-    .output = ".F."), Fn<TestAttribute<8>>)
+ATTRIBUTE_ROW("FIL_ISTMP", "a file is temporary", "256",
+              "=STRTOFILE('x', 'a.txt')\n? FIL_ISTMP('a.txt')", ".F.", 7)
+ATTRIBUTE_ROW("FIL_ISCOMPRESSED", "the file system compresses a file", "2048",
+              "=STRTOFILE('x', 'a.txt')\n? FIL_ISCOMPRESSED('a.txt')", ".F.", 8)
 ROW("FIL_INFO", "C", DOC(
     .summary = "Takes a file's status (the C runtime's _stat) for FIL_ISIZE, FIL_IMTIME, "
                "FIL_IATIME and FIL_ICTIME.",
@@ -327,3 +307,4 @@ ROW_NOFUZZ("FIL_GETFOLDERLOCATION", "I",
     .result = "The folder's path; the empty text for a virtual folder or an unknown number.",
     .example = "? FIL_GETFOLDERLOCATION(36)",
     .output = "C:\\windows"), Fn<FilGetFolderLocation>)
+#undef ATTRIBUTE_ROW

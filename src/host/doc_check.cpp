@@ -5,21 +5,6 @@
 
 namespace tarvo {
 
-std::vector<TypeEntry> TypeEntries(const char* types) {
-    std::vector<TypeEntry> out;
-    std::string_view s = types ? types : "";
-    while (!s.empty()) {
-        const std::size_t comma = s.find(',');
-        std::string_view one = s.substr(0, comma);
-        const bool optional = !one.empty() && one.front() == '.';
-        if (optional) one.remove_prefix(1);
-        out.push_back({one.empty() ? '\0' : one.front(), optional});
-        if (comma == std::string_view::npos) break;
-        s.remove_prefix(comma + 1);  // a trailing comma adds no entry
-    }
-    return out;
-}
-
 char ParamPrefix(char letter) {
     switch (letter) {
         case 'C':

@@ -7,15 +7,9 @@
 #include <vector>
 
 #include "host/catalogue.h"
+#include "host/type_string.h"
 
 namespace tarvo {
-
-// One entry of a type string: its letter and whether it is optional.
-struct TypeEntry {
-    char letter;
-    bool optional;
-};
-std::vector<TypeEntry> TypeEntries(const char* types);
 
 // The host's name prefix for a type letter: c text, n number or integer, l
 // logical, d date, t datetime, y currency, o object, e any value, r by

@@ -12,6 +12,7 @@
 
 #include "host/params.h"
 #include "host/protocol.h"
+#include "host/type_string.h"
 
 namespace tarvo {
 
@@ -23,16 +24,6 @@ struct FunctionDef {
 };
 
 using Family = std::span<const FunctionDef>;
-
-// Entries of a type string, which is the parameter count of its row; a
-// trailing comma ends the list without adding one.
-constexpr std::int16_t EntryCount(const char* types) {
-    if (!*types) return 0;
-    std::int16_t n = 1;
-    for (const char* c = types; *c; ++c)
-        if (*c == ',' && c[1]) ++n;
-    return n;
-}
 
 // Families' records packed one after the other behind the library header
 // the host reads.

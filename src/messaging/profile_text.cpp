@@ -11,12 +11,11 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
-char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 bool SameName(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)
-        if (Upper(a[i]) != Upper(b[i])) return false;
+        if (UpperAscii(a[i]) != UpperAscii(b[i])) return false;
     return true;
 }
 
@@ -148,10 +147,5 @@ std::string WriteProfileString(std::string_view text, std::string_view section,
     return out + "[" + std::string(wanted) + "]\r\n" + entry;
 }
 
-std::string UpperAscii(std::string_view text) {
-    std::string s(text);
-    for (char& c : s) c = Upper(c);
-    return s;
-}
 
 }  // namespace tarvo

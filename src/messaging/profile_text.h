@@ -17,6 +17,8 @@
 #include <string_view>
 #include <vector>
 
+#include "host/ascii.h"
+
 namespace tarvo {
 
 // The key names of a section, in file order (none when it is missing).
@@ -33,8 +35,5 @@ std::optional<std::string> ProfileString(std::string_view text, std::string_view
 // CR LF.
 std::string WriteProfileString(std::string_view text, std::string_view section,
                                std::string_view key, std::string_view value);
-
-// ASCII letters made upper case, every other byte as it is.
-std::string UpperAscii(std::string_view text);
 
 }  // namespace tarvo

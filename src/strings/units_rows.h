@@ -3,117 +3,50 @@ FAMILY(Unit, "Unit conversions",
        "Lengths between metric and imperial units: the value times a fixed factor, with 8 "
        "decimals. The metric factors are single-precision numbers (2.54 is "
        "2.5399999618530273), so a conversion and its inverse do not give the value back exactly.")
-ROW("MET_CMTOINCH", "N", DOC(
-    .summary = "Converts a length from centimetres to inches.",
-    .params = "nLength: the length",
-    .result = "The length times 0.3937 as a single-precision float (0.3937000036239624), with "
-              "8 decimals.",
-    .example = "? MET_CMTOINCH(2.5)",
-    .output = "         0.98425001"), Fn<MetConvert<kCmToInch>, 8>)
-ROW("MET_INCHTOCM", "N", DOC(
-    .summary = "Converts a length from inches to centimetres.",
-    .params = "nLength: the length",
-    .result = "The length times 2.54 as a single-precision float (2.5399999618530273), with 8 "
-              "decimals.",
-    .example = "? MET_INCHTOCM(2.5)",
-    .output = "         6.34999990"), Fn<MetConvert<kInchToCm>, 8>)
-ROW("MET_KMTOMILE", "N", DOC(
-    .summary = "Converts a length from kilometres to miles.",
-    .params = "nLength: the length",
-    .result = "The length times 0.6214 as a single-precision float (0.621399998664856), with 8 "
-              "decimals.",
-    .example = "? MET_KMTOMILE(2.5)",
-    .output = "         1.55350000"), Fn<MetConvert<kKmToMile>, 8>)
-ROW("MET_MILETOKM", "N", DOC(
-    .summary = "Converts a length from miles to kilometres.",
-    .params = "nLength: the length",
-    .result = "The length times 1.609 as a single-precision float (1.6089999675750732), with 8 "
-              "decimals.",
-    .example = "? MET_MILETOKM(2.5)",
-    .output = "         4.02249992"), Fn<MetConvert<kMileToKm>, 8>)
-ROW("MET_MTOYARD", "N", DOC(
-    .summary = "Converts a length from metres to yards.",
-    .params = "nLength: the length",
-    .result = "The length times 1.093611 as a single-precision float (1.0936110019683838), "
-              "with 8 decimals.",
-    .example = "? MET_MTOYARD(2.5)",
-    .output = "         2.73402750"), Fn<MetConvert<kMToYard>, 8>)
-ROW("MET_YARDTOM", "N", DOC(
-    .summary = "Converts a length from yards to metres.",
-    .params = "nLength: the length",
-    .result = "The length times 0.9144 as a single-precision float (0.9143999814987183), with "
-              "8 decimals.",
-    .example = "? MET_YARDTOM(2.5)",
-    .output = "         2.28599995"), Fn<MetConvert<kYardToM>, 8>)
-ROW("MET_INCHTOFEET", "N", DOC(
-    .summary = "Converts a length from inches to feet.",
-    .params = "nLength: the length",
-    .result = "The length times 1/12, with 8 decimals.",
-    .example = "? MET_INCHTOFEET(2.5)",
-    .output = "         0.20833333"), Fn<MetConvert<kInchToFeet>, 8>)
-ROW("MET_FEETTOINCH", "N", DOC(
-    .summary = "Converts a length from feet to inches.",
-    .params = "nLength: the length",
-    .result = "The length times 12, with 8 decimals.",
-    .example = "? MET_FEETTOINCH(2.5)",
-    .output = "        30.00000000"), Fn<MetConvert<kFeetToInch>, 8>)
-ROW("MET_INCHTOYARD", "N", DOC(
-    .summary = "Converts a length from inches to yards.",
-    .params = "nLength: the length",
-    .result = "The length times 1/36, with 8 decimals.",
-    .example = "? MET_INCHTOYARD(2.5)",
-    .output = "         0.06944444"), Fn<MetConvert<kInchToYard>, 8>)
-ROW("MET_YARDTOINCH", "N", DOC(
-    .summary = "Converts a length from yards to inches.",
-    .params = "nLength: the length",
-    .result = "The length times 36, with 8 decimals.",
-    .example = "? MET_YARDTOINCH(2.5)",
-    .output = "        90.00000000"), Fn<MetConvert<kYardToInch>, 8>)
-ROW("MET_INCHTOMILE", "N", DOC(
-    .summary = "Converts a length from inches to miles.",
-    .params = "nLength: the length",
-    .result = "The length times 1/63360, with 8 decimals.",
-    .example = "? MET_INCHTOMILE(2.5)",
-    .output = "         0.00003946"), Fn<MetConvert<kInchToMile>, 8>)
-ROW("MET_MILETOINCH", "N", DOC(
-    .summary = "Converts a length from miles to inches.",
-    .params = "nLength: the length",
-    .result = "The length times 63360, with 8 decimals.",
-    .example = "? MET_MILETOINCH(2.5)",
-    .output = "    158400.00000000"), Fn<MetConvert<kMileToInch>, 8>)
-ROW("MET_FEETTOYARD", "N", DOC(
-    .summary = "Converts a length from feet to yards.",
-    .params = "nLength: the length",
-    .result = "The length times 1/3, with 8 decimals.",
-    .example = "? MET_FEETTOYARD(2.5)",
-    .output = "         0.83333333"), Fn<MetConvert<kFeetToYard>, 8>)
-ROW("MET_YARDTOFEET", "N", DOC(
-    .summary = "Converts a length from yards to feet.",
-    .params = "nLength: the length",
-    .result = "The length times 3, with 8 decimals.",
-    .example = "? MET_YARDTOFEET(2.5)",
-    .output = "         7.50000000"), Fn<MetConvert<kYardToFeet>, 8>)
-ROW("MET_FEETTOMILE", "N", DOC(
-    .summary = "Converts a length from feet to miles.",
-    .params = "nLength: the length",
-    .result = "The length times 1/5280, with 8 decimals.",
-    .example = "? MET_FEETTOMILE(2.5)",
-    .output = "         0.00047348"), Fn<MetConvert<kFeetToMile>, 8>)
-ROW("MET_MILETOFEET", "N", DOC(
-    .summary = "Converts a length from miles to feet.",
-    .params = "nLength: the length",
-    .result = "The length times 5280, with 8 decimals.",
-    .example = "? MET_MILETOFEET(2.5)",
-    .output = "     13200.00000000"), Fn<MetConvert<kMileToFeet>, 8>)
-ROW("MET_MILETOYARD", "N", DOC(
-    .summary = "Converts a length from miles to yards.",
-    .params = "nLength: the length",
-    .result = "The length times 1760, with 8 decimals.",
-    .example = "? MET_MILETOYARD(2.5)",
-    .output = "      4400.00000000"), Fn<MetConvert<kMileToYard>, 8>)
-ROW("MET_YARDTOMILE", "N", DOC(
-    .summary = "Converts a length from yards to miles.",
-    .params = "nLength: the length",
-    .result = "The length times 1/1760, with 8 decimals.",
-    .example = "? MET_YARDTOMILE(2.5)",
-    .output = "         0.00142045"), Fn<MetConvert<kYardToMile>, 8>)
+// One row per conversion, from a shared documentation: name, the units,
+// the factor as the reference states it, what the name prints for 2.5, and
+// the factor's constant.
+#define UNIT_ROW(name, from, to, factor, printed, constant)                      \
+    ROW(name, "N",                                                               \
+        DOC(.summary = "Converts a length from " from " to " to ".",             \
+            .params = "nLength: the length",                                     \
+            .result = "The length times " factor ", with 8 decimals.",           \
+            .example = "? " name "(2.5)", .output = printed),                    \
+        Fn<MetConvert<constant>, 8>)
+UNIT_ROW("MET_CMTOINCH", "centimetres", "inches",
+         "0.3937 as a single-precision float (0.3937000036239624)", "         0.98425001", kCmToInch)
+UNIT_ROW("MET_INCHTOCM", "inches", "centimetres",
+         "2.54 as a single-precision float (2.5399999618530273)", "         6.34999990", kInchToCm)
+UNIT_ROW("MET_KMTOMILE", "kilometres", "miles",
+         "0.6214 as a single-precision float (0.621399998664856)", "         1.55350000", kKmToMile)
+UNIT_ROW("MET_MILETOKM", "miles", "kilometres",
+         "1.609 as a single-precision float (1.6089999675750732)", "         4.02249992", kMileToKm)
+UNIT_ROW("MET_MTOYARD", "metres", "yards",
+         "1.093611 as a single-precision float (1.0936110019683838)", "         2.73402750", kMToYard)
+UNIT_ROW("MET_YARDTOM", "yards", "metres",
+         "0.9144 as a single-precision float (0.9143999814987183)", "         2.28599995", kYardToM)
+UNIT_ROW("MET_INCHTOFEET", "inches", "feet",
+         "1/12", "         0.20833333", kInchToFeet)
+UNIT_ROW("MET_FEETTOINCH", "feet", "inches",
+         "12", "        30.00000000", kFeetToInch)
+UNIT_ROW("MET_INCHTOYARD", "inches", "yards",
+         "1/36", "         0.06944444", kInchToYard)
+UNIT_ROW("MET_YARDTOINCH", "yards", "inches",
+         "36", "        90.00000000", kYardToInch)
+UNIT_ROW("MET_INCHTOMILE", "inches", "miles",
+         "1/63360", "         0.00003946", kInchToMile)
+UNIT_ROW("MET_MILETOINCH", "miles", "inches",
+         "63360", "    158400.00000000", kMileToInch)
+UNIT_ROW("MET_FEETTOYARD", "feet", "yards",
+         "1/3", "         0.83333333", kFeetToYard)
+UNIT_ROW("MET_YARDTOFEET", "yards", "feet",
+         "3", "         7.50000000", kYardToFeet)
+UNIT_ROW("MET_FEETTOMILE", "feet", "miles",
+         "1/5280", "         0.00047348", kFeetToMile)
+UNIT_ROW("MET_MILETOFEET", "miles", "feet",
+         "5280", "     13200.00000000", kMileToFeet)
+UNIT_ROW("MET_MILETOYARD", "miles", "yards",
+         "1760", "      4400.00000000", kMileToYard)
+UNIT_ROW("MET_YARDTOMILE", "yards", "miles",
+         "1/1760", "         0.00142045", kYardToMile)
+#undef UNIT_ROW

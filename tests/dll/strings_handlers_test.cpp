@@ -115,6 +115,15 @@ TEST_F(StringHandlerTest, CompanionBuffers) {
     EXPECT_EQ(hex.size(), 512u);
     EXPECT_EQ(hex.substr(0, 6) + hex.substr(506), "000102FDFEFF");
     EXPECT_EQ(Text("STR_HTOS", {Value::Char("414243")}), "ABC");
+    // The host's longest text is the limit: at it the pad is built, past it
+    // the answer is 182 before any block is had.
+    const int handles = host.HandlesInUse();
+    EXPECT_EQ(Text("STR_PADL", {Value::Char("a"), Value::Int(16777184), Value::Char("-")}).size(),
+              16777184u);
+    for (std::int32_t width : {16777185, 1300000000, 0x7FFFFFFF})
+        EXPECT_EQ(host.Call("STR_PADL", {Value::Char("a"), Value::Int(width), Value::Char("-")}).error,
+                  182) << width;
+    EXPECT_EQ(host.HandlesInUse(), handles);
 }
 
 // The rotations keep their length, zero bytes included.

@@ -113,6 +113,10 @@ struct Hooks {
     std::function<int(std::uint32_t id, const Value& in)> storeVariable;
     // Text the library writes to the host's output.
     std::function<void(const std::string& text)> output;
+    // Sets the property `name` of the object `id` (adding it when `create`
+    // and it is missing): 0, or 1 when it cannot.
+    std::function<int(std::int32_t id, const std::string& name, const Value& value, bool create)>
+        setObjectProperty;
     // The text GetErrorInfo gives for an error number (ErrorText when unset).
     std::function<std::string(int number)> errorText;
 };

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 
 #include "runner/lang/parser.h"
@@ -20,6 +21,13 @@ std::string RunResult::Describe() const {
     if (line) s += " at line " + std::to_string(line);
     if (!procedure.empty()) s += " (" + procedure + ")";
     return s + ": " + message;
+}
+
+bool IsPropertyName(const std::string& name) {
+    if (name.empty() || name.size() > 254 || std::isdigit(static_cast<unsigned char>(name[0]))) return false;
+    for (char c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_') return false;
+    return true;
 }
 
 Value* Object::Find(const std::string& upperName) {
@@ -58,6 +66,8 @@ Interpreter::Interpreter(Host& host) : host_(host) {
     host_.hooks.storeVariable = [this](std::uint32_t id, const Value& in) { return StoreReference(id, in); };
     host_.hooks.output = [this](const std::string& text) { Write(text); };
     host_.hooks.errorText = [this](int number) { return ErrorInfoText(number); };
+    host_.hooks.setObjectProperty = [this](std::int32_t id, const std::string& name, const Value& v,
+                                           bool create) { return SetPropertyFromLibrary(id, name, v, create); };
 }
 
 Interpreter::~Interpreter() { host_.hooks = savedHooks_; }
@@ -216,6 +226,20 @@ int Interpreter::NewObject(const std::string& className) {
     int id = nextObject_++;
     objects_[id].className = className;
     return id;
+}
+
+int Interpreter::SetPropertyFromLibrary(std::int32_t id, const std::string& name, const Value& v,
+                                        bool create) {
+    auto it = objects_.find(id);
+    if (it == objects_.end() || !IsPropertyName(name)) return 1;
+    const std::string upper = UpperAscii(name);
+    if (Value* p = it->second.Find(upper)) {
+        *p = v;
+        return 0;
+    }
+    if (!create) return 1;
+    it->second.properties.emplace_back(upper, v);
+    return 0;
 }
 
 Object* Interpreter::GetObject(const Value& v) {

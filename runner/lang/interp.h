@@ -81,6 +81,10 @@ struct Var {
 using VarP = std::shared_ptr<Var>;
 using VarMap = std::map<std::string, VarP, NameOrder>;  // by upper-case name
 
+// A name a property can have: a letter or "_" and then letters, digits or
+// "_", at most 254 characters.
+bool IsPropertyName(const std::string& name);
+
 struct Object {
     std::string className;
     std::vector<std::pair<std::string, Value>> properties;  // upper-case names, in order
@@ -191,6 +195,8 @@ public:
     Frame& frame() { return *frames_.back(); }
     Host& host() { return host_; }
     int NewObject(const std::string& className);
+    // SetObjectProperty from the library: 0, or 1 when it cannot be done.
+    int SetPropertyFromLibrary(std::int32_t id, const std::string& name, const Value& v, bool create);
     Object* GetObject(const Value& v);
     // Guards recursion of procedures, EVALUATE and macros (host error 1308).
     struct Depth {

@@ -16,7 +16,7 @@ void ServeInput(ServiceCall& call);        // input.cpp
 void ServeMemo(ServiceCall& call);         // memo.cpp
 void ServeNoTables(ServiceCall& call);     // unserved.cpp
 void ServeNoEditors(ServiceCall& call);
-void ServeNoObjects(ServiceCall& call);
+void ServeObjects(ServiceCall& call);
 bool OpenWindows(Host& host, std::string* why);
 void CloseWindows(Host& host);
 void CloseFiles(Host& host);
@@ -50,7 +50,7 @@ const ServiceGroup kGroups[] = {
      {kSvcGetWindowMetric, kSvcShowDialog, kSvcHostWindowToHwnd, kSvcFindHostWindow},
      ServeWindows, OpenWindows, CloseWindows},
     {"objects", {kSvcSetObjectProperty},
-     ServeNoObjects, nullptr, nullptr},
+     ServeObjects, nullptr, nullptr},
     {"input", {kSvcReadKey, kSvcGetMousePosition},
      ServeInput, nullptr, nullptr},
 };

@@ -1,6 +1,6 @@
 // The groups the host does not serve yet, each answering its safe default:
 // tables 0 (no table: no record, nothing done), editor windows 0 (no
-// window), object properties 1 (failure).
+// window).
 // A group that comes replaces its row in the table of services.cpp.
 #include "runner/services/services.h"
 
@@ -9,7 +9,5 @@ namespace tarvo::run {
 void ServeNoTables(ServiceCall& call) { call.Answer(0); }
 
 void ServeNoEditors(ServiceCall& call) { call.Answer(0); }
-
-void ServeNoObjects(ServiceCall& call) { call.Answer(1); }
 
 }  // namespace tarvo::run

@@ -86,6 +86,7 @@ ROW("DAT_TEST", "R,R,R", DOC(
               "months around",
     .result = "The day number of the date; the three variables get its year, month and day.",
     .errors = "A variable that cannot be read or written raises the host's error.",
+    .notes = "The fractions of the three values are dropped.",
     .example = "y = 1999\n"
                "m = 13\n"
                "d = 1\n"

@@ -81,19 +81,22 @@ ROW("FIL_ISIZE", "", DOC(
     .output = "        -1"), Fn<SnapshotValue<&StatusSnapshot::size>>)
 ROW("FIL_IMTIME", "", DOC(
     .summary = "The last modification time of the file of the last FIL_INFO.",
-    .result = "Seconds since 1 January 1970 UTC; -1 when the last FIL_INFO failed or none ran.",
+    .result = "Seconds since 1 January 1970 UTC (2147483647 from 19 January 2038 on); -1 "
+              "when the last FIL_INFO failed or none ran.",
     .example = "=STRTOFILE('x', 'a.txt')\n"
                "= FIL_INFO('a.txt')\n"
                "? FIL_IMTIME() > 946684800",
     .output = ".T."), Fn<SnapshotValue<&StatusSnapshot::modified>>)
 ROW("FIL_IATIME", "", DOC(
     .summary = "The last access time of the file of the last FIL_INFO.",
-    .result = "Seconds since 1 January 1970 UTC; -1 when the last FIL_INFO failed or none ran.",
+    .result = "Seconds since 1 January 1970 UTC (2147483647 from 19 January 2038 on); -1 "
+              "when the last FIL_INFO failed or none ran.",
     .example = "? FIL_IATIME()",
     .output = "        -1"), Fn<SnapshotValue<&StatusSnapshot::accessed>>)
 ROW("FIL_ICTIME", "", DOC(
     .summary = "The creation time of the file of the last FIL_INFO.",
-    .result = "Seconds since 1 January 1970 UTC; -1 when the last FIL_INFO failed or none ran.",
+    .result = "Seconds since 1 January 1970 UTC (2147483647 from 19 January 2038 on); -1 "
+              "when the last FIL_INFO failed or none ran.",
     .notes = "Under Wine the creation time is the last modification time.",
     .example = "? FIL_ICTIME()",
     .output = "        -1"), Fn<SnapshotValue<&StatusSnapshot::created>>)
@@ -211,6 +214,9 @@ ROW("FIL_SPLIT", "C,I", DOC(
     .result = "The part: the drive with its colon, the directory with its separators, the name "
               "without its extension, the extension with its period; the empty text when the "
               "path has no such part.",
+    .notes = "The drive is the first two characters when the second is \":\"; the directory "
+             "ends at the last \"\\\" or \"/\"; the extension starts at the last period "
+             "after it.",
     .example = "p = 'C:\\dir\\sub\\file.txt'\n"
                "? FIL_SPLIT(p, 1), FIL_SPLIT(p, 2), FIL_SPLIT(p, 3), FIL_SPLIT(p, 4)",
     .output = "C: \\dir\\sub\\ file .txt"), Fn<FilSplit>)
@@ -274,7 +280,8 @@ ROW_NOFUZZ("FIL_GETTEMPFILENAME", "C,C,I", "creates a file in the folder it is g
     .params = "cFolder: the folder\n"
               "cPrefix: its first three characters start the name\n"
               "nUnique: the number in the name; 0 lets Windows pick one and create the file",
-    .result = "The full name; the empty text for a missing folder.",
+    .result = "The full name; the empty text for a missing folder and for a folder name of "
+              "246 characters or more.",
     .example = "? JUSTFNAME(FIL_GETTEMPFILENAME(FULLPATH('.'), 'tmp', 4660))",
     .output = "tmp1234.tmp"), Fn<FilGetTempFileName>)
 ROW("FIL_WHERE", "C,C", DOC(
@@ -284,7 +291,9 @@ ROW("FIL_WHERE", "C,C", DOC(
               "cVariable: the environment variable that lists folders, such as PATH",
     .result = "The full path when the file is in the current directory, else the first listed "
               "folder that holds it with the file's name added; the empty text when none "
-              "does.",
+              "does and for an empty file name.",
+    .notes = "The listed folders are separated by \";\" (empty ones are skipped); a \"\\\" "
+             "joins folder and name unless the folder ends in \"\\\" or \"/\".",
     .example = "=STRTOFILE('x', 'a.txt')\n"
                "? FIL_WHERE('a.txt', 'PATH') == FULLPATH('a.txt')\n"
                "? LEN(FIL_WHERE('missing.txt', 'PATH'))",
@@ -294,7 +303,8 @@ ROW("FIL_FNDEXE", "C,C", DOC(
     .summary = "The program associated with a file (FindExecutable).",
     .params = "cFile: the file\n"
               "cFolder: the default folder",
-    .result = "The program's path; the empty text when there is none or the file is missing.",
+    .result = "The program's path; the empty text when there is none, when the file is "
+              "missing and when either name has 260 characters or more.",
     .example = "=STRTOFILE('x', 'a.unknownextension')\n"
                "? LEN(FIL_FNDEXE('a.unknownextension', ''))",
     .output = "         0"), Fn<FilFndExe>)

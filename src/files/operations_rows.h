@@ -129,10 +129,10 @@ ROW_NOFUZZ("FIL_TREE", "C,I", "walks every directory below the one given (a whol
     .summary = "Every subdirectory below a directory, depth first.",
     .params = "cFolder: the directory\n"
               "nCapacity: the longest list wanted, in characters",
-    .result = "The path of each subdirectory (cFolder + \"\\\" + name) followed by \";\", the "
-              "last one too, each directory before its own subdirectories; the empty text "
-              "when there is none, the directory cannot be read or its first level does not "
-              "fit.",
+    .result = "The path of each subdirectory (cFolder + \"\\\" + name, even when cFolder ends "
+              "in \"\\\") followed by \";\", the last one too, each directory before its own "
+              "subdirectories; the empty text when there is none, the directory cannot be read "
+              "or its first level does not fit.",
     .notes = "When a path does not fit, the rest of its directory is left out and the walk "
              "goes on with the next one up. The order is the file system's: alphabetical on "
              "NTFS and under Wine.",
@@ -160,9 +160,10 @@ ROW("FIL_WATERMARK", "C,C", DOC(
     .params = "cFile: the file\n"
               "cMark: the mark: at most 250 characters, and no more than the file's length",
     .result = "The positions (0 is the first byte) in the order of the mark's characters, "
-              "joined by \",\"; the empty text when the file cannot be opened, the mark does "
-              "not fit, or 31 of the positions drawn were below 100 or taken already (the "
-              "characters written until then stay).",
+              "joined by \",\"; the empty text for an empty mark, when the file cannot be "
+              "opened, the mark does not fit, a character cannot be written, or 31 of the "
+              "positions drawn were below 100 or taken already (the characters written until "
+              "then stay).",
     .notes = "The positions are all different. A position equal to the file's length "
              "lengthens it by one byte. The library's random generator is reseeded from the "
              "clock first.",

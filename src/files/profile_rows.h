@@ -6,7 +6,9 @@ FAMILY(Profile, "Files: profile files",
        "file named by the caller (a name without a path is a file of the Windows folder), or "
        "the system's own WIN.INI. Values come back as text, the empty text for anything "
        "missing; lists of names as one text joined by \";\" (FIL_READALLSECTIONS, which reads "
-       "the file itself through the host, joins by \",\").")
+       "the file itself through the host, joins by \",\"). The functions that go through "
+       "Windows refuse a file name of 260 characters or more and a section, key or value of "
+       "32767 characters or more: a read answers the empty text, a write .F..")
 ROW_NOFUZZ("FIL_WRIINI", "C,C,C,C", "a file name without a path writes into the Windows folder",
            DOC(
     .summary = "Writes a key's value into a profile file (WritePrivateProfileString).",
@@ -58,14 +60,16 @@ ALIAS("FIL_READWININI", "FIL_WREAIN")
 ALIAS("GETPROFILESTRING", "FIL_WREAIN")
 ROW("FIL_READWININIALLSECTIONS", "", DOC(
     .summary = "The names of all sections of WIN.INI.",
-    .result = "The section names joined by \";\", the whole list however long.",
+    .result = "The section names joined by \";\", at most 2046 characters: a longer list is "
+              "cut there, perhaps in the middle of a name.",
     .example = "? VARTYPE(FIL_READWININIALLSECTIONS())",
     .output = "C"), Fn<FilReadWinIniAllSections>)
 ROW("FIL_WSECTI", "C", DOC(
     .summary = "The key names of one section of WIN.INI.",
     .params = "cSection: the section",
-    .result = "The key names joined by \";\" (no separator after the last), the whole list "
-              "however long; the empty text for a missing section.",
+    .result = "The key names joined by \";\" (no separator after the last), at most 2046 "
+              "characters: a longer list is cut there, perhaps in the middle of a name; the "
+              "empty text for a missing section.",
     .example = "? LEN(FIL_WSECTI('NoSuchSection'))",
     .output = "         0"), Fn<FilWSecti>)
 ALIAS("FIL_WINSECTION", "FIL_WSECTI")
@@ -74,8 +78,9 @@ ROW("FIL_SECTIO", "C,C", DOC(
     .summary = "The key names of one section of a profile file.",
     .params = "cSection: the section\n"
               "cFile: the file; a name without a path is a file of the Windows folder",
-    .result = "The key names joined by \";\" (no separator after the last), the whole list "
-              "however long; the empty text for a missing section or file.",
+    .result = "The key names joined by \";\" (no separator after the last), at most 2046 "
+              "characters: a longer list is cut there, perhaps in the middle of a name; the "
+              "empty text for a missing section or file.",
     .example = "f = FULLPATH('app.ini')\n"
                "= FIL_WRIINI('Window', 'Top', '1', f)\n"
                "= FIL_WRIINI('Window', 'Left', '2', f)\n"
@@ -87,8 +92,9 @@ ROW("FIL_READALLSECTIONS", "C", DOC(
     .summary = "The section names of a profile file, read line by line through the host.",
     .params = "cFile: the file, found as the host finds files (a name without a path is in "
               "the current folder)",
-    .result = "The names joined by \",\", the whole list however long; the empty text when the "
-              "file cannot be opened or has no section.",
+    .result = "The names joined by \",\", at most 8191 characters: a longer list is cut there, "
+              "perhaps in the middle of a name; the empty text when the file cannot be opened "
+              "or has no section.",
     .notes = "A line that starts with \"[\" after any blanks (not tabs) gives what follows up to "
              "\"]\" or the end of the line, blanks included; every other line is skipped. Lines "
              "are read 512 characters at most.",

@@ -8,7 +8,9 @@ HOOK("TARVOIN", -2, DOC(
     .errors = "When KERNEL.DLL cannot be loaded from the Windows system directory, the host "
               "shows \"Kernel not found\" (WAIT WINDOW ... NOWAIT) and the library works "
               "without it.",
-    .notes = "Loads KERNEL.DLL and seeds the random generator.",
+    .notes = "Loads KERNEL.DLL, seeds the random generator from the clock, leaves no post "
+             "office file in use and the message field buffers empty, makes the colour "
+             "dialog's 16 custom colours white and reads the Windows version.",
     .example = "SET LIBRARY TO TARVO\n"
                "? TST_TEST(3)",
     .output = "        27"), Raw(TarvoIn))
@@ -16,7 +18,9 @@ HOOK("TARVOOUT", -3, DOC(
     .summary = "The unload hook: the host runs it before it releases the library.",
     .result = "Nothing; it cannot be called by name.",
     .errors = "When KERNEL.DLL cannot be freed, the host shows \"Kernel not freed\".",
-    .notes = "Frees KERNEL.DLL. SET LIBRARY TO without a file and RELEASE LIBRARY run it.",
+    .notes = "Frees KERNEL.DLL, stops every timer the library started, closes the search of "
+             "FIL_FIRST, ends the walk of STR_TOKINI and empties the message field buffers. "
+             "SET LIBRARY TO without a file and RELEASE LIBRARY run it.",
     .example = "SET LIBRARY TO TARVO\n"
                "? TYPE('TST_TEST(1)')\n"
                "SET LIBRARY TO\n"

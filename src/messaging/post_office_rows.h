@@ -19,12 +19,15 @@ ROW("MSG_SEND", "C,C,C,C,C", DOC(
               "Post Office\", \"Not enough memory\", \"Destination %s not found\", \"Post Office "
               "directory of %s not found\", \"Root directory of the Post Office not found\", "
               "\"Cannot open %s in Post Office\", \"Cannot write message\".",
-    .notes = "The destination counts as found when it occurs anywhere in the account names "
-             "joined by \";\" (a part of a name too). The file is <root>\\<Dir>\\<number>.msg, "
-             "the number in 12 digits with leading zeros; it holds the destination upper-cased, "
-             "the sender, the date-time stamp of DAT_DATETIME, the subject, the category and "
-             "the body, separated by zero bytes. [SEQUENCING] next keeps the last number used, "
-             "[MESSAGES] counter how many messages were sent.",
+    .notes = "The destination counts as found when it occurs anywhere in the first 2047 "
+             "characters of the account names joined by \";\" (a part of a name too). The "
+             "file is <root>\\<Dir>\\<number>.msg, the number in 12 digits with leading "
+             "zeros; it holds the destination upper-cased, the sender, the date-time stamp of "
+             "DAT_DATETIME, the subject, the category and the body, separated by zero bytes. "
+             "[SEQUENCING] next keeps the last number used, [MESSAGES] counter how many "
+             "messages were sent; when a message file of the next number exists already, the "
+             "number after it is taken. A post office file that cannot be written still "
+             "delivers, its counters unchanged.",
     .example = "MKDIR mail\n"
                "MKDIR mail\\smith\n"
                "=STRTOFILE('[ACCOUNTS]' + CHR(10) + 'smith=' + CHR(10) + '[SMITH]' + CHR(10) + "

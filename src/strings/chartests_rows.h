@@ -8,7 +8,8 @@ ROW("STR_ISVOWEL", "C", DOC(
     .summary = "Whether the first character of a text is a vowel.",
     .params = "cText: its first character is tested",
     .result = ".T. for A, E, I, O, U, Y in either case and the accented vowels of "
-              "Windows-1252 (ý, ÿ and ð among them); .T. for the empty text.",
+              "Windows-1252 (ý, ÿ and ð among them); .T. for the empty text and for a text "
+              "that starts with CHR(0).",
     .errors = "Error 182 when memory runs out.",
     .example = "? STR_ISVOWEL('yes'), STR_ISVOWEL(CHR(201)), STR_ISVOWEL('b')",
     .output = ".T. .T. .F."), Fn<StrIsVowel>)
@@ -16,7 +17,7 @@ ROW("STR_ISCONSONANT", "C", DOC(
     .summary = "Whether the first character of a text is a consonant.",
     .params = "cText: its first character is tested",
     .result = ".T. for the consonants B to Z in either case and Ç, Ð, Ñ, ç, ñ; .T. for the "
-              "empty text.",
+              "empty text and for a text that starts with CHR(0).",
     .errors = "Error 182 when memory runs out.",
     .example = "? STR_ISCONSONANT(CHR(241)), STR_ISCONSONANT('1')",
     .output = ".T. .F."), Fn<StrIsConsonant>)
@@ -99,7 +100,8 @@ ROW("STR_ISUPPER", "C,.I,.I", DOC(
               "nCount: number of characters; without it up to the end",
     .result = ".F. at the first character of the range that is not A to Z (accented letters "
               "and zero bytes included); .T. for an empty range. The range is clipped to the "
-              "text.",
+              "text: a start below 1 keeps only its part from position 1, and a start past the "
+              "end or a count below 1 leaves it empty.",
     .errors = "Error 182 when memory runs out.",
     .example = "? STR_ISUPPER('ABc'), STR_ISUPPER('ABc', 1, 2)",
     .output = ".F. .T."), Fn<StrIsUpper>)
@@ -110,7 +112,8 @@ ROW("STR_ISLOWER", "C,.I,.I", DOC(
               "nCount: number of characters; without it up to the end",
     .result = ".F. at the first character of the range that is not a to z (accented letters "
               "and zero bytes included); .T. for an empty range. The range is clipped to the "
-              "text.",
+              "text: a start below 1 keeps only its part from position 1, and a start past the "
+              "end or a count below 1 leaves it empty.",
     .errors = "Error 182 when memory runs out.",
     .example = "? STR_ISLOWER('aB', 2), STR_ISLOWER('')",
     .output = ".F. .T."), Fn<StrIsLower>)

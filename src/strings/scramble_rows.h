@@ -9,7 +9,8 @@ ROW("STR_ENCRYP", "?,C", DOC(
               "field by reference, read and returned scrambled (the memo is not changed)\n"
               "cKey: the key; its first 1024 characters up to its first zero byte count",
     .result = "The scrambled text, as long as the data. A key shorter than 3 characters gives "
-              "the data unchanged.",
+              "the data unchanged, and so does a key whose sum (1 plus, for each character, "
+              "its index from 0 plus its code as a signed byte) is 0 or minus a power of 2.",
     .errors = "Error 302 when the data, or the variable's value, is not a text; \"_FindMemo() "
               "failed\" when the memo field is not found; error 182 when memory runs out or "
               "the memo cannot be read whole; a variable that cannot be read or written "

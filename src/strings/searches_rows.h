@@ -2,7 +2,8 @@
 FAMILY(Search, "Strings: searches and extraction",
        "Looking into a text without changing it: searches, counts, bracket balancing, the "
        "parameters of a call written as text, single characters and prefix and suffix tests. "
-       "Positions count from 1, and 0 means \"not found\".")
+       "Positions count from 1, and 0 means \"not found\". A text answered ends at its first "
+       "zero byte, as every text the library hands back does.")
 ROW("STR_NAIVESEARCH", "C,C", DOC(
     .summary = "Where a text first occurs in another.",
     .params = "cPattern: the text to look for\n"
@@ -40,7 +41,7 @@ ROW("STR_NPBRK", "C,C", DOC(
 ROW("STR_CHRCNT", "C,C", DOC(
     .summary = "How many times a character occurs in a text.",
     .params = "cText: the text\n"
-              "cChar: its first character is the one counted",
+              "cChar: its first character is the one counted (CHR(0) when cChar is empty)",
     .result = "The count; 0 for an empty text.",
     .errors = "Error 182 when memory runs out.",
     .example = "? STR_CHRCNT('banana', 'a')",
@@ -65,9 +66,10 @@ ROW("STR_NPARAM", "C,I", DOC(
     .params = "cCall: a call such as \"f(a, b)\"\n"
               "nIndex: which parameter, counting from 1",
     .result = "The parameter as it stands, blanks kept. Commas count only at the call's own "
-              "level, and quotes (\"...\" and '...') hide commas and brackets. A text without "
-              "\"(\" comes back whole for any nIndex; otherwise nIndex below 1 gives the empty "
-              "text, and nIndex beyond the parameters what follows the closing \")\".",
+              "level, and quotes (\"...\" and '...') hide commas and brackets; an unclosed "
+              "quote hides the rest of the text. A text without \"(\" comes back whole for any "
+              "nIndex; otherwise nIndex below 1 gives the empty text, and nIndex beyond the "
+              "parameters what follows the closing \")\".",
     .errors = "Error 182 when memory runs out.",
     .example = "c = [f(x, g(1,2), 'p,q')]\n"
                "? STR_NPARAM(c, 1)\n"

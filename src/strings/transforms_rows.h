@@ -78,6 +78,10 @@ ROW("STR_MAKE", "?", DOC(
               "return a date\"; a datetime \"Should return a datetime\"; a general field "
               "\"<Gen>\"; a memo \"<Memo>\"; anything else \"Unknown data type\".",
     .errors = "Error 182 when memory runs out.",
+    .notes = "A number's digits are those of the number rounded half up to the decimals the "
+             "host keeps for it, without the zeros before its first significant digit (so a "
+             "number below 0.5 with no decimals gives the empty text), at most 348 of them. "
+             "An infinite number gives \"1#INF\", not-a-number \"1#QNAN\" or \"1#IND\".",
     .example = "? STR_MAKE(3.14), STR_MAKE(-2.5), STR_MAKE(.T.)\n"
                "? STR_MAKE($12), STR_MAKE(.NULL.)\n"
                "? STR_MAKE(DATE())",
@@ -220,7 +224,8 @@ ROW("STR_RELOUT", "C", DOC(
     .summary = "A text packed by STR_RELIN, unpacked.",
     .params = "cPacked: the packed text",
     .result = "The text with each triple CHR(1), count, character written as count - 28 copies "
-              "of the character (none below 1). Every other byte is copied.",
+              "of the character (none below 1). Every other byte is copied, and so is a "
+              "CHR(1) with fewer than two characters after it.",
     .errors = "Error 182 when memory runs out.",
     .example = "? STR_RELOUT(CHR(1) + CHR(33) + '-' + '>')",
     .output = "----->"), Fn<StrRelOut>)
@@ -232,7 +237,8 @@ ROW("STR_COMMA", "C,C", DOC(
     .result = "The text with a group mark before every three characters of its whole part, "
               "counted from the point; the fraction comes unchanged after the decimal mark. "
               "Every character before the point counts, a sign too: \"-123456\" gives "
-              "\"-,123,456\". The empty text gives the empty text.",
+              "\"-,123,456\". The empty text gives the empty text. With several points, the "
+              "last one starts the fraction and every one is written as the decimal mark.",
     .errors = "Error 182 when memory runs out.",
     .example = "? STR_COMMA('1234567.891', '.')\n"
                "? STR_COMMA('1234567.891', ',')\n"
@@ -248,6 +254,9 @@ ROW("STR_PROPER", "C,C", DOC(
               "delimiter, and lower-cased otherwise; the first character is upper-cased. A "
               "backslash is dropped and the character after it keeps its case.",
     .errors = "Error 182 when memory runs out.",
+    .notes = "cDelimiters ends at its first zero byte, and CHR(0) always counts as a "
+             "delimiter. The first character is judged as if the first delimiter stood "
+             "before it: when that is a backslash, it keeps its case.",
     .example = "? STR_PROPER('hello wORLD', ' ')\n"
                "? STR_PROPER('jean-luc mcDONALD', ' -')\n"
                "? STR_PROPER('a \\big deal', ' ')",

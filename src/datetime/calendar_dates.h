@@ -37,44 +37,34 @@ inline std::int32_t DayOf(Day date) { return Truncate32(date.number); }
 
 Ymd SplitDay(const Calendar& cal, std::int32_t jdn);
 
-// DAT_YEAR, DAT_MONTH, DAT_DAY.
 int DatYear(const Calendar& cal, Day date);
 int DatMonth(const Calendar& cal, Day date);
 int DatDay(const Calendar& cal, Day date);
 
-// DAT_NUM: the day number as the record holds it, fraction included.
 double DatNum(Day date);
 
-// DAT_BOY / DAT_EOY: 1 January / 31 December of the date's year.
 Day DatBoy(const Calendar& cal, Day date);
 Day DatEoy(const Calendar& cal, Day date);
-// DAT_BOM / DAT_EOM: the first / last day of the date's month.
 Day DatBom(const Calendar& cal, Day date);
 Day DatEom(const Calendar& cal, Day date);
 
-// Whether `year` has 366 days by the calendar: its 31 December lies 365 days
-// after its 1 January.
+// Asks the calendar itself: 31 December lies 365 days after 1 January.
 bool LeapYear(const Calendar& cal, int year);
-// DAT_ISLEAP: whether the date's year is a leap year.
 bool DatIsLeap(const Calendar& cal, Day date);
 
-// DAT_EASTER: Easter Sunday of the date's year.
 Day DatEaster(const Calendar& cal, Day date);
 
-// DAT_BOOMERANG: one day earlier; 1.0 is taken from the number as it is.
+// 1.0 is taken from the number as it is, fraction and all.
 Day DatBoomerang(Day date);
 
-// DAT_NUMBEROFDAYS: the days of a month with no year known (February has
-// 28); 0 for a number that is no month.
 std::int32_t DatNumberOfDays(std::int32_t month);
 
-// DAT_TEST's arithmetic: the day number of year/month/day, and the date it
-// falls on (out-of-range months and days folded as the calendar folds them).
+// DAT_TEST's arithmetic: a round trip through the day number, so that the
+// calendar folds out-of-range months and days.
 std::int32_t NormalizeYmd(const Calendar& cal, Ymd* date);
 
-// The local date and time stamp: year, "-", month, "-", day, two blanks,
-// hour ":" minute ":" second; every field but the year two digits with a
-// leading zero. Years from 1000 to 9999 give 20 characters.
+// The stamp of DAT_DATETIME and of messages; every field but the year is
+// written as its last two digits.
 std::string DateTimeStamp(int year, int month, int day, int hour, int minute, int second);
 
 }  // namespace tarvo

@@ -15,15 +15,12 @@ const Calendar& CompanionCalendar() {
     return companion;
 }
 
-// DAT_DATETIME: the stamp of the local time.
 std::string DatDateTime() {
     SYSTEMTIME t;
     GetLocalTime(&t);
     return DateTimeStamp(t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond);
 }
 
-// DAT_YMD(date, @year, @month, @day): each variable gets its field as a
-// number, in that order.
 void DatYmd(Day date, Ref year, Ref month, Ref day) {
     const Ymd d = SplitDay(CompanionCalendar(), DayOf(date));
     year.StoreNumber(d.year);
@@ -31,8 +28,8 @@ void DatYmd(Day date, Ref year, Ref month, Ref day) {
     day.StoreNumber(d.day);
 }
 
-// DAT_TEST(@year, @month, @day): the three values (truncated), their day
-// number, and the normalised fields stored back.
+// All three variables are loaded before any is stored, so one variable
+// passed twice reads its old value in both places.
 std::int32_t DatTest(Ref year, Ref month, Ref day) {
     LoadedVariable y(year), m(month), d(day);
     Ymd date{Truncate32(y.value.number), Truncate32(m.value.number), Truncate32(d.value.number)};

@@ -1,12 +1,10 @@
-// The command timers: TIM_SET starts a thread timer without a window; each
-// time it fires (from the thread's message loop, between the host's calls)
-// it sends the stored TIM_PROC command to the host. All timers share that
-// one command, read when they fire.
+// The command timers: TIM_SET starts a thread timer without a window, whose
+// callback runs from the thread's message loop, between the host's calls.
 //
 // A timer's command runs outside any DispatchAPI, so its tick has an abort
-// frame of its own: a host error raised by the command ends that tick, the
-// timer keeps running, and nothing unwinds into Windows' frames. The unload
-// hook stops every timer still running.
+// frame of its own (GuardCallback): a host error raised by the command ends
+// that tick, and nothing unwinds into Windows' frames. Every timer is
+// tracked (host/timers.h) so that the unload hook can stop it.
 #include <windows.h>
 
 #include <string>
@@ -33,7 +31,7 @@ void CALLBACK TimerTick(HWND, UINT, UINT_PTR, DWORD) {
     });
 }
 
-// TIM_SET(interval): a negative interval is the longest one Windows allows.
+// SetTimer takes the interval as unsigned and clamps it to its own range.
 std::int32_t TimSet(std::int32_t interval) {
     const UINT_PTR id = SetTimer(nullptr, 0, static_cast<UINT>(interval), &TimerTick);
     TrackTimer(id);

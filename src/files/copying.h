@@ -8,19 +8,16 @@
 
 namespace tarvo {
 
-// The unit of copy progress: a file of length L counts L / 4096 + 1 blocks
-// (so an empty file counts 1 and a file of exactly 4096 bytes 2).
+// The unit of copy progress; a file of length L counts L / 4096 + 1 blocks.
 constexpr std::int64_t kCopyBlock = 4096;
 std::int32_t BlockCount(std::int64_t length);
 
-// The percentage of the step-th block of a copy of `blocks` blocks:
-// step x 100 / blocks (integer division); the last step gives 100.
+// The percentage of the step-th block of a copy of `blocks` blocks, in
+// integer division.
 std::int32_t ProgressPercent(std::int64_t step, std::int32_t blocks);
 
-// The progress of a copy, block by block: each block done gives its
-// percentage and one command, so a copy runs exactly `blocks` commands, the
-// last with 100 (a 10000-byte file: 33, 66, 100; a 4096-byte file: 50, 100;
-// a large file repeats a percentage for several blocks, from 0 up).
+// The progress of a copy, block by block: one report per block, so that a
+// transfer of many blocks reports each of them in turn.
 struct CopyProgress {
     std::int32_t blocks = 1;
     std::int64_t done = 0;  // blocks done so far
@@ -32,8 +29,7 @@ struct CopyProgress {
     }
 };
 
-// The host command that reports a percentage: the name, "(", the
-// percentage in decimal and ")", e.g. "P(33)". Names of any length.
+// The host command that reports a percentage, e.g. "P(33)".
 std::string ProgressCommand(std::string_view name, std::int32_t percent);
 
 // How many slices of `size` bytes a file of `length` bytes makes (the last

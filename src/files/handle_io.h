@@ -1,6 +1,5 @@
-// File handle I/O: files opened, read and measured by the caller through the
-// host's file channels (the library keeps no table of open files), the C
-// runtime's own descriptors and streams, and one-shot opens through Windows.
+// File handle I/O: the host's file channels, the C runtime's descriptors
+// and streams, and one-shot opens through Windows.
 #pragma once
 
 #include <cstdint>

@@ -1,9 +1,6 @@
 // File handle I/O through the host's channels. The channel is the host's
-// own number; every handler passes it to the host as it came and returns
+// own number: every handler passes it to the host as it came and returns
 // the host's answers as they come.
-//
-// FIL_READ reads at most as many bytes as the variable holds: a larger
-// count reads the variable's length, a count below 0 reads nothing.
 #include "files/handle_io.h"
 
 #include <algorithm>
@@ -17,11 +14,9 @@ std::int32_t FilOpen(const char* name, std::int32_t mode) { return HostFileOpen(
 
 bool FilClose(std::int32_t channel) { return HostFileClose(channel) == 0; }
 
-// FIL_READ(channel, @variable, count): the bytes go straight into the
-// variable's own text from its first character; the rest of the text keeps
-// its former contents and the variable its length. The count is returned
-// first, then the value is stored back. A variable that holds no character
-// value raises error 9.
+// The host reads straight into the handle of the variable's loaded text,
+// locked for the read and unlocked on every way out; the answer is sent
+// before the value is stored back.
 void FilRead(std::int32_t channel, Ref variable, std::int32_t count) {
     LoadedVariable loaded(variable);
     const ValueRecord& value = loaded.value;

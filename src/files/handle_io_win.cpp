@@ -1,9 +1,4 @@
 // File handle I/O through the C runtime and Windows.
-//
-// FIL_COMMIT and FIL_FLUSHALL act on the library's own C runtime
-// descriptors and streams (not on the host's channels). FIL_COMMIT answers
-// false for a descriptor outside the runtime's range (0 to 2047) without
-// asking the runtime.
 #include <windows.h>
 
 #include <io.h>
@@ -17,6 +12,8 @@
 namespace tarvo {
 
 bool FilCommit(std::int32_t descriptor) {
+    // A number outside the runtime's descriptor table is never passed to
+    // _commit.
     constexpr std::int32_t kDescriptors = 2048;
     if (descriptor < 0 || descriptor >= kDescriptors) return false;
     return _commit(descriptor) == 0;
@@ -28,11 +25,8 @@ std::int32_t FilSetHan(std::int32_t count) {
     return static_cast<std::int32_t>(SetHandleCount(static_cast<UINT>(count)));
 }
 
-// FIL_READBYTE(name, position): the byte at that position from the start
-// (a signed 32-bit position), as a one-character text; a position the file
-// pointer cannot reach, a position at or past the end and a zero byte give
-// the empty text. A file that cannot be opened writes "Problem\n" to the
-// host's output.
+// The byte goes into a zeroed two-byte area: a read past the end leaves it
+// zero, and so does a position SetFilePointer refuses (a negative one).
 std::string FilReadByte(const char* name, NumInt position) {
     OpenFile f{CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                            FILE_ATTRIBUTE_NORMAL, nullptr)};

@@ -14,17 +14,15 @@ namespace tarvo {
 std::int32_t FilGetAtt(const char* file);
 bool FilSetAtt(const char* file, std::int32_t bits);
 // Test n (1 to 8) of the attribute tests: read-only, hidden, system,
-// directory, archive, normal, temporary, compressed. False when the
-// attributes cannot be read or n is outside 1 to 8.
+// directory, archive, normal, temporary, compressed.
 bool TestAttribute(const char* file, std::int32_t n);
 template <std::int32_t N>
 bool TestAttribute(const char* file) {
     return TestAttribute(file, N);
 }
 
-// The status snapshot that FIL_INFO fills from the C runtime's _stat and the
-// four functions read; each answers -1 while the last FIL_INFO failed (or
-// none ran). Sizes and times beyond 32 bits are saturated.
+// The status FIL_INFO takes from the C runtime's _stat64, its 64-bit sizes
+// and times saturated to 32 bits, kept for the four functions that read it.
 struct StatusSnapshot {
     bool valid = false;
     std::int32_t size = 0;

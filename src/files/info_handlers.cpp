@@ -7,8 +7,6 @@
 
 namespace tarvo {
 
-// FIL_SIZE(file): the length of the file as the host's channel gives it; -1
-// when the host cannot open the file.
 std::int32_t FilSize(const char* file) {
     HeldChannel channel(HostFileOpen(file, 0, 0));
     return channel.open() ? ChannelLength(channel.number) : -1;

@@ -1,12 +1,8 @@
 // File information through Windows and the C runtime. Files are opened for
 // reading only (generic read, sharing for reading and writing, existing
 // files only) unless a function writes, and closed before it returns.
-//
-// The time and date setters check their text first: a text that is not a
-// valid "HH:MM:SS" or "YYYYMMDD" (a date of 1980 to 2107) answers .F. and
-// writes nothing. FIL_COMPARETIME takes the time of a file that cannot be
-// opened as the earliest time there is. Names Windows finds are never cut:
-// their areas grow to what Windows asks for.
+// Names Windows finds are written into areas that grow to what Windows asks
+// for (GrownName).
 #include <windows.h>
 
 #include <shellapi.h>
@@ -190,8 +186,7 @@ std::int32_t FilFileType(const char* file) {
 
 bool FilAreFileApisAnsi() { return AreFileApisANSI() != 0; }
 
-// FIL_OWNER: "No NT" on the Windows 95 family; otherwise "OK" when the file
-// opens for reading, "KO" when it does not.
+// The top bit of GetVersion marks the Windows 95 family.
 const char* FilOwner(const char* file) {
     if (GetVersion() & 0x80000000u) return "No NT";
     OpenFile f{OpenForReading(file)};
@@ -209,9 +204,9 @@ std::string FilFullName(const char* path) {
         [&](char* area, DWORD size) { return GetFullPathNameA(path, size, area, nullptr); });
 }
 
-// FIL_GETUNIVERSALNAME(path): the remote name of the connected disk resource
-// whose local name starts with the path's drive letter ("X:\..."); the rest
-// of the path is not appended. The empty text for anything else.
+// The connected disk resources are enumerated until one whose local name
+// starts with the path's drive letter; the enumeration's area grows when
+// Windows asks for more (up to 64 MiB).
 std::string FilGetUniversalName(const char* path) {
     const char drive =
         (path[0] >= 'a' && path[0] <= 'z') ? static_cast<char>(path[0] - 32) : path[0];
@@ -247,8 +242,8 @@ std::string FilGetUniversalName(const char* path) {
     }
 }
 
-// FIL_GETTEMPFILENAME(directory, prefix, unique): a directory too long for
-// Windows to add a file name within MAX_PATH answers the empty text.
+// GetTempFileName writes into a MAX_PATH area: a directory that leaves no
+// room there for the 14 characters of a name is not passed to it.
 std::string FilGetTempFileName(const char* directory, const char* prefix, std::int32_t unique) {
     if (std::strlen(directory) >= MAX_PATH - 14) return {};
     char name[MAX_PATH] = "";
@@ -256,10 +251,8 @@ std::string FilGetTempFileName(const char* directory, const char* prefix, std::i
     return name;
 }
 
-// FIL_WHERE(file, variable): the full path of the file when it is in the
-// current directory, or else the first directory of the environment
-// variable's list that holds it (joined as the list gives it); the empty
-// text for an empty file name.
+// The current directory is tried through the file's own name, then the
+// candidates SearchCandidates makes of the variable's list.
 std::string FilWhere(const char* file, const char* variable) {
     if (!*file) return {};
     if (GetFileAttributesA(file) != INVALID_FILE_ATTRIBUTES) return FilFullName(file);
@@ -271,9 +264,8 @@ std::string FilWhere(const char* file, const char* variable) {
     return {};
 }
 
-// FIL_FNDEXE(file, directory): the program associated with the file; the
-// empty text when there is none, and for names of MAX_PATH characters or
-// more (which the shell cannot take).
+// FindExecutable writes into a MAX_PATH area and takes no longer names, so
+// longer ones are not passed to it.
 std::string FilFndExe(const char* file, const char* directory) {
     if (std::strlen(file) >= MAX_PATH || std::strlen(directory) >= MAX_PATH) return {};
     char program[MAX_PATH] = "";
@@ -281,8 +273,8 @@ std::string FilFndExe(const char* file, const char* directory) {
     return answer > 32 ? std::string(program) : std::string();
 }
 
-// FIL_GETFOLDERLOCATION(folder): the path of a special folder of the shell,
-// the host's main window as owner; the empty text for a virtual folder.
+// The host's main window owns any dialog the shell shows; a virtual folder
+// has an item list but no path.
 std::string FilGetFolderLocation(std::int32_t folder) {
     const HWND owner = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(HostMainWindow()));
     LPITEMIDLIST list = nullptr;

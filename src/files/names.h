@@ -1,6 +1,6 @@
-// Names of files as texts: the parts the C runtime's _splitpath cuts, the
-// last component of a path, the names of slices and the places a file name
-// is searched for. No length limit anywhere.
+// Names of files as texts, of any length: the parts the C runtime's
+// _splitpath cuts, the last component of a path, the names of slices and the
+// places a file name is searched for.
 #pragma once
 
 #include <cstdint>
@@ -10,11 +10,8 @@
 
 namespace tarvo {
 
-// The four parts of a path, as _splitpath cuts them, each a piece of the
-// path: the drive (a character and ":" when the second character is ":"),
-// the directory (from just after the drive to the last "\" or "/", both
-// included), the file name (up to its last ".") and the extension (from the
-// last "." on, the period included). Parts that are missing are empty.
+// The four parts of a path as _splitpath cuts them (FIL_SPLIT), each a
+// piece of the path; missing parts are empty.
 struct PathParts {
     std::string_view drive;
     std::string_view directory;
@@ -23,14 +20,11 @@ struct PathParts {
 };
 PathParts SplitPath(std::string_view path);
 
-// Part 1 the drive, 2 the directory, 3 the file name, any other number the
-// extension (FIL_SPLIT).
+// Part 1, 2, 3 or any other number: drive, directory, name, extension.
 std::string_view PathPart(std::string_view path, std::int32_t part);
 
-// The last component of a path, extension included (FIL_FNAME): trailing
-// white space (blank, tab, line feed, vertical tab, form feed, carriage
-// return) is dropped, then what follows the last "\" is kept, and of that
-// what follows the last ":". Forward slashes are not separators.
+// FIL_FNAME: trailing white space is dropped first, then the text is cut
+// behind the last "\" and then behind the last ":".
 std::string_view LastComponent(std::string_view path);
 
 // "OUTPUT." followed by the slice number in decimal.
@@ -40,9 +34,8 @@ std::string SliceName(std::int32_t number);
 // (a directory already ending in "\" gets a second one).
 std::string JoinPath(std::string_view directory, std::string_view name);
 
-// Where FIL_WHERE looks for `file` after the current directory: each
-// directory of the list `directories` (separated by ";", empty entries
-// skipped) with a "\" added unless it ends in "\" or "/", then the file name.
+// The paths FIL_WHERE tries after the current directory, in the list's
+// order.
 std::vector<std::string> SearchCandidates(std::string_view file, std::string_view directories);
 
 }  // namespace tarvo

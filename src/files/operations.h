@@ -1,7 +1,4 @@
-// File and directory operations: copying (through the host's channels with
-// progress commands, through Windows, with expansion), slicing, watermarks,
-// deleting, renaming, directories, searches and the directory tree, and the
-// compression state.
+// File and directory operations.
 #pragma once
 
 #include <cstdint>

@@ -2,13 +2,10 @@
 // FIL_SLICES, and the rows of all file and directory operations.
 //
 // Data moves in blocks of kMoveBlock bytes whatever the progress unit is
-// (4096 bytes): fewer, larger transfers through the host. Every transfer
-// is checked: a copy or slice whose target takes fewer bytes than it was
-// given, or whose source gives fewer bytes than its length, is reported as
-// failed (-1 the target, -2 the source; FIL_SLICES -count), never as done.
-// A copy onto its own source is refused (-1) before the target is created.
-// A slice size of 0 or below answers -1. Channels are closed and buffers
-// freed on every way out, an abort of the host included.
+// (4096 bytes): fewer, larger transfers through the host. Every transfer is
+// checked, both the bytes read against the length and the bytes the target
+// took against the bytes given. Channels are closed and buffers freed on
+// every way out, an abort of the host included.
 #include <algorithm>
 
 #include "files/channel.h"
@@ -24,14 +21,10 @@ constexpr std::int32_t kMoveBlock = 1024 << 10;
 
 }  // namespace
 
-// FIL_COPY(source, target, [command], [system copy]): with four parameters
-// Windows copies (the fourth is not looked at) and the answer is 1 or 0, an
-// existing target left as it was. Otherwise the host's channels copy and the
-// command, when given, runs as "command(percent)" for the 4096-byte blocks
-// the source counts (length / 4096 + 1), once for every block, the last
-// time with 100 (block k gives k x 100 / blocks). The data moves in larger
-// transfers: the commands of the blocks a transfer holds run, in order,
-// once it is written.
+// The progress commands of the 4096-byte blocks a transfer holds run, in
+// order, once the transfer is written. The target is compared with the
+// source before it is created: creating it would empty a source that is
+// the same file.
 std::int32_t FilCopy(const char* source, const char* target, Opt<const char*> command,
                      Opt<Unread<'L'>> systemCopy) {
     if (!FileExists(source)) return -3;
@@ -63,7 +56,6 @@ std::int32_t FilCopy(const char* source, const char* target, Opt<const char*> co
     return moved < length ? -2 : 0;
 }
 
-// FIL_COPYTIMES(file): the number of 4096-byte blocks a copy counts.
 std::int32_t FilCopyTimes(const char* file) {
     if (!FileExists(file)) return -3;
     HeldChannel in(HostFileOpen(file, 0, 0));
@@ -71,11 +63,7 @@ std::int32_t FilCopyTimes(const char* file) {
     return BlockCount(ChannelLength(in.number));
 }
 
-// FIL_SLICES(file, size): the file cut into OUTPUT.1, OUTPUT.2 ... of
-// `size` bytes (the last may be shorter) in the current directory. Answers
-// the number of slices; -3 / -2 when the file does not exist / does not
-// open; -1 when the size is not between 1 and the file's length - 1; -count
-// when slice i cannot be created or written (slices before it stay).
+// Each slice is moved in transfers of at most kMoveBlock bytes.
 std::int32_t FilSlices(const char* file, std::int32_t size) {
     if (!FileExists(file)) return -3;
     HeldChannel in(HostFileOpen(file, 0, 0));

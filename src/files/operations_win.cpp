@@ -2,12 +2,8 @@
 //
 // FIL_FIRST closes a search still open before it starts its own, and the
 // unload hook closes the last one, so no search handle is left behind.
-// FIL_TREE builds its list as it goes (the capacity bounds the list; it
-// is not set aside beforehand) with paths of any length. FIL_EXPAND does
-// nothing for names that do not fit the 128-character path of the LZ
-// functions, nor when the target is the source itself, and removes a target
-// the expansion failed to fill. FIL_WATERMARK gives up after 1000
-// positions in a row that the file pointer cannot reach.
+// FIL_TREE builds its list as it goes: the capacity bounds the list but is
+// not set aside beforehand.
 #include <windows.h>
 
 #include <direct.h>
@@ -79,8 +75,9 @@ bool FilImmediateCopy(const char* source, const char* target, bool failIfExists)
     return CopyFileA(source, target, failIfExists) != 0;
 }
 
-// FIL_EXPAND(source, target): a file compressed by the Windows COMPRESS
-// tool is expanded, any other file copied as it is. No value is returned.
+// The LZ functions keep names in the 128-character path of an OFSTRUCT, so
+// longer names never reach them. A target the expansion failed to fill is
+// deleted by the full name LZOpenFile found for it.
 void FilExpand(const char* source, const char* target) {
     if (std::strlen(source) >= OFS_MAXPATHNAME || std::strlen(target) >= OFS_MAXPATHNAME) return;
     if (SameFile(source, target)) return;
@@ -129,9 +126,9 @@ std::string FilTree(const char* directory, std::int32_t capacity) {
     return ListSubdirectories(directory, capacity, list, ListDirectory) ? list : std::string();
 }
 
-// FIL_WATERMARK(file, mark): the file is opened for reading and writing
-// (existing files only, shared), the library's random generator reseeded
-// from the time, and the mark's characters written in place.
+// The file is opened for reading and writing (existing files only,
+// shared), and each character is written in place at a position
+// PlaceWatermark draws.
 std::string FilWatermark(const char* file, std::string_view mark) {
     OpenFile f{CreateFileA(file, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)};

@@ -1,10 +1,5 @@
 // Profile files: the rows, and the section list that the library reads
 // itself through the host's channels (FIL_READALLSECTIONS).
-//
-// The list holds 8191 characters at most (the area of 8192 bytes the host
-// programs of this library have always been given): a longer list is cut
-// there, perhaps in the middle of a name. Lines are read 512 characters at
-// most, as the host's line service gives them.
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -16,9 +11,8 @@
 
 namespace tarvo {
 
-// FIL_READALLSECTIONS(file): the section names of a profile file joined by
-// ",", from the headers the file holds line by line; the empty text when
-// the file cannot be opened. The channel is closed and the line buffer
+// The host's line service reads one line at a time into a 513-byte area
+// (512 characters and the zero). The channel is closed and the line buffer
 // freed on every way out.
 std::string FilReadAllSections(const char* file) {
     constexpr std::uint32_t kLineArea = 513;

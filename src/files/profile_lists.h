@@ -8,18 +8,14 @@ namespace tarvo {
 
 // The list the Windows profile functions write (each name followed by a zero
 // byte, the list ended by a second zero byte) as one text with the names
-// joined by ";" and no separator at the end: a, b and c give "a;b;c", an
-// empty list the empty text. A list without its closing zero runs to the
-// end of the buffer.
+// joined by ";". A list without its closing zero runs to the end of the
+// buffer.
 std::string JoinNameList(std::string_view buffer);
 
-// The section list of a profile file, read line by line: a line that starts
-// with "[" after any blanks (spaces only: a tab-indented line heads nothing)
-// adds the name up to the first "]" or the end of the line, blanks kept,
-// and a "," behind it. Other lines add nothing. The list holds `limit`
-// characters at most: a header that meets the limit is cut there and the
-// answer is false (the list is complete as it stands, perhaps ending in the
-// middle of a name or in a ",").
+// The section list of a profile file, built line by line: a header line
+// adds its name and a "," behind it. A name that meets `limit` is cut
+// there and the answer is false: the list is then complete as it stands,
+// perhaps ending in the middle of a name or in a ",".
 bool AddSectionOfLine(std::string_view line, std::string& list, std::size_t limit);
 // The finished list: its last "," is dropped.
 std::string FinishSectionList(std::string list);

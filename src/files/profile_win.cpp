@@ -1,18 +1,13 @@
 // Profile files through the Windows profile functions. A file name without
 // a path is resolved by Windows (into the Windows folder). Every read passes
-// the empty text as the default, so a missing key, section or file reads
-// as the empty text.
+// the empty text as the default.
 //
-// Values are read into the areas the system has always used: FIL_READINI
-// answers at most 1023 characters, FIL_READWININI at most 132, and the lists
-// of names come from an area of 2048 bytes: a longer list is cut by Windows
-// (it ends the area with the list's closing zeros), perhaps in the middle of
-// a name.
+// Values and lists are read into areas of fixed sizes (kValueArea ...);
+// Windows cuts what does not fit and ends a cut list with its closing
+// zeros.
 //
-// A file name of MAX_PATH (260) characters or more, and a section, key or
-// value of 32767 characters or more, is more than Windows' profile
-// functions take: reads answer the empty text and writes .F. without asking
-// Windows.
+// Texts longer than the profile functions take are refused before Windows
+// sees them (Fit): Wine overruns its own buffers on them.
 #include <windows.h>
 
 #include <cstring>

@@ -15,13 +15,12 @@ using EntryVisitor = std::function<bool(std::string_view name, bool isDirectory)
 using DirectoryLister =
     std::function<bool(const std::string& directory, const EntryVisitor& entry)>;
 
-// Appends the full path of every subdirectory below `directory` (directory
-// + "\" + name, "." and ".." left out), each followed by ";", depth first,
-// each directory before its own subdirectories. A path that would make the
-// list longer than `capacity` characters (its ";" counted) ends the listing
-// of the directory it is in; the walk goes on with the parent's next
-// entries. Answers false when `directory` cannot be listed or its own
-// listing ran out of capacity (entries already added stay).
+// Appends JoinPath(directory, name) and ";" for every subdirectory, and
+// recurses into each right after appending it. A path that would take the
+// list past `capacity` characters stops the listing of its own directory
+// only: the caller's loop goes on with its next entry. False when
+// `directory` cannot be listed or its own listing stopped (what was added
+// stays).
 bool ListSubdirectories(const std::string& directory, std::int64_t capacity, std::string& list,
                         const DirectoryLister& lister);
 

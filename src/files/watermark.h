@@ -19,12 +19,9 @@ enum class MarkWrite { kWritten, kSeekFailed, kWriteFailed };
 // Places each character of `mark`, in order, at a position drawn as
 // size x (draw() / 65535) truncated (so a draw of 65535 gives the position
 // just past the end). A position below 100 or already used is a rejection,
-// and the 31st rejection over the whole mark ends the marking; a position
-// the file pointer cannot reach is drawn again without counting (but 1000
-// such draws in a row end the marking too). Answers the positions in decimal
-// joined by "," in the order of the mark's characters, or the empty text
-// when the marking ended early or a write failed; the characters already
-// written stay. A mark of no characters gives the empty text.
+// counted over the whole mark; a position the file pointer cannot reach is
+// drawn again without counting, up to 1000 times in a row. Answers the
+// positions as FIL_WATERMARK does.
 std::string PlaceWatermark(std::uint32_t size, std::string_view mark,
                            const std::function<std::uint16_t()>& draw,
                            const std::function<MarkWrite(std::uint32_t position, char c)>& write);

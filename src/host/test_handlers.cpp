@@ -8,8 +8,6 @@
 namespace tarvo {
 namespace {
 
-// TST_TEST(n): the n-th (0-based) element of 0, 1, 2, 27, 4, 5; any other
-// position answers -1.
 std::int32_t TstTest(std::int32_t n) {
     static const std::int32_t kList[6] = {0, 1, 2, 27, 4, 5};
     return n >= 0 && n < 6 ? kList[n] : -1;
@@ -30,8 +28,8 @@ LRESULT CALLBACK TestWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return DefWindowProcA(hwnd, msg, wp, lp);
 }
 
-// TST_TEST2: a plain window "Test of TARVO" with its own message loop; the
-// Escape key closes it and ends the call.
+// The window's own message loop runs until WM_DESTROY posts the quit
+// message; a window that cannot be made ends the call at once.
 void TstTest2(ParamBlock*) {
     WNDCLASSA wc{};
     wc.style = CS_HREDRAW | CS_VREDRAW;

@@ -39,10 +39,8 @@ struct Delivery {
     std::string directory;    // <root>\<Dir>
     std::int64_t number = 0;  // the last number used plus 1
 };
-// `destination` is upper-cased already. The accounts are the key names of
-// [ACCOUNTS] (at most 2047 characters of them, joined by ";" and
-// upper-cased); a destination that occurs anywhere in that list counts as
-// found, a part of an account name too.
+// `destination` is upper-cased already; it is looked for in the account
+// list as the profile functions would have listed it (post_office.cpp).
 Delivery PlanDelivery(std::string_view postOffice, std::string_view destination);
 
 // 000000000042.msg

@@ -1,9 +1,6 @@
 // The post office in the function table: the post office file in use, the
-// last outcome, MSG_SEND, and six field buffers that MSG_READ fills with
-// their labels (it reads no message).
-//
-// Names of any length are accepted: a destination, a sender or a path too
-// long for Windows ends in one of the outcome texts.
+// last outcome, MSG_SEND and the six field buffers. Names of any length are
+// passed on: one Windows refuses ends in one of the outcome texts.
 #include <windows.h>
 
 #include <new>
@@ -32,8 +29,7 @@ constexpr const char* kLabels[6] = {"De ...",    "A ...",          "Datetime ...
                                     "Sujet ...", "Cat\xE9gorie ...", "Corps ..."};
 bool g_fieldsExist = false;  // MSG_READ has run since the last unload
 
-// MSG_POSTOFFICE([path]): the path in use goes back first; exactly one
-// character parameter becomes the new one.
+// Raw: the path in use is returned before the parameter is read.
 void MsgPostOffice(ParamBlock* p) {
     ReturnString(g_postOffice);
     if (ParamCount(p) == 1 && Param(p, 1).type == 'C') {
@@ -66,7 +62,6 @@ bool MsgSend(std::string_view destination, std::string_view sender, std::string_
 
 std::string MsgLastError() { return g_outcome; }
 
-// MSG_READ gives the six fields their labels; it reads no message.
 bool MsgRead() {
     g_fieldsExist = true;
     return true;

@@ -1,6 +1,6 @@
 // The character tests in the function table: every row is one plain function
 // of strings/chartests.h. The eight STR_ISCHAR... names share one body over
-// eight classifiers; a position outside the text answers .F..
+// eight classifiers.
 #include "host/declare.h"
 #include "strings/chartests.h"
 

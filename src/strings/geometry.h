@@ -6,9 +6,8 @@
 
 namespace tarvo {
 
-// The factorial of |n| in double precision, multiplied from |n| down to 2:
-// 0, 1 and -1 give 1, -5 gives 120, and 171 and above give infinity. n is the
-// integer field of the numeric parameter.
+// Multiplied from |n| down to 2 in double precision, stopping once the
+// product is infinite.
 double MthFactorielle(NumInt n);
 
 }  // namespace tarvo

@@ -1,8 +1,6 @@
 // The MTH_ family in the function table. The geometry is the companion
 // library's: the integer coordinates go to it as single-precision floats,
-// in parameter order, and whatever double it answers is the result (also an
-// infinity or not-a-number for vertical or parallel lines; not-a-number when
-// the companion is missing). Every result has width 20 and 4 decimals.
+// in parameter order, and the double it answers goes back unchanged.
 #include "host/companion.h"
 #include "host/declare.h"
 #include "strings/geometry.h"

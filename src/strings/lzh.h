@@ -46,9 +46,8 @@ LzhStats LzhEncodeStream(const LzhIo& io, uint32_t size);
 LzhStats LzhDecodeStream(const LzhIo& io);
 
 // FILE* to FILE*. Encoding measures the input with fseek/ftell and rewinds it.
-// With print set, writes the progress lines ("%12ld\r") and the closing lines
-// to stdout: after encoding "In : %ld bytes", "Out: %ld bytes", "Out/In: %.3f";
-// after decoding "%12ld". Nothing is printed for an empty file.
+// With print set, the progress lines and the closing lines go to stdout
+// through printf.
 LzhStats LzhEncodeFile(FILE* in, FILE* out, bool print);
 LzhStats LzhDecodeFile(FILE* in, FILE* out, bool print);
 
@@ -58,8 +57,8 @@ LzhStats LzhDecodeFile(FILE* in, FILE* out, bool print);
 bool LzhEncodePaths(const char* in_path, const char* out_path, bool print);
 bool LzhDecodePaths(const char* in_path, const char* out_path, bool print);
 
-// LZH_ENCODE / LZH_DECODE: the paths' files with the progress and statistics
-// lines on standard output, flushed before returning.
+// LZH_ENCODE / LZH_DECODE: the Paths functions with printing, and standard
+// output flushed before returning.
 void LzhEncode(const char* in_path, const char* out_path);
 void LzhDecode(const char* in_path, const char* out_path);
 

@@ -1,7 +1,4 @@
-// Rows of LZH compression: one file into another and back. Neither returns
-// a value; the progress and statistics lines go to standard output (tarvo-run
-// shows them; a windowed host has no console). Both write files their
-// parameters name.
+// Rows of LZH compression.
 FAMILY(Lzh, "LZH compression",
        "One file compressed into another and back, in the LZHUF format (the -lh1- method of "
        "LHA archives behind a 4-byte size header). Progress and statistics go to the process's "

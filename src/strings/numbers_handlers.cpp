@@ -1,8 +1,5 @@
 // The number conversions in the function table: plain functions of
 // strings/numbers.h, and NUM_HEXA, which the companion writes.
-//
-// NUM_BINTOC answers the bytes up to the first zero byte (so 0 and every
-// multiple of 256 give shorter texts); NUM_INITRANDOM answers nothing.
 #include <array>
 
 #include "host/companion.h"
@@ -12,8 +9,8 @@
 namespace tarvo {
 namespace {
 
-// NUM_HEXA(n): the companion's hexadecimal text of n, in a zeroed 100-byte
-// buffer.
+// The companion writes into a zeroed 100-byte buffer; its last byte is
+// zeroed again in case the companion filled it.
 std::string NumHexa(std::int32_t n) {
     std::array<char, 100> buffer{};
     tarvo::NumHexa(buffer.data(), n);

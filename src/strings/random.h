@@ -1,10 +1,7 @@
 // The library's process-wide pseudo-random generator of 16-bit numbers: the
 // R250 shift-register generator, seeded from a C-runtime-style generator.
-// Everything that draws random numbers uses this one instance: the load hook
-// seeds it from the clock, NUM_INITRANDOM reseeds it, NUM_RANDOMINT and
-// NUM_RANDOMDOUBLE draw from it, and so does the file watermarking, which
-// reseeds it from the clock first. A given seed always gives the same
-// sequence. It has no lock: it is used from the host's thread.
+// One instance serves every user of random numbers (the NUM_ functions and
+// the file watermarking). It has no lock: it is used from the host's thread.
 //
 // The seeding generator is the classic linear congruential `rand` of the
 // Windows C runtime (seed * 214013 + 2531011, bits 16..30), implemented here

@@ -2,15 +2,11 @@
 // STR_DECRYP) works on three kinds of data:
 //   - a text value: its own block is scrambled in place and parameter 1's
 //     record goes back as the result;
-//   - a memory variable by reference: its value is loaded, scrambled, stored
-//     back, and also returned (a value that is not a text raises 302);
+//   - a memory variable by reference: its value is loaded into a handle of
+//     its own, scrambled there, stored back, and that handle returned;
 //   - a memo field by reference (a locator with a positive work area): the
-//     memo's text is read from the table's memo file into a new block and
-//     returned scrambled, with its full length however long it is; the memo
-//     itself is not changed. A failed lookup raises "_FindMemo() failed", a
-//     short read 182.
-// Any other type raises 302. A key shorter than 3 characters, or one whose
-// hash never reaches 10000000 (a hash sum of 0), leaves the data unchanged.
+//     memo's text is read from the table's memo file, through the memo
+//     channel, into a new block that is scrambled and returned.
 #include <variant>
 
 #include "host/declare.h"
@@ -48,7 +44,6 @@ HandleText ScrambledMemo(const VariableLocator* field, std::string_view key) {
     return HandleText(std::move(buffer), static_cast<std::int32_t>(size));
 }
 
-// STR_ENCRYP / STR_DECRYP(data, key): a text is scrambled in its own block.
 std::variant<ParamBack<1>, HandleText> StrEncryp(AnyRecord data, std::string_view keyText) {
     const std::string_view key = ScrambleKey(keyText);
     if (data.value->type == 'C') {

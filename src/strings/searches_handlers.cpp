@@ -1,8 +1,6 @@
 // The string searches and extraction in the function table: every row is
-// one plain function of strings/searches.h. Positions are 1-based and 0
-// means "not found"; a position outside 1..length answers the empty text or
-// 0 (STR_N, STR_CHAR, STR_PEEK). Pieces of a text (STR_CPBRK, STR_CHAR,
-// STR_NPARAM ...) go back from the parameter's own block.
+// one plain function of strings/searches.h. Pieces of a text (STR_CPBRK,
+// STR_CHAR, STR_NPARAM ...) go back from the parameter's own block.
 #include "host/declare.h"
 #include "strings/searches.h"
 

@@ -1,9 +1,7 @@
 // The tokenizer: texts split into tokens at separator characters.
 //
 // A token is the run of characters from a start position up to, not
-// including, the next separator or the end of the text. Every separator ends
-// exactly one token, so a text with k separators has k + 1 tokens (runs of
-// separators enclose empty tokens; the empty text has one empty token).
+// including, the next separator or the end of the text.
 //
 // Texts are byte spans read over their full length: a zero byte is an
 // ordinary character here, and a separator when code 0 is in the set. The
@@ -33,14 +31,11 @@ public:
     // Every flag 0: nothing separates.
     void Clear() { flags_.fill(0); }
 
-    // The separators as text, in ascending code order. Code 0 comes first and
-    // would end the text at once, so when it is a separator the text is
-    // empty; this is also the answer when all 256 codes are separators.
+    // The separators as text, in ascending code order. Code 0 would come
+    // first and end the text at once, so with it the text is empty.
     std::string Text() const;
 
-    // Replaces the set by the bytes of `chars` over its full length, zero
-    // bytes included (an empty text leaves the set empty). Answers the
-    // previous set as Text() gives it.
+    // Answers the previous set as Text() gives it.
     std::string Replace(std::string_view chars);
 
     bool operator==(const SeparatorSet&) const = default;
@@ -52,17 +47,15 @@ private:
 // The process-wide separator set; empty at load.
 SeparatorSet& Separators();
 
-// Replaces the process-wide set and answers the previous one (STR_SETSEP).
 std::string StrSetSep(std::string_view chars);
-// Empties the process-wide set (STR_RESSEP).
 void StrResSep();
 
 // --- direct access ----------------------------------------------------------
 
-// 0-based offset where the n-th token (1-based) starts. n = 1 gives 0;
-// otherwise the offset just after the (n-1)-th separator, or text.size()
-// when the text has fewer separators. n - 1 is taken as an unsigned 32-bit
-// count, so n <= 0 is never reached and gives text.size() too.
+// 0-based offset where the n-th token (1-based) starts: just after the
+// (n-1)-th separator, or text.size() when there are fewer. n - 1 is taken as
+// an unsigned 32-bit count, so n <= 0 is never reached and gives
+// text.size() too.
 std::size_t TokenStart(std::string_view text, std::int32_t n,
                        const SeparatorSet& separators = Separators());
 
@@ -70,25 +63,19 @@ std::size_t TokenStart(std::string_view text, std::int32_t n,
 std::size_t TokenLength(std::string_view text, std::size_t pos,
                         const SeparatorSet& separators = Separators());
 
-// The n-th token (STR_NTOKEN): TokenLength characters from TokenStart.
-// Past the last token the answer is empty.
+// TokenLength characters from TokenStart, as a copy.
 std::string CopyToken(std::int32_t n, std::string_view text,
                       const SeparatorSet& separators = Separators());
 
-// 1 + the number of separator characters of the text (STR_NUMTOK).
 std::int32_t CountTokens(std::string_view text,
                          const SeparatorSet& separators = Separators());
 
-// 1-based position where the n-th token starts (STR_TOKPOS): size + 1 when
-// the text has fewer than n - 1 separators, and for n below 1.
+// TokenStart + 1.
 std::int32_t TokenPosition(std::int32_t n, std::string_view text,
                            const SeparatorSet& separators = Separators());
 
-// The n-th token by the C runtime's strtok rules, with its own delimiters
-// (STR_STRTOK): leading delimiters are skipped, a run of delimiters counts as
-// one, and there are no empty tokens. As with strtok, the text and the
-// delimiters end at their first zero byte. Fewer than n tokens, or n below
-// 1, give the empty text. Ignores the separator set and the walk.
+// By the C runtime's strtok rules, without strtok itself: no hidden state,
+// and the text is not written to.
 std::string_view StrStrTok(std::int32_t n, std::string_view text, std::string_view delimiters);
 
 // --- the sequential walk ----------------------------------------------------
@@ -121,19 +108,14 @@ struct TokenWalk {
     TokenWalk(const TokenWalk&) = delete;
     TokenWalk& operator=(const TokenWalk&) = delete;
 
-    // Starts a walk over `text`: offset 0, not finished, the previous copy
-    // dropped, then a new copy of length + 1 bytes made. When the store
-    // raises, the walk is left without a copy. Always true otherwise.
+    // The previous copy is dropped before the new one (length + 1 bytes) is
+    // made, so when the store raises the walk is left without a copy.
     bool Init(std::string_view text);
 
-    // The next token. Past the end of the copy (offset > length) it answers
-    // the empty text and sets the finished flag. A token stopped by a
-    // separator moves the offset past that separator; the token that runs to
-    // the end of the text sets the finished flag, drops the copy and leaves
-    // the offset at the end. So a trailing separator is followed by one more,
-    // empty, token, and the call that answers the last token finishes the
-    // walk. Tokens come back whole, however long. Costs the token's length
-    // only. A copy the store cannot reach reads as the empty text.
+    // A token stopped by a separator moves the offset past that separator;
+    // the token that runs to the end of the text finishes the walk, drops the
+    // copy and leaves the offset at the end. Costs the token's length only. A
+    // copy the store cannot reach reads as the empty text.
     std::string Next(const SeparatorSet& separators = Separators());
 
     // Releases the copy, if any (the length becomes 0).
@@ -141,8 +123,6 @@ struct TokenWalk {
 
     bool Finished() const { return finished; }
     std::int32_t GetOffset() const { return offset; }
-    // Unchecked, except that a negative offset is taken as 0: the walk then
-    // starts over at the beginning of the text.
     void SetOffset(std::int32_t newOffset) { offset = newOffset < 0 ? 0 : newOffset; }
 };
 
@@ -150,19 +130,18 @@ struct TokenWalk {
 
 // The process-wide walk and the functions over it live with the handlers
 // (strings/tokenizer_handlers.cpp), whose walk keeps its copy in the host's
-// handle table: finished and without a copy at load, its copy released by
-// the unload hook.
+// handle table; the unload hook releases it.
 TokenWalk& SharedTokenWalk();
-bool StrTokIni(std::string_view text);     // starts the walk; always true
-std::string StrTokNex();                   // the next token of the walk
-bool StrTokFin();                          // true once the walk is used up
-std::int32_t StrGetOff();                  // offset of the next token
-bool StrSetOff(std::int32_t offset);       // moves the walk; always true
+bool StrTokIni(std::string_view text);
+std::string StrTokNex();
+bool StrTokFin();
+std::int32_t StrGetOff();
+bool StrSetOff(std::int32_t offset);
 
 // Over the process-wide separator set:
 std::int32_t StrNumTok(std::string_view text);                 // CountTokens
 std::int32_t StrTokPos(std::int32_t n, std::string_view text);  // TokenPosition
-// The n-th token as a piece of the text (empty past the last token).
+// As CopyToken, but a piece of the text itself.
 std::string_view StrNToken(std::int32_t n, std::string_view text);
 
 }  // namespace tarvo

@@ -1,11 +1,6 @@
 // The tokenizer in the function table: every row is one plain function of
 // strings/tokenizer.h over the process-wide separator set and walk.
 //
-// STR_TOKNEX hands back a token whole, however long; STR_SETOFF takes a
-// negative offset as 0; when every code, 0 included, is a separator,
-// STR_SETSEP's next answer is the empty text (code 0 comes first and ends
-// the text).
-//
 // The walk's copy of the text is a locked handle of the host's handle table
 // (AllocLockedHandle: a full table raises 182), made by STR_TOKINI and
 // released by the next STR_TOKINI, by the STR_TOKNEX that answers the last

@@ -19,101 +19,72 @@
 
 namespace tarvo {
 
-// The first / last n characters, as a piece of the text: the whole text when
-// n exceeds its length, the empty text for n <= 0.
+// Pieces of the text itself.
 std::string_view StrLeft(std::string_view text, std::int32_t n);
 std::string_view StrRight(std::string_view text, std::int32_t n);
 
-// The text up to its first zero byte.
 std::string_view StrTillNull(std::string_view text);
 
-// Every run of `c` becomes a single `c`. Without `c`, runs of the text's own
-// first character are reduced.
 std::string StrReduce(std::string_view text, Opt<char> c);
 
-// The text without its leading run of `c`.
 std::string_view StrLTrim(std::string_view text, char c);
 
-// Every `from` replaced by `to`. A `to` of 0 (an empty "to" text) writes a
-// zero byte, so the result ends just before the first replaced character.
+// A `to` of 0 would write a zero byte that ends the result, so the result
+// is cut there.
 std::string StrChrSwa(std::string_view text, char from, char to);
 
-// Only the characters that occur in `set` / that do not occur in `set`.
 // Membership goes by the set's full length: a zero byte is a member only
 // when the set holds one.
 std::string StrKeep(std::string_view text, std::string_view set);
 std::string StrExclude(std::string_view text, std::string_view set);
 
-// Only the digits 0-9 and the point; the second parameter is never read.
 std::string StrDiOnly(std::string_view text, Opt<Unread<'C'>> ignored);
 
-// The characters in reverse order (STR_MIRROR, STR_REVERS).
 std::string StrMirror(std::string_view text);
 
-// The character at position n (1-based) replaced by the low byte of `code`;
-// a code of 0 cuts the result at n - 1 characters. A position outside
-// 1..length leaves the text unchanged.
+// A code of 0 would write a zero byte that ends the result, so the result
+// is cut there.
 std::string StrPoke(std::string_view text, std::int32_t n, std::int32_t code);
 
-// The text as one bit string, first byte most significant, rotated left /
-// right by `bits` within its own length. bits 0 and any count outside 0..8
-// leave the text unchanged; 8 rotates by one whole byte. Zero bytes are kept
-// (the handler returns the result with its length).
+// One pass over the bytes, carrying the bits that leave one byte into the
+// next; the bits that leave the text at one end enter it at the other.
 std::string StrShl(std::string_view text, std::int32_t bits);
 std::string StrShr(std::string_view text, std::int32_t bits);
 
-// Run-length packing. A run of 4 to 226 equal bytes becomes the triple
-// 1, run + 28, byte; runs of 1 to 3 stay as they are; longer runs continue
-// as further runs. The byte 1 is not escaped. The pass also reads the text's
-// terminating zero, which closes the last run; a final run of zero bytes is
-// therefore never written out.
+// Run-length packing in one pass that also reads the text's terminating
+// zero, which closes the last run: a final run of zero bytes is therefore
+// never written out.
 std::string StrRelIn(std::string_view text);
 
-// Run-length unpacking: a byte 1 followed by a count byte and a byte gives
-// count - 28 copies of that byte (none when below 1; the count byte is
-// unsigned); every other byte is copied. A byte 1 with fewer than two bytes
-// behind it is copied as it stands, together with what follows.
+// Two passes: the first sizes the output, so that it is allocated once.
 std::string StrRelOut(std::string_view packed);
 
-// Digit grouping in threes. With `style` ',' the decimal mark is ',' and the
-// group mark '.', otherwise the other way round. Every '.' of the text
-// becomes the decimal mark and the last one starts the fraction, which is
-// copied unchanged; every character before it (a sign too) counts as a
-// digit: "-123456" gives "-,123,456". There is no length limit.
+// The whole part is grouped from its last character back to its first.
 std::string StrComma(std::string_view number, char style);
 
-// Case by delimiters: a character is upper-cased when the character before
-// it is a delimiter and lower-cased otherwise (letters a-z / A-Z only); the
-// first character is judged by the first delimiter. A backslash is dropped
-// and the character behind it keeps its case. As with strchr, the delimiters
-// end at their first zero byte and the zero byte always counts as one, so an
-// empty delimiter text still upper-cases the first character.
+// The character before the first one is taken to be the first delimiter
+// (0 for none). As with strchr, the delimiters end at their first zero byte
+// and the zero byte always counts as one.
 std::string StrProper(std::string_view text, std::string_view delimiters);
 
 // The digits the C runtime's _fcvt gives for `value` with `decimals` digits
-// after the point: no point, no sign, no leading zeros before the first
-// significant digit. The value is taken to 17 significant digits (exactly
-// rounded), then rounded half up to `decimals` places (negative counts round
-// to tens, hundreds, ...) and padded with zeros. So 3.14 / 2 gives "314",
-// 0.0063 / 2 gives "1", 0.4 / 0 gives "", 0 / 2 gives "00", 99.99 / 1 gives
-// "1000". Infinity and NaN give the runtime's "1#INF", "1#QNAN" (negative
-// NaN "1#IND") treated as digits. At most 348 digits come back.
+// after the point, without calling it: the value is taken to 17 significant
+// digits (exactly rounded), then rounded half up to `decimals` places
+// (negative counts round to tens, hundreds, ...) and padded with zeros.
+// Infinity and NaN give the runtime's "1#INF", "1#QNAN" (negative NaN
+// "1#IND") treated as digits.
 std::string FcvtDigits(double value, std::int32_t decimals);
 
-// Any value as text, by its own type letter: C and M the text up to its first
-// zero byte, I in decimal, N the FcvtDigits of its decimals, L "1" or "0",
-// Y "$" and the low 32 bits of the currency value as a signed number, null
-// ".NULL.", D "Should return a date", T "Should return a datetime", G "<Gen>",
-// M "<Memo>", anything else "Unknown data type".
+// By the value's own type letter; a number goes through FcvtDigits with its
+// own decimals.
 std::string StrMake(const AnyValue& value);
 
-// The three text slots of STR_INTSTR, empty at load: answers slot 1, 2 or 3's
-// content and then stores `text` in it (its first 255 characters). Any other
-// slot answers nothing and stores nothing.
+// The slots are static strings of this function; no answer for another
+// slot number.
 std::optional<std::string> StrIntStr(std::int32_t slot, Opt<std::string_view> text);
 
-// STR_NULL: the empty text. STR_MIXUP: the empty text, its parameters never
-// read. STR_FSTDIG: nothing at all (its parameter is made zero-terminated).
+// STR_FSTDIG takes its parameter as a text, so the host's value is still
+// made zero-terminated.
 const char* StrNull();
 const char* StrMixup(Unread<'C'>, Unread<'I'>);
 void StrFstDig(std::string_view text);

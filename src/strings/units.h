@@ -2,9 +2,8 @@
 // factor, in double precision.
 //
 // The six metric factors are decimal values rounded to single precision and
-// widened again (2.54 is 2.5399999618530273), so the pairs are not exact
-// inverses of each other; the imperial factors are the integers or the
-// doubles nearest to the fractions.
+// widened again; the imperial factors are the integers or the doubles
+// nearest to the fractions.
 #pragma once
 
 namespace tarvo {
@@ -31,7 +30,6 @@ inline constexpr double kMileToFeet = 5280;
 inline constexpr double kMileToYard = 1760;
 inline constexpr double kYardToMile = 1.0 / 1760;
 
-// MET_...(value): the value times the conversion's factor.
 template <const double& Factor>
 double MetConvert(double value) {
     return value * Factor;

@@ -1,5 +1,5 @@
 // The unit conversions in the function table: one body, MetConvert, over the
-// eighteen factors of strings/units.h; results have 8 decimals.
+// eighteen factors of strings/units.h.
 #include "host/declare.h"
 #include "strings/units.h"
 

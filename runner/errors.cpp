@@ -42,11 +42,16 @@ std::string ErrorText(int number) {
         {1308, "Insufficient stack space."},
         {1733, "Class definition is not found."},
         {1734, "Property is not found."},
+        {1743, "Property is read-only."},
         {1903, "String is too long to fit."},
         {1924, "Expression is not an object."},
+        {1925, "Unknown member."},
+        {1940, "Operation is only valid within a method."},
         {2034, "Date/Datetime evaluated to an invalid value."},
         {2058, "TRY/CATCH/FINALLY/ENDTRY mismatch or error."},
         {2060, "RETURN/RETRY statement not allowed in TRY/CATCH."},
+        {2061, "Index or expression does not match an existing member of the collection."},
+        {2062, "The specified key already exists."},
         {2071, "User Thrown Error."},
     };
     auto it = kTexts.find(number);

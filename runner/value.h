@@ -2,9 +2,14 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace tarvo::run {
+
+namespace lang {
+struct Object;
+}
 
 // Type letters follow the host's: C character, N numeric, I integer,
 // L logical, D date, T datetime, Y currency, 0 null, O object, M memo.
@@ -16,6 +21,10 @@ struct Value {
     std::int32_t integer = 0;  // I; O: object id
     bool logical = false;    // L
     std::int64_t currency = 0;  // Y: value * 10000
+    // O: the object, held for as long as the value lives (an object goes when
+    // the last value holding it goes). A value read back from a record the
+    // library sent carries the id only.
+    std::shared_ptr<lang::Object> object;
 
     static Value Char(std::string s) {
         Value v;

@@ -38,6 +38,7 @@ enum class EK {
     Call,     // name(args): an array element or a function call
     Index,    // name[args]: an array element
     Member,   // object.name (object in args[0]); also alias.name
+    Method,   // object.name(args): a method call (object in args[0], its arguments after it)
     Unary,    // op args[0]
     Binary,   // args[0] op args[1]
     Ref,      // @name: a variable passed by reference (@alias.name: a field)
@@ -115,6 +116,8 @@ struct Procedure {
 };
 using ProcedureP = std::shared_ptr<Procedure>;
 
+struct ClassDef;
+
 struct Program {
     std::string name;      // upper-case stem, as PROGRAM() answers it
     std::string path;
@@ -122,6 +125,7 @@ struct Program {
     int mainDeclared = 0;
     std::map<std::string, ProcedureP, NameOrder> procedures;
     std::vector<ProcedureP> order;
+    std::map<std::string, std::shared_ptr<const ClassDef>, NameOrder> classes;  // DEFINE CLASS
 };
 
 }  // namespace tarvo::run::lang

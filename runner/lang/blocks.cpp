@@ -1,8 +1,10 @@
 // The block builder: gathers the parts of every block (IF ... ELSE ...
 // ENDIF and the like) into the statement that opens it, by the block roles
-// of the command table, and splits the procedures off the main program.
+// of the command table, and splits the procedures and classes off the main
+// program.
 #include "runner/lang/commands.h"
 #include "runner/lang/errors.h"
+#include "runner/lang/objects.h"
 #include "runner/lang/parser.h"
 
 namespace tarvo::run::lang {
@@ -123,6 +125,72 @@ int Declared(const Block& body) {
 }
 
 bool ClosesProcedure(const Stmt& s) { return (RoleOf(s) & kCloses) && InBlock(*s.command, "PROC"); }
+bool ClosesClass(const Stmt& s) { return (RoleOf(s) & kCloses) && InBlock(*s.command, "CLASS"); }
+
+// After ENDPROC or ENDDEFINE only comments may stand before the next
+// procedure or class (or, in a class, its ENDDEFINE).
+void NextMustStartProcedure(Builder& b, bool inClass) {
+    if (!b.More() || (RoleOf(*b.Peek()) & kProcedure) || (inClass && ClosesClass(*b.Peek()))) return;
+    const Stmt& next = *b.Peek();
+    throw NestingError{next.line, false, next.command ? StructureError(*next.command) : kErrNesting};
+}
+
+// A procedure or method from its head on; *stop is the statement after it.
+ProcedureP ReadProcedure(Builder& b, const std::string& program, bool requireEndProc, bool inClass,
+                         StmtP* stop) {
+    StmtP head = b.Take();
+    const ProcHead& h = head->As<ProcHead>();
+    auto proc = std::make_shared<Procedure>();
+    proc->name = h.name;
+    proc->program = program;
+    proc->line = head->line;
+    proc->inlineParams = h.params;
+    proc->error = head->error;  // a PROCEDURE line that did not parse fails when called
+    proc->errorText = head->errorText;
+    proc->body = b.Body(stop);
+    proc->declared = h.inlineList ? static_cast<int>(h.params.size()) : Declared(proc->body);
+    if (!*stop && requireEndProc) throw NestingError{head->line, true};
+    if (*stop && ClosesProcedure(**stop)) {
+        b.Take();
+        NextMustStartProcedure(b, inClass);
+        *stop = b.More() ? b.Peek() : nullptr;
+    }
+    return proc;
+}
+
+// DEFINE CLASS from its head on: name = value lines, then methods, then
+// ENDDEFINE; *stop is the statement after it.
+std::shared_ptr<ClassDef> ReadClass(Builder& b, const std::string& program, StmtP* stop) {
+    StmtP head = b.Take();
+    const ClassHead* h = head->Get<ClassHead>();
+    if (!h) throw NestingError{head->line, false, head->error ? head->error : kErrSyntax};
+    auto c = std::make_shared<ClassDef>();
+    c->name = h->name;
+    c->written = h->written;
+    c->parent = h->parent;
+    c->program = program;
+    c->line = head->line;
+    for (const StmtP& s : b.Body(stop)) {
+        ExprP target, value;
+        if (!s->error && AssignmentParts(*s, &target, &value) && target->kind == EK::Name &&
+            target->alias.empty()) {
+            c->properties.emplace_back(target->name, value);
+        } else if (!c->error) {
+            // Known when an object of the class is made.
+            c->error = s->error ? s->error : kErrSyntax;
+            c->errorText = "Statement is not valid in a class definition (line " + std::to_string(s->line) + ").";
+        }
+    }
+    while (*stop && (RoleOf(**stop) & kProcedure) && (*stop)->Get<ProcHead>()) {
+        ProcedureP method = ReadProcedure(b, program, false, true, stop);
+        c->methods.emplace(method->name, method);  // the first of a name wins
+    }
+    if (!*stop || !ClosesClass(**stop)) throw NestingError{head->line, !*stop};
+    b.Take();
+    NextMustStartProcedure(b, false);
+    *stop = b.More() ? b.Peek() : nullptr;
+    return c;
+}
 
 }  // namespace
 
@@ -140,28 +208,12 @@ CompileResult Compile(const std::string& text, Program* out, bool requireEndProc
         while (stop) {
             if (!(RoleOf(*stop) & kProcedure))
                 throw NestingError{stop->line, false, StructureError(*stop->command)};
-            StmtP head = b.Take();
-            const ProcHead& h = head->As<ProcHead>();
-            auto proc = std::make_shared<Procedure>();
-            proc->name = h.name;
-            proc->program = out->name;
-            proc->line = head->line;
-            proc->inlineParams = h.params;
-            proc->error = head->error;  // a PROCEDURE line that did not parse fails when called
-            proc->errorText = head->errorText;
-            proc->body = b.Body(&stop);
-            proc->declared = h.inlineList ? static_cast<int>(h.params.size()) : Declared(proc->body);
-            if (!stop && requireEndProc) throw NestingError{head->line, true};
-            if (stop && ClosesProcedure(*stop)) {
-                b.Take();
-                // Only comments may stand between ENDPROC and the next PROCEDURE.
-                if (b.More() && !(RoleOf(*b.Peek()) & kProcedure)) {
-                    const Stmt& next = *b.Peek();
-                    throw NestingError{next.line, false,
-                                       next.command ? StructureError(*next.command) : kErrNesting};
-                }
-                stop = b.More() ? b.Peek() : nullptr;
+            if (InBlock(*stop->command, "CLASS")) {
+                std::shared_ptr<ClassDef> c = ReadClass(b, out->name, &stop);
+                out->classes.emplace(c->name, c);  // the first of a name wins
+                continue;
             }
+            ProcedureP proc = ReadProcedure(b, out->name, requireEndProc, false, &stop);
             out->procedures.emplace(proc->name, proc);  // the first of a name wins
             out->order.push_back(proc);
         }

@@ -10,7 +10,8 @@ const std::map<std::string, const Builtin*, NameOrder>& Table() {
     static const std::map<std::string, const Builtin*, NameOrder> table = [] {
         std::map<std::string, const Builtin*, NameOrder> t;
         for (std::span<const Builtin> family : {TextBuiltins(), ValueBuiltins(), DateBuiltins(), SystemBuiltins(),
-                                                ArrayBuiltins(), WordBuiltins(), MoreBuiltins(), FileBuiltins()})
+                                                ArrayBuiltins(), WordBuiltins(), MoreBuiltins(), FileBuiltins(),
+                                                ObjectBuiltins()})
             for (const Builtin& b : family) t.emplace(b.name, &b);
         return t;
     }();

@@ -165,35 +165,6 @@ const Builtin kTable[] = {
          if (what == "HOURS") return N(s.hours);
          Raise(kErrArgument);
      }},
-    {"CREATEOBJECT", 1, 255, [](Args& a) {
-         std::string cls = UpperAscii(a.Text(0));
-         if (cls != "EMPTY" && cls != "CUSTOM" && cls != "EXCEPTION")
-             Raise(kErrNoClass, "Class definition " + cls + " is not found.");
-         if (a.size() > 1) Raise(kErrTooMany);  // these classes' Init takes no parameters
-         int id = a.in.NewObject(cls);
-         Value v;
-         v.type = 'O';
-         v.integer = id;
-         Object* o = a.in.GetObject(v);
-         if (cls == "CUSTOM") {
-             o->properties = {{"CLASS", Value::Char("Custom")}, {"NAME", Value::Char("Custom1")}};
-         } else if (cls == "EXCEPTION") {
-             o->properties = {{"ERRORNO", N(0)}, {"MESSAGE", Value::Char("")}, {"LINENO", N(0)},
-                              {"LINECONTENTS", Value::Char("")}, {"PROCEDURE", Value::Char("")},
-                              {"DETAILS", Value::Char("")}, {"USERVALUE", Value::Char("")}};
-         }
-         return v;
-     }},
-    {"ADDPROPERTY", 2, 3, [](Args& a) {
-         Object* o = a.in.GetObject(a[0]);
-         if (!o) Raise(kErrArgument);
-         std::string name = UpperAscii(a.Text(1));
-         if (name.empty() || !IsNameStart(static_cast<unsigned char>(name[0]))) Raise(kErrArgument);
-         Value v = a.Has(2) ? a[2] : Value::Logical(false);
-         if (Value* p = o->Find(name)) *p = v;
-         else o->properties.emplace_back(name, v);
-         return L(true);
-     }},
 };
 
 }  // namespace

@@ -52,12 +52,16 @@ Value Interpreter::Eval(const Expr& e) {
     case EK::Member: {
         Value v;
         if (ReadName(e, &v)) return v;  // alias.field
-        Value o = Eval(*e.args[0]);
-        Object* obj = GetObject(o);
-        if (!obj) Raise(kErrNotObject, UpperAscii(e.args[0]->written) + " is not an object.");
-        Value* p = obj->Find(e.name);
-        if (!p) Raise(kErrNoProperty, "Property " + e.name + " is not found.");
-        return *p;
+        const Value o = Eval(*e.args[0]);
+        if (!GetProperty(ObjectOf(o, e.args[0]->written), e.name, &v))
+            Raise(kErrNoProperty, "Property " + e.name + " is not found.");
+        return v;
+    }
+    case EK::Method: {
+        const Value o = Eval(*e.args[0]);
+        std::vector<Value> args;
+        for (std::size_t i = 1; i < e.args.size(); ++i) args.push_back(Eval(*e.args[i]));
+        return CallMethod(o, e.args[0]->written, e.name, args);
     }
     case EK::Unary: {
         Value v = Eval(*e.args[0]);
@@ -142,7 +146,15 @@ Value Interpreter::CallFunction(const Expr& call) {
     }
     std::string full;
     if (IsBuiltin(call.name, true, &full)) return CallBuiltin(*this, full, call);
-    Raise(kErrFileMissing, "File '" + Lower(call.written) + ".prg' does not exist.");
+    // A program file of that name, run as a function: the arguments are its
+    // parameters and its RETURN value the call's value.
+    std::shared_ptr<Program> program = ProgramFile(Lower(call.written));
+    std::unique_ptr<Frame> callee = NewFrame();
+    for (const ExprP& a : call.args) callee->args.push_back(Argument(*a, false));
+    for (const auto& [n, proc] : program->procedures) procedures_.emplace(n, proc);
+    AddClasses(*program);
+    Counting c(expressionCalls_);
+    return RunMain(*program, std::move(callee));
 }
 
 Value Interpreter::CallLibrary(const std::string& name, const std::vector<ExprP>& argExprs) {
@@ -223,6 +235,9 @@ void Interpreter::PopFrame() {
     f->firstLine = 1;
     f->stmt = nullptr;
     f->result = Value::Logical(true);
+    f->self = Value();
+    f->methodName.clear();
+    f->methodLevel = 0;
     if (spareFrames_.size() < kMaxDepth) spareFrames_.push_back(std::move(f));
 }
 
@@ -236,16 +251,17 @@ void Interpreter::Do(const NameArg& target, const std::vector<ExprP>& argExprs) 
     }
     std::shared_ptr<Program> program = ProgramFile(name);
     for (const auto& [n, proc] : program->procedures) procedures_.emplace(n, proc);
+    AddClasses(*program);
     RunMain(*program, std::move(callee));
 }
 
-void Interpreter::RunMain(const Program& program, std::unique_ptr<Frame> callee) {
+Value Interpreter::RunMain(const Program& program, std::unique_ptr<Frame> callee) {
     Procedure main;
     main.name = program.name;
     main.program = program.name;
     main.declared = program.mainDeclared;
     main.body = program.main;
-    CallProcedure(main, std::move(callee));
+    return CallProcedure(main, std::move(callee));
 }
 
 std::shared_ptr<Program> Interpreter::ProgramFile(const std::string& name) {

@@ -20,6 +20,18 @@ struct Release {
     std::vector<std::string> names;
 };
 
+}  // namespace
+
+bool AssignmentParts(const Stmt& s, ExprP* target, ExprP* value) {
+    const Assignment* a = s.Get<Assignment>();
+    if (!a) return false;
+    *target = a->target;
+    *value = a->value;
+    return true;
+}
+
+namespace {
+
 // --- parsers ---------------------------------------------------------------------
 
 void ParseAssignment(ExprParser& p, Stmt& s) {

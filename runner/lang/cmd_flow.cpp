@@ -148,9 +148,17 @@ Flow ExecForEach(Interpreter& in, const Stmt& s) {
     const ForEachLoop& f = s.As<ForEachLoop>();
     const Expr& src = *f.source;
     VarP arr = src.kind == EK::Name ? in.FindVariable(src.name) : nullptr;
-    if (!arr && src.kind == EK::Name) Raise(kErrNoVariable, "Variable '" + src.name + "' is not found.");
-    if (!arr || !arr->isArray) Raise(kErrNotArray, "'" + UpperAscii(src.written) + "' is not an array.");
-    std::vector<Value> items = arr->items;
+    std::vector<Value> items;
+    if (arr && arr->isArray) {
+        items = arr->items;
+    } else {
+        // A collection: its items as they stand when the loop starts.
+        const Value v = arr ? arr->value : in.Eval(src);
+        const Object* o = in.GetObject(v);
+        if (!o || o->base != BaseClass::Collection)
+            Raise(kErrNotArray, "'" + UpperAscii(src.written) + "' is not an array.");
+        items = o->items;
+    }
     for (const Value& item : items) {
         AtLine(in, s);
         in.AssignName(f.name, item);

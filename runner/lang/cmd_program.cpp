@@ -72,7 +72,9 @@ void ParseExpression(ExprParser& p, Stmt& s) {
 // A function called on its own: f(x), nothing else.
 void ParseCall(ExprParser& p, Stmt& s) {
     ExprP e = p.Expression();
-    if (e->kind != EK::Call || e->parenthesized) Raise(kErrUnknownVerb);
+    // object.method alone calls the method without arguments.
+    if (e->kind == EK::Member && !e->parenthesized) e->kind = EK::Method;
+    if ((e->kind != EK::Call && e->kind != EK::Method) || e->parenthesized) Raise(kErrUnknownVerb);
     p.ExpectEnd();
     s.payload = e;
 }

@@ -20,7 +20,8 @@ const Table& TheTable() {
         Table t;
         for (std::span<const Command> topic :
              {FlowCommands(), DataCommands(), ProgramCommands(), SystemCommands(), EventCommands(),
-              TableCommands(), TextCommands(), ProcedureCommands(), SettingCommands(), DllCommands()})
+              TableCommands(), TextCommands(), ProcedureCommands(), SettingCommands(), DllCommands(),
+              ClassCommands()})
             for (const Command& c : topic) {
                 t.all.push_back(&c);
                 t.byVerb[c.verb].push_back(&c);

@@ -80,6 +80,7 @@ std::span<const Command> TextCommands();     // TEXT ... ENDTEXT, WITH ... ENDWI
 std::span<const Command> ProcedureCommands();  // SET PROCEDURE, RETRY, ASSERT, DISPLAY MEMORY
 std::span<const Command> SettingCommands();  // SET POINT, SEPARATOR, MARK, PATH, ALTERNATE ...
 std::span<const Command> DllCommands();      // CLEAR DLLS (DECLARE ... IN is the DECLARE row's)
+std::span<const Command> ClassCommands();    // DEFINE CLASS ... ENDDEFINE and what a class body holds
 
 // The options the SET row takes (SET option ...); other SET commands are rows
 // of their own.
@@ -106,6 +107,13 @@ struct ParamList {          // PARAMETERS a, b / LPARAMETERS a, b
     std::vector<std::string> names;
     bool local = false;
 };
+struct ClassHead {          // DEFINE CLASS name AS parent [OF library]
+    std::string name;       // upper case
+    std::string written;
+    std::string parent;     // upper case
+};
+// The target and value of an assignment statement; false for any other.
+bool AssignmentParts(const Stmt& s, ExprP* target, ExprP* value);
 
 // --- clauses many commands share -------------------------------------------
 //

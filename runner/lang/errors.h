@@ -38,11 +38,16 @@ enum : int {
     kErrStack = 1308,           // Insufficient stack space.
     kErrNoClass = 1733,         // Class definition ... is not found.
     kErrNoProperty = 1734,      // Property ... is not found.
+    kErrReadOnly = 1743,        // Property ... is read-only.
     kErrStringTooLong = 1903,   // String is too long to fit.
     kErrNotObject = 1924,       // ... is not an object.
+    kErrUnknownMember = 1925,   // Unknown member ...
+    kErrNotInMethod = 1940,     // THIS / DODEFAULT( ) outside a method (our best guess)
     kErrBadDate = 2034,         // Date/Datetime evaluated to an invalid value.
     kErrTryMismatch = 2058,     // TRY/CATCH/FINALLY/ENDTRY mismatch or error.
     kErrReturnInTry = 2060,     // RETURN/RETRY statement not allowed in TRY/CATCH.
+    kErrNoMember = 2061,        // Index or expression does not match an existing member of the collection.
+    kErrKeyExists = 2062,       // The specified key already exists.
     kErrThrown = 2071,          // User Thrown Error.
 };
 

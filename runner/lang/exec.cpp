@@ -33,50 +33,7 @@ Flow Interpreter::Exec(const Block& block) {
     return Flow::Next;
 }
 
-// Objects nothing refers to any more go, between statements when no
-// expression is half evaluated (its values would not be seen here).
-void Interpreter::CollectObjects() {
-    std::set<int> live;
-    std::vector<const Value*> work;
-    auto value = [&](const Value& v) {
-        if (v.type == 'O') work.push_back(&v);
-    };
-    auto var = [&](const VarP& v) {
-        if (!v) return;
-        value(v->value);
-        for (const Value& item : v->items) value(item);
-    };
-    for (const auto& f : frames_) {
-        for (const auto& [n, v] : f->locals) var(v);
-        for (const auto& [n, v] : f->privates) var(v);
-        for (const ArgCell& a : f->args) {
-            var(a.ref);
-            value(a.value);
-        }
-        value(f->result);
-    }
-    for (const auto& [n, v] : publics_) var(v);
-    for (const ScriptError& e : catching_) value(e.userValue);
-    value(lastError_.userValue);
-    value(serviceError_.userValue);
-    for (const auto& [id, w] : refs_) var(w.lock());
-    while (!work.empty()) {
-        int id = work.back()->integer;
-        work.pop_back();
-        if (!live.insert(id).second) continue;
-        auto it = objects_.find(id);
-        if (it == objects_.end()) continue;
-        for (const auto& [n, v] : it->second.properties) value(v);
-    }
-    for (auto it = objects_.begin(); it != objects_.end();)
-        it = live.count(it->first) ? std::next(it) : objects_.erase(it);
-    objectsKept_ = objects_.size();
-}
-
 Flow Interpreter::ExecGuarded(const Stmt& s) {
-    if (objects_.size() > objectsKept_ + 1000 && expressionCalls_ == 0 && serviceDepth_ == 0 &&
-        libraryCalls_ == 0)
-        CollectObjects();
     Frame& f = frame();
     for (;;) {
         f.line = s.line;
@@ -88,7 +45,9 @@ Flow Interpreter::ExecGuarded(const Stmt& s) {
                 // A statement that does nothing is left out by the block builder; a
                 // block marker never stands alone.
                 if (!s.command || !s.command->exec) Raise(kErrNesting);
-                return s.command->exec(*this, s);
+                const Flow flow = s.command->exec(*this, s);
+                if (!dying_.empty()) RunDestroys();
+                return flow;
             } catch (ScriptError& e) {
                 Complete(e);
                 if (tryDepth_ == 0 && onErrorApplies_ && inOnError_ == 0 && !onError_.empty()) {
@@ -118,9 +77,8 @@ void Interpreter::RunOnError(const ScriptError& e) {
 }
 
 Value Interpreter::MakeException(const ScriptError& e) {
-    int id = NewObject("Exception");
-    Object& o = objects_[id];
-    o.properties = {
+    Value v = NewObject(BaseClass::Exception);
+    v.object->properties = {
         {"ERRORNO", Value::Num(e.number, 0)},
         {"MESSAGE", Value::Char(e.message)},
         {"LINENO", Value::Num(e.line, 0)},
@@ -130,9 +88,6 @@ Value Interpreter::MakeException(const ScriptError& e) {
         {"USERVALUE", e.number == kErrThrown ? e.userValue : Value::Char("")},
         {"STACKLEVEL", Value::Num(static_cast<double>(frames_.size()), 0)},
     };
-    Value v;
-    v.type = 'O';
-    v.integer = id;
     return v;
 }
 

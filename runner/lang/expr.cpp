@@ -351,15 +351,7 @@ ExprP ExprParser::Primary() {
             e->kind = EK::Name;
             e->name = kWithObject;
             e->written = "WITH";
-            while (cur_.IsOp(".")) {
-                Next();
-                if (cur_.kind != Tok::Ident) Fail();
-                ExprP m = Node(EK::Member, Op::Add, {e});
-                m->name = cur_.text;
-                m->written = cur_.raw;
-                Next();
-                e = m;
-            }
+            while (cur_.IsOp(".")) e = MemberOf(e);
             return e;
         }
         if (cur_.IsOp("&")) {
@@ -423,16 +415,24 @@ ExprP ExprParser::Postfix() {
         call->written = e->written;
         e = call;
     }
-    while (cur_.IsOp(".")) {
-        Next();
-        if (cur_.kind != Tok::Ident) Fail();
-        ExprP m = Node(EK::Member, Op::Add, {e});
-        m->name = cur_.text;
-        m->written = cur_.raw;
-        Next();
-        e = m;
-    }
+    while (cur_.IsOp(".")) e = MemberOf(e);
     return e;
+}
+
+// .name after an object: a property, or with (args) a method call.
+ExprP ExprParser::MemberOf(const ExprP& object) {
+    Next();
+    if (cur_.kind != Tok::Ident) Fail();
+    ExprP m = Node(EK::Member, Op::Add, {object});
+    m->name = cur_.text;
+    m->written = cur_.raw;
+    Next();
+    if (cur_.IsOp("(")) {
+        Next();
+        m->kind = EK::Method;
+        for (ExprP& a : Arguments(")")) m->args.push_back(std::move(a));
+    }
+    return m;
 }
 
 // CAST(value AS type [(width [, decimals])] [NULL | NOT NULL]): a call of

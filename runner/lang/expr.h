@@ -55,6 +55,7 @@ public:
     // name, name(args), name[args], m.name, and .member after any of them.
     ExprP Postfix();
     ExprP Primary();
+    ExprP MemberOf(const ExprP& object);
     // A name a command takes: "(expr)", a string, "&macro", or the written-out
     // characters up to the next blank (or comma when `commaEnds`).
     NameArg NameArgument(bool commaEnds = false);

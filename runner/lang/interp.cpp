@@ -23,19 +23,6 @@ std::string RunResult::Describe() const {
     return s + ": " + message;
 }
 
-bool IsPropertyName(const std::string& name) {
-    if (name.empty() || name.size() > 254 || std::isdigit(static_cast<unsigned char>(name[0]))) return false;
-    for (char c : name)
-        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_') return false;
-    return true;
-}
-
-Value* Object::Find(const std::string& upperName) {
-    for (auto& [name, value] : properties)
-        if (name == upperName) return &value;
-    return nullptr;
-}
-
 // --- set-up ------------------------------------------------------------------
 
 Interpreter::Interpreter(Host& host) : host_(host) {
@@ -70,7 +57,10 @@ Interpreter::Interpreter(Host& host) : host_(host) {
                                            bool create) { return SetPropertyFromLibrary(id, name, v, create); };
 }
 
-Interpreter::~Interpreter() { host_.hooks = savedHooks_; }
+Interpreter::~Interpreter() {
+    host_.hooks = savedHooks_;
+    ReleaseObjects();
+}
 
 Interpreter::Depth::Depth(Interpreter& i) : in(i) {
     if (++in.depth_ > kMaxDepth) {
@@ -152,6 +142,7 @@ RunResult Interpreter::Run(const std::shared_ptr<Program>& program, const std::v
     RunResult result;
     programs_.push_back(program);
     for (const auto& [name, proc] : program->procedures) procedures_[name] = proc;
+    AddClasses(*program);
     Frame& top = *frames_[0];
     top.name = program->name;
     top.args.clear();
@@ -218,34 +209,6 @@ void Interpreter::CheckInterrupt() {
         interrupt_ = false;
         throw Interrupted{frame().line, frame().name};
     }
-}
-
-// --- objects -----------------------------------------------------------------
-
-int Interpreter::NewObject(const std::string& className) {
-    int id = nextObject_++;
-    objects_[id].className = className;
-    return id;
-}
-
-int Interpreter::SetPropertyFromLibrary(std::int32_t id, const std::string& name, const Value& v,
-                                        bool create) {
-    auto it = objects_.find(id);
-    if (it == objects_.end() || !IsPropertyName(name)) return 1;
-    const std::string upper = UpperAscii(name);
-    if (Value* p = it->second.Find(upper)) {
-        *p = v;
-        return 0;
-    }
-    if (!create) return 1;
-    it->second.properties.emplace_back(upper, v);
-    return 0;
-}
-
-Object* Interpreter::GetObject(const Value& v) {
-    if (v.type != 'O') return nullptr;
-    auto it = objects_.find(v.integer);
-    return it == objects_.end() ? nullptr : &it->second;
 }
 
 }  // namespace tarvo::run::lang

@@ -64,6 +64,7 @@
 #include "runner/lang/ast.h"
 #include "runner/lang/commands.h"
 #include "runner/lang/errors.h"
+#include "runner/lang/objects.h"
 #include "runner/lang/ops.h"
 #include "runner/lang/session.h"
 
@@ -80,16 +81,6 @@ struct Var {
 };
 using VarP = std::shared_ptr<Var>;
 using VarMap = std::map<std::string, VarP, NameOrder>;  // by upper-case name
-
-// A name a property can have: a letter or "_" and then letters, digits or
-// "_", at most 254 characters.
-bool IsPropertyName(const std::string& name);
-
-struct Object {
-    std::string className;
-    std::vector<std::pair<std::string, Value>> properties;  // upper-case names, in order
-    Value* Find(const std::string& upperName);
-};
 
 // An argument on its way into a procedure.
 struct ArgCell {
@@ -108,6 +99,11 @@ struct Frame {
     int firstLine = 1;  // the line its program or procedure starts on (LINENO(1))
     const Stmt* stmt = nullptr;
     Value result = Value::Logical(true);
+    // A method's object (THIS), the method's name and the class it belongs
+    // to (its place in the object's chain, for DODEFAULT).
+    Value self;
+    std::string methodName;
+    std::size_t methodLevel = 0;
 };
 
 // How a program run ended.
@@ -194,10 +190,34 @@ public:
     const ScriptError& lastError() const { return lastError_; }
     Frame& frame() { return *frames_.back(); }
     Host& host() { return host_; }
-    int NewObject(const std::string& className);
+    // Objects (objects.cpp). An object of a base class, bare.
+    Value NewObject(BaseClass base);
+    // CREATEOBJECT(class, args): the program's classes (those of `module`
+    // first when given), then the base classes; Init gets the arguments.
+    Value CreateObject(const std::string& className, const std::vector<Value>& args,
+                       const Program* module = nullptr);
+    Object* GetObject(const Value& v);
+    // The object of a value that should hold one (error 1924 naming `written`).
+    Object& ObjectOf(const Value& v, const std::string& written);
+    // An object value read back from a record, holding its object again
+    // (.NULL. when the object is gone).
+    Value Revive(const Value& v);
+    bool GetProperty(Object& o, const std::string& upperName, Value* out);
+    void SetProperty(Object& o, const std::string& upperName, const Value& v, bool create);
+    static bool ReadOnlyProperty(const Object& o, const std::string& upperName);
     // SetObjectProperty from the library: 0, or 1 when it cannot be done.
     int SetPropertyFromLibrary(std::int32_t id, const std::string& name, const Value& v, bool create);
-    Object* GetObject(const Value& v);
+    Value CallMethod(const Value& self, const std::string& written, const std::string& upperName,
+                     const std::vector<Value>& args);
+    Value DoDefault(const std::vector<Value>& args);
+    // THIS or THISFORM in the running method.
+    Value ThisObject(const std::string& word);
+    // Properties, and with `withMethods` methods and events, by name: (name, kind).
+    std::vector<std::pair<std::string, std::string>> Members(Object& o, bool withMethods);
+    ClassP FindClass(const std::string& upperName) const;
+    void AddClasses(const Program& program);
+    // An object nothing holds any more (the deleter of object values).
+    void Dispose(Object* o);
     // Guards recursion of procedures, EVALUATE and macros (host error 1308).
     struct Depth {
         Interpreter& in;
@@ -269,8 +289,9 @@ public:
     // A program file by name (name or name.prg, here, beside the main program
     // or on SET PATH), compiled once; raises 1 when there is none.
     std::shared_ptr<Program> ProgramFile(const std::string& name);
-    // Runs a program file's main part in `callee`, a frame from NewFrame.
-    void RunMain(const Program& program, std::unique_ptr<Frame> callee);
+    // Runs a program file's main part in `callee`, a frame from NewFrame;
+    // answers its RETURN value.
+    Value RunMain(const Program& program, std::unique_ptr<Frame> callee);
     // DISPLAY MEMORY's lines for the variables whose names match `like`
     // (cmd_procedures.cpp).
     std::vector<std::string> MemoryListing(const std::string& like);
@@ -335,12 +356,28 @@ private:
     // Puts `v` under `name` in `map`, in place of a variable of that name.
     void Put(VarMap& map, const std::string& name, VarP v);
     ArgCell Argument(const Expr& e, bool variablesByRef);
+    Value Adopt(Object* o);
+    Value RunMethod(const Value& self, const Procedure& p, std::size_t level, const std::string& name,
+                    const std::vector<Value>& args);
+    bool BaseMethod(const Value& self, Object& o, const std::string& name, const std::vector<Value>& args,
+                    Value* out);
+    // The Destroy methods of objects let go since the last statement.
+    void RunDestroys();
+    // From now on objects go without their Destroy (the interpreter ends).
+    void ReleaseObjects();
     const Procedure* FindProcedure(const std::string& name) const;
     Value Logic(const Expr& e);
 
     std::string ResolveLibrary(const std::string& name) const;
     void LoadLibraryFile(const std::string& path);
-    void CollectObjects();
+
+    // Objects by id (the library names them by id) and those whose Destroy
+    // is due; declared first, so that they go last.
+    std::unordered_map<int, std::weak_ptr<Object>> objects_;
+    std::vector<Object*> dying_;
+    bool closing_ = false;
+    int nextObject_ = 1;
+    std::map<std::string, ClassP, NameOrder> classes_;
 
     Host& host_;
     Hooks savedHooks_;
@@ -387,9 +424,6 @@ private:
 
     std::map<std::uint32_t, std::weak_ptr<Var>> refs_;
     std::uint32_t nextRef_ = 0x10000;
-    std::map<int, Object> objects_;
-    int nextObject_ = 1;
-    std::size_t objectsKept_ = 0;  // objects alive after the last collection
     int expressionCalls_ = 0;      // procedures running as functions inside an expression
     std::map<std::string, std::shared_ptr<Program>> files_;  // programs run with DO, by path
 

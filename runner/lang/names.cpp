@@ -43,6 +43,10 @@ bool Interpreter::ReadField(const std::string& alias, const std::string& name, V
 bool Interpreter::ReadName(const Expr& e, Value* out) {
     switch (e.kind) {
     case EK::Name: {
+        if ((e.name == "THIS" || e.name == "THISFORM") && e.alias.empty()) {
+            *out = ThisObject(e.name);
+            return true;
+        }
         if (e.alias.empty() && ReadField("", e.name, out)) return true;
         VarP v = FindVariable(e.name);
         if (!v) NoVariable(e.name);
@@ -106,12 +110,8 @@ void Interpreter::Assign(const Expr& target, const Value& value) {
     case EK::Member: {
         const Expr* alias = AliasOf(target);
         if (alias && host_.workAreas.find(alias->name)) return writeField(alias->name, target.name);
-        Value o = Eval(*target.args[0]);
-        Object* obj = GetObject(o);
-        if (!obj) Raise(kErrNotObject, UpperAscii(target.args[0]->written) + " is not an object.");
-        Value* p = obj->Find(target.name);
-        if (!p) Raise(kErrNoProperty, "Property " + target.name + " is not found.");
-        *p = value;
+        const Value o = Eval(*target.args[0]);
+        SetProperty(ObjectOf(o, target.args[0]->written), target.name, value, false);
         return;
     }
     default:

@@ -1,7 +1,6 @@
 // The window group: FindHostWindow (113), HostWindowToHwnd (112),
 // GetWindowMetric (42) and ShowDialog (82). The main window is made before
-// the library loads and goes after it is released; host programs find it
-// under the name SCREEN.
+// the library loads and goes after it is released.
 #include "runner/host.h"
 #include "runner/services/services.h"
 
@@ -34,23 +33,40 @@ void CloseWindows(Host& host) {
     host.windows.main = nullptr;
 }
 
+namespace {
+
+// The Windows handle of a host window number (null when there is none).
+HWND WindowOf(const HostWindows& w, std::int32_t id) {
+    if (id == kMainWindowId) return w.main;
+    auto it = w.forms.find(id);
+    return it == w.forms.end() ? nullptr : it->second.hwnd;
+}
+
+std::int32_t FindByName(const HostWindows& w, const std::string& name) {
+    const std::string upper = UpperAscii(name);
+    if (upper == "SCREEN") return kMainWindowId;
+    for (const auto& [id, form] : w.forms)
+        if (form.name == upper) return id;
+    return 0;
+}
+
+}  // namespace
+
 void ServeWindows(ServiceCall& call) {
-    HWND main = call.host.windows.main;
+    const HostWindows& windows = call.host.windows;
     switch (call.code()) {
-    case kSvcFindHostWindow: {
-        // FindHostWindow(0, 1) is the main window, and so is the window
-        // named SCREEN (the host's _SCREEN); no other window has a name yet.
-        const bool main = call.arg(1) == 0 ? call.arg(2) == 1
-                                           : _stricmp(call.text.c_str(), "SCREEN") == 0;
-        return call.Answer(main ? kMainWindowId : 0);
-    }
+    case kSvcFindHostWindow:
+        // FindHostWindow(0, 1) is the main window; a name finds SCREEN (the
+        // main window) or a form of that name.
+        if (call.arg(1) == 0) return call.Answer(call.arg(2) == 1 ? kMainWindowId : 0);
+        return call.Answer(FindByName(windows, call.text));
     case kSvcHostWindowToHwnd:
-        return call.Answer(call.arg(1) == kMainWindowId ? static_cast<std::int32_t>(
-                                                              reinterpret_cast<std::uintptr_t>(main))
-                                                        : 0);
+        return call.Answer(static_cast<std::int32_t>(
+            reinterpret_cast<std::uintptr_t>(WindowOf(windows, call.arg(1)))));
     case kSvcGetWindowMetric: {
         RECT rc{};
-        if (call.arg(1) != kMainWindowId || !GetWindowRect(main, &rc)) return call.Answer(0);
+        HWND hwnd = WindowOf(windows, call.arg(1));
+        if (!hwnd || !GetWindowRect(hwnd, &rc)) return call.Answer(0);
         const std::int32_t m[6] = {rc.top, rc.bottom, rc.left, rc.right, rc.bottom - rc.top,
                                    rc.right - rc.left};
         std::uint32_t which = call.block.arg2;

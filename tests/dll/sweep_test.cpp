@@ -49,6 +49,13 @@ protected:
                 case 'L': c.args.push_back(run::ByValue(Value::Logical(true))); break;
                 case 'D': c.args.push_back(run::ByValue(Value::Date(2440588))); break;
                 case 'R': c.args.push_back(run::ByRef(host.NewVariable(Value::Char(text)))); break;
+                case 'O': {
+                    Value object;  // an object the host does not have
+                    object.type = 'O';
+                    object.integer = 77;
+                    c.args.push_back(run::ByValue(object));
+                    break;
+                }
                 default: c.args.push_back(run::ByValue(Value::Char(text))); break;
                 }
             }

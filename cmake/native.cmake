@@ -36,35 +36,38 @@ foreach(src ${BENCH_SRC})
   target_link_libraries(${name} PRIVATE tarvo_core)
 endforeach()
 
-# The Windows builds, as external projects: the product (32-bit, build/win32)
-# always, and the 64-bit test flavour (build/win64) when this machine cannot
-# run 32-bit programs (its kernel may have 32-bit emulation switched off, and
-# then 32-bit Wine does not start) or when asked for with -DTARVO_WIN64=ON.
-# The Wine tests run the 64-bit flavour whenever it is built; the choice is
-# written to build/wine-flavour for scripts/wine-env.sh.
+# The Windows builds, as external projects, both always: the product (32-bit,
+# build/win32) and the 64-bit test flavour (build/win64, see
+# cmake/windows.cmake). The 64-bit flavour runs wherever 64-bit Wine does; the
+# product needs a machine that runs 32-bit programs (a kernel may have its
+# 32-bit emulation switched off, and then 32-bit Wine does not start).
+#
+# Every Wine test is registered once for each flavour that runs here, named
+# FLAVOUR.NAME (win32.dll_tests, win64.script.dll, ...) and labelled wine and
+# FLAVOUR, with the flavour's own prefixes and fixtures; ctest hands the
+# flavour to the scripts as TARVO_FLAVOUR (scripts/wine-env.sh).
+# win32.available reports whether the product runs here: where it cannot, the
+# test prints why and ends as Skipped, and the product's Wine tests are not
+# registered (configuring says so too).
 option(TARVO_WINDOWS "Build and test the Windows libraries under Wine" ON)
-option(TARVO_WIN64 "Build the 64-bit test flavour too and run the Wine tests on it" OFF)
 if(TARVO_WINDOWS)
-  if(TARVO_WIN64)
-    set(wine_flavour win64)
+  set(S ${CMAKE_SOURCE_DIR}/scripts)
+  execute_process(COMMAND ${S}/wine-available.sh win32 RESULT_VARIABLE win32_status
+                  OUTPUT_VARIABLE win32_report OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+  message(STATUS "${win32_report}")
+  if(win32_status EQUAL 0)
+    set(TARVO_WINE_FLAVOURS win32 win64)
   else()
-    execute_process(COMMAND timeout 20 /usr/lib/wine/wine --version
-                    RESULT_VARIABLE wine32_status OUTPUT_QUIET ERROR_QUIET)
-    if(wine32_status EQUAL 0)
-      set(wine_flavour win32)
-    else()
-      set(wine_flavour win64)
-    endif()
+    set(TARVO_WINE_FLAVOURS win64)
+    message(STATUS "The Wine tests of the 32-bit product are not registered: "
+                   "win32.available reports why")
   endif()
-  message(STATUS "Wine tests run the ${wine_flavour} build")
-  file(WRITE ${CMAKE_BINARY_DIR}/wine-flavour "${wine_flavour}\n")
+  add_test(NAME win32.available COMMAND ${S}/wine-available.sh win32)
+  set_tests_properties(win32.available PROPERTIES SKIP_RETURN_CODE 77 LABELS "wine;win32"
+                       TIMEOUT 60)
 
   include(ExternalProject)
-  set(flavours win32)
-  if(wine_flavour STREQUAL "win64")
-    list(APPEND flavours win64)
-  endif()
-  foreach(flavour ${flavours})
+  foreach(flavour win32 win64)
     if(flavour STREQUAL "win32")
       set(arch i686)
     else()
@@ -79,92 +82,115 @@ if(TARVO_WINDOWS)
         file(REMOVE_RECURSE ${cache} ${CMAKE_BINARY_DIR}/${flavour}/CMakeFiles)
       endif()
     endif()
+    # The two builds take turns (each uses every core), through the pool
+    # USES_TERMINAL_BUILD puts them in.
     ExternalProject_Add(${flavour}
       SOURCE_DIR ${CMAKE_SOURCE_DIR}
       BINARY_DIR ${CMAKE_BINARY_DIR}/${flavour}
       CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw.cmake
                  -DTARVO_ARCH=${arch} -DCMAKE_BUILD_TYPE=Release
       BUILD_ALWAYS TRUE
+      USES_TERMINAL_BUILD TRUE
       INSTALL_COMMAND "")
   endforeach()
 
-  # Shell tests over the built images (no Wine needed); win64_*.sh check the
-  # 64-bit flavour and run only when it is built.
+  # Shell tests over the built images (no Wine needed).
   file(GLOB SHELL_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/interop/*.sh)
   foreach(t ${SHELL_TESTS})
     get_filename_component(name ${t} NAME_WE)
-    if(name MATCHES "^win64_" AND NOT wine_flavour STREQUAL "win64")
-      continue()
-    endif()
     add_test(NAME interop.${name} COMMAND bash ${t} ${CMAKE_BINARY_DIR})
     set_tests_properties(interop.${name} PROPERTIES LABELS windows TIMEOUT 300)
   endforeach()
 
-  # Wine prefixes (scripts/wine-prefix.sh): the main one, where the DLL and
-  # script tests run; "hostile", where the DLL tests run again under hostile
-  # memory (see tests/dll/dll_test.h); "bare", with no KERNEL.DLL in its
-  # system directory, for the tests of a missing companion library
-  # (tests/dll/without_companion.h). Each run has a prefix of its own, so the
-  # runs share no clipboard, windows or temporary folders and go in parallel.
-  set(S ${CMAKE_SOURCE_DIR}/scripts)
-  add_test(NAME wine.prefix COMMAND ${S}/wine-prefix.sh ${CMAKE_BINARY_DIR})
-  set_tests_properties(wine.prefix PROPERTIES FIXTURES_SETUP wine LABELS wine TIMEOUT 400)
-  add_test(NAME wine.prefix_hostile COMMAND ${S}/wine-prefix.sh ${CMAKE_BINARY_DIR} hostile)
-  set_tests_properties(wine.prefix_hostile PROPERTIES FIXTURES_SETUP wine_hostile LABELS wine
-                       TIMEOUT 400)
-  add_test(NAME wine.prefix_bare COMMAND ${S}/wine-prefix.sh ${CMAKE_BINARY_DIR} bare)
-  set_tests_properties(wine.prefix_bare PROPERTIES FIXTURES_SETUP wine_bare LABELS wine TIMEOUT 400)
+  # tarvo_wine_test(FLAVOUR NAME COMMAND command... [TIMEOUT seconds]
+  #                 [SETUP fixture] [REQUIRES fixture...] [ENVIRONMENT VAR=value...])
+  # registers the test FLAVOUR.NAME running the command with TARVO_FLAVOUR set;
+  # fixture names get the flavour in front (win32_prefix), so each flavour's
+  # tests wait for its own prefixes only.
+  function(tarvo_wine_test flavour name)
+    cmake_parse_arguments(PARSE_ARGV 2 T "" "TIMEOUT;SETUP" "COMMAND;REQUIRES;ENVIRONMENT")
+    set(test ${flavour}.${name})
+    add_test(NAME ${test} COMMAND ${T_COMMAND})
+    set(env TARVO_FLAVOUR=${flavour} ${T_ENVIRONMENT})
+    set_tests_properties(${test} PROPERTIES LABELS "wine;${flavour}" TIMEOUT ${T_TIMEOUT}
+                         ENVIRONMENT "${env}")
+    if(T_SETUP)
+      set_tests_properties(${test} PROPERTIES FIXTURES_SETUP ${flavour}_${T_SETUP})
+    endif()
+    if(T_REQUIRES)
+      list(TRANSFORM T_REQUIRES PREPEND ${flavour}_)
+      set_tests_properties(${test} PROPERTIES FIXTURES_REQUIRED "${T_REQUIRES}")
+    endif()
+  endfunction()
 
   file(GLOB DLL_TEST_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/dll/*.cpp)
-  if(DLL_TEST_SRC)
-    set(run ${S}/wine-run.sh ${CMAKE_BINARY_DIR} 900 dll_tests.exe)
-    set(without_companion "*WithoutCompanion.*")
-    add_test(NAME wine.dll_tests COMMAND ${run} --gtest_filter=-${without_companion})
-    set_tests_properties(wine.dll_tests PROPERTIES FIXTURES_REQUIRED wine LABELS wine TIMEOUT 1000)
-    add_test(NAME wine.dll_tests_hostile COMMAND ${run} --gtest_filter=-${without_companion})
-    set_tests_properties(wine.dll_tests_hostile PROPERTIES FIXTURES_REQUIRED wine_hostile
-                         LABELS wine TIMEOUT 1000 ENVIRONMENT "TARVO_HOSTILE=1;TARVO_PREFIX=hostile")
-    add_test(NAME wine.dll_tests_bare COMMAND ${run} --gtest_filter=${without_companion})
-    set_tests_properties(wine.dll_tests_bare PROPERTIES FIXTURES_REQUIRED wine_bare LABELS wine
-                         TIMEOUT 300 ENVIRONMENT "TARVO_NO_COMPANION=1;TARVO_PREFIX=bare")
-    add_test(NAME wine.dll_tests_bare_hostile COMMAND ${run} --gtest_filter=${without_companion})
-    set_tests_properties(wine.dll_tests_bare_hostile PROPERTIES FIXTURES_REQUIRED wine_bare
-                         LABELS wine TIMEOUT 300
-                         ENVIRONMENT "TARVO_NO_COMPANION=1;TARVO_PREFIX=bare;TARVO_HOSTILE=1")
-    # The tests that depend on the local zone again in a zone with daylight
-    # saving time (the others run in the machine's zone, UTC).
-    add_test(NAME wine.dll_tests_zone COMMAND ${run} --gtest_filter=*Zone*)
-    set_tests_properties(wine.dll_tests_zone PROPERTIES FIXTURES_REQUIRED wine LABELS wine
-                         TIMEOUT 400 ENVIRONMENT TZ=Europe/Paris)
-  endif()
-
-  # The signature fuzzer over every name, with fixed seeds, in both modes
-  # (scripts/fuzz-names.sh runs it long with any seed and count).
-  add_test(NAME wine.fuzz_names COMMAND ${S}/wine-run.sh ${CMAKE_BINARY_DIR} 600 tarvo-fuzz.exe --seed 1 --count 40)
-  add_test(NAME wine.fuzz_names_hostile COMMAND ${S}/wine-run.sh ${CMAKE_BINARY_DIR} 600 tarvo-fuzz.exe --seed 2 --count 40 --hostile)
-  set_tests_properties(wine.fuzz_names wine.fuzz_names_hostile PROPERTIES FIXTURES_REQUIRED wine
-                       LABELS wine TIMEOUT 700)
-
-  # tarvo-run from a shell and on a terminal (tests/runner/*.sh).
   file(GLOB RUNNER_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/runner/*.sh)
-  foreach(t ${RUNNER_TESTS})
-    get_filename_component(name ${t} NAME_WE)
-    add_test(NAME runner.${name} COMMAND bash ${t} ${CMAKE_BINARY_DIR})
-    set_tests_properties(runner.${name} PROPERTIES FIXTURES_REQUIRED wine LABELS wine TIMEOUT 300)
-  endforeach()
-
   file(GLOB SCRIPT_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/scripts/*.prg)
-  foreach(prg ${SCRIPT_TESTS})
-    get_filename_component(name ${prg} NAME_WE)
-    add_test(NAME script.${name} COMMAND ${S}/script-test.sh ${CMAKE_BINARY_DIR} ${prg})
-    set_tests_properties(script.${name} PROPERTIES FIXTURES_REQUIRED wine LABELS wine TIMEOUT 120)
-  endforeach()
-  # File times in a zone away from UTC, without summer time.
-  set_tests_properties(script.file_times PROPERTIES ENVIRONMENT TZ=Etc/GMT+5)
+  foreach(flavour ${TARVO_WINE_FLAVOURS})
+    # Wine prefixes (scripts/wine-prefix.sh), build/wineprefix32* or
+    # wineprefix64*: the main one, where the DLL and script tests run;
+    # "hostile", where the DLL tests run again under hostile memory (see
+    # tests/dll/dll_test.h); "bare", with no KERNEL.DLL in its system
+    # directory, for the tests of a missing companion library
+    # (tests/dll/without_companion.h). Each run has a prefix of its own, so
+    # the runs share no clipboard, windows or temporary folders and go in
+    # parallel.
+    tarvo_wine_test(${flavour} prefix COMMAND ${S}/wine-prefix.sh ${CMAKE_BINARY_DIR}
+                    SETUP prefix TIMEOUT 400)
+    tarvo_wine_test(${flavour} prefix_hostile COMMAND ${S}/wine-prefix.sh ${CMAKE_BINARY_DIR} hostile
+                    SETUP prefix_hostile TIMEOUT 400)
+    tarvo_wine_test(${flavour} prefix_bare COMMAND ${S}/wine-prefix.sh ${CMAKE_BINARY_DIR} bare
+                    SETUP prefix_bare TIMEOUT 400)
 
-  # The README's lists of commands, functions and families match the tables.
-  add_test(NAME readme.lists COMMAND ${S}/readme-lists.sh ${CMAKE_BINARY_DIR})
-  set_tests_properties(readme.lists PROPERTIES FIXTURES_REQUIRED wine LABELS wine TIMEOUT 120)
+    if(DLL_TEST_SRC)
+      set(run ${S}/wine-run.sh ${CMAKE_BINARY_DIR} 900 dll_tests.exe)
+      set(without_companion "*WithoutCompanion.*")
+      tarvo_wine_test(${flavour} dll_tests COMMAND ${run} --gtest_filter=-${without_companion}
+                      REQUIRES prefix TIMEOUT 1000)
+      tarvo_wine_test(${flavour} dll_tests_hostile COMMAND ${run} --gtest_filter=-${without_companion}
+                      REQUIRES prefix_hostile TIMEOUT 1000
+                      ENVIRONMENT TARVO_HOSTILE=1 TARVO_PREFIX=hostile)
+      tarvo_wine_test(${flavour} dll_tests_bare COMMAND ${run} --gtest_filter=${without_companion}
+                      REQUIRES prefix_bare TIMEOUT 300
+                      ENVIRONMENT TARVO_NO_COMPANION=1 TARVO_PREFIX=bare)
+      tarvo_wine_test(${flavour} dll_tests_bare_hostile COMMAND ${run} --gtest_filter=${without_companion}
+                      REQUIRES prefix_bare TIMEOUT 300
+                      ENVIRONMENT TARVO_NO_COMPANION=1 TARVO_PREFIX=bare TARVO_HOSTILE=1)
+      # The tests that depend on the local zone again in a zone with daylight
+      # saving time (the others run in the machine's zone, UTC).
+      tarvo_wine_test(${flavour} dll_tests_zone COMMAND ${run} --gtest_filter=*Zone*
+                      REQUIRES prefix TIMEOUT 400 ENVIRONMENT TZ=Europe/Paris)
+    endif()
+
+    # The signature fuzzer over every name, with fixed seeds, in both modes
+    # (scripts/fuzz-names.sh runs it long with any seed and count).
+    set(fuzz ${S}/wine-run.sh ${CMAKE_BINARY_DIR} 600 tarvo-fuzz.exe)
+    tarvo_wine_test(${flavour} fuzz_names COMMAND ${fuzz} --seed 1 --count 40
+                    REQUIRES prefix TIMEOUT 700)
+    tarvo_wine_test(${flavour} fuzz_names_hostile COMMAND ${fuzz} --seed 2 --count 40 --hostile
+                    REQUIRES prefix TIMEOUT 700)
+
+    # tarvo-run from a shell and on a terminal (tests/runner/*.sh).
+    foreach(t ${RUNNER_TESTS})
+      get_filename_component(name ${t} NAME_WE)
+      tarvo_wine_test(${flavour} runner.${name} COMMAND bash ${t} ${CMAKE_BINARY_DIR}
+                      REQUIRES prefix TIMEOUT 300)
+    endforeach()
+
+    foreach(prg ${SCRIPT_TESTS})
+      get_filename_component(name ${prg} NAME_WE)
+      set(zone "")
+      if(name STREQUAL "file_times")
+        set(zone TZ=Etc/GMT+5)  # file times in a zone away from UTC, without summer time
+      endif()
+      tarvo_wine_test(${flavour} script.${name} COMMAND ${S}/script-test.sh ${CMAKE_BINARY_DIR} ${prg}
+                      REQUIRES prefix TIMEOUT 120 ENVIRONMENT ${zone})
+    endforeach()
+
+    # The README's lists of commands, functions and families match the tables.
+    tarvo_wine_test(${flavour} readme.lists COMMAND ${S}/readme-lists.sh ${CMAKE_BINARY_DIR}
+                    REQUIRES prefix TIMEOUT 120)
+  endforeach()
 endif()
 
 # The reference, the example test and the release test (tools/reference).

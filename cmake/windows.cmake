@@ -1,14 +1,16 @@
 # Windows build: the two libraries, the runner and its test programs.
 #
 # The product is the 32-bit build (cmake/mingw.cmake, TARVO_ARCH=i686). The
-# same sources also build as a 64-bit test flavour (TARVO_ARCH=x86_64) for
-# machines whose kernel cannot run 32-bit programs (and so no 32-bit Wine):
-# its images load below 2 GB and are not "large address aware", so every
-# address still fits the protocol's 32-bit fields, and the tests run under
-# 64-bit Wine. The linker (GNU ld 2.40) takes --disable-large-address-aware
-# for 32-bit images only and marks every 64-bit image large address aware, so
-# scripts/clear-laa.sh clears the flag after each link;
-# tests/interop/win64_images.sh checks the images as linked.
+# same sources also build as a 64-bit test flavour (TARVO_ARCH=x86_64), built
+# and tested everywhere, also where the kernel runs no 32-bit programs (and so
+# there is no 32-bit Wine): its images load below 2 GB and are not "large
+# address aware", so addresses fit the protocol's 32-bit fields, and its tests
+# run under 64-bit Wine. (Wine still places very large memory blocks above
+# 4 GB; the host and the library refuse those as out of memory.) The linker
+# (GNU ld 2.40) takes --disable-large-address-aware for 32-bit images only and
+# marks every 64-bit image large address aware, so scripts/clear-laa.sh
+# clears the flag after each link; tests/interop/win64_images.sh checks the
+# images as linked.
 set(WARN -Wall -Wextra -Wno-unused-parameter -Wno-cast-function-type)
 # Nothing but Windows system DLLs at run time.
 set(STATIC_LINK -static -static-libgcc -static-libstdc++)

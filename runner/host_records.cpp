@@ -14,9 +14,27 @@ std::uint32_t Addr32(const void* p) {
     return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(p));
 }
 
+// The handle table keeps a block's handle in 32 bits and the library passes
+// its data address back in 32 bits, so a block above 4 GB (which 64-bit Wine
+// gives for very large sizes) is out of memory for the protocol; in a 32-bit
+// process every block fits.
+bool BlockFits(HGLOBAL block) {
+    if constexpr (sizeof(void*) <= 4) return true;
+    constexpr std::uintptr_t kLimit = 0xFFFFFFFFu;
+    if (reinterpret_cast<std::uintptr_t>(block) > kLimit) return false;
+    const void* p = GlobalLock(block);
+    GlobalUnlock(block);
+    return reinterpret_cast<std::uintptr_t>(p) <= kLimit;
+}
+
 // The host's own block operations (never the library's patched imports).
 std::uint32_t HostAlloc(std::uint32_t size) {
-    return Addr32(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size));
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+    if (block && !BlockFits(block)) {
+        GlobalFree(block);
+        return 0;
+    }
+    return Addr32(block);
 }
 void HostRelease(std::uint32_t b) { GlobalFree(FromAddr<void>(b)); }
 std::uint8_t* HostLock(std::uint32_t b) { return static_cast<std::uint8_t*>(GlobalLock(FromAddr<void>(b))); }
@@ -131,6 +149,10 @@ void Host::MoveUnlockedBlocks() {
         if (!old || (GlobalFlags(old) & GMEM_LOCKCOUNT) != 0) continue;
         SIZE_T size = GlobalSize(old);
         HGLOBAL moved = GlobalAlloc(GMEM_MOVEABLE, size);
+        if (moved && !BlockFits(moved)) {  // a block stays rather than go above 4 GB
+            GlobalFree(moved);
+            continue;
+        }
         if (!moved) continue;
         char* from = static_cast<char*>(GlobalLock(old));
         char* to = static_cast<char*>(GlobalLock(moved));

@@ -9,6 +9,16 @@ namespace {
 
 bool Counting(Host* h) { return h && h->hostile; }
 
+// Whether a block's handle and data address fit the protocol's 32 bits (in
+// 64-bit code Wine places very large blocks above 4 GB).
+bool Below4G(HGLOBAL block) {
+    if constexpr (sizeof(void*) <= 4) return true;
+    constexpr std::uintptr_t kLimit = 0xFFFFFFFFu;
+    const void* p = GlobalLock(block);
+    GlobalUnlock(block);
+    return reinterpret_cast<std::uintptr_t>(block) <= kLimit && reinterpret_cast<std::uintptr_t>(p) <= kLimit;
+}
+
 HGLOBAL WINAPI HostileGlobalAlloc(UINT flags, SIZE_T size) {
     Host* h = CurrentHost();
     if (Counting(h) && ++h->allocCount == h->faults.failAllocAt) return nullptr;
@@ -27,9 +37,15 @@ HGLOBAL WINAPI HostileGlobalReAlloc(HGLOBAL block, SIZE_T size, UINT flags) {
     if (++h->resizeCount == h->faults.failResizeAt) return nullptr;
     bool locked = (GlobalFlags(block) & GMEM_LOCKCOUNT) != 0;
     if (!(flags & GMEM_MOVEABLE) || locked) return GlobalReAlloc(block, size, flags);
-    // Always move: a new block, garbage beyond the old contents.
+    // Always move: a new block, garbage beyond the old contents. A new block
+    // above 4 GB is no move the library could keep: the resize is then done
+    // as Windows does it, and the library judges where that lands.
     SIZE_T oldSize = GlobalSize(block);
     HGLOBAL moved = GlobalAlloc(GMEM_MOVEABLE, size ? size : 1);
+    if (moved && !Below4G(moved)) {
+        GlobalFree(moved);
+        return GlobalReAlloc(block, size, flags);
+    }
     if (!moved) return nullptr;
     char* to = static_cast<char*>(GlobalLock(moved));
     char* from = static_cast<char*>(GlobalLock(block));

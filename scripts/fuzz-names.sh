@@ -4,6 +4,7 @@
 #   scripts/fuzz-names.sh [SEED] [COUNT] [tarvo-fuzz options...]
 # SEED defaults to the current time, COUNT to 2000. A failure prints the call
 # and the tarvo-fuzz command that replays it (same seed, count and mode, --only NAME).
+# TARVO_FLAVOUR=win32|win64 picks the Windows build, as for scripts/wine-run.sh.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seed=${1:-$(date +%s)}

@@ -2,9 +2,11 @@
 # Creates (once) a Wine prefix the tests run in, inside the build folder, and
 # installs the freshly built KERNEL.DLL into its system directory.
 #   wine-prefix.sh BUILD_DIR [NAME]
-# Without NAME: the main prefix (build/wineprefix32 or wineprefix64, see
-# wine-env.sh). With NAME: build/wineprefix32-NAME (or 64); the prefix named
-# "bare" never holds KERNEL.DLL, for the tests of a missing companion library.
+# The prefix is the Windows build's that TARVO_FLAVOUR names (win32 or win64;
+# without it, as scripts/wine-env.sh chooses).
+# Without NAME: the main prefix (build/wineprefix32 or wineprefix64). With
+# NAME: build/wineprefix32-NAME (or 64); the prefix named "bare" never holds
+# KERNEL.DLL, for the tests of a missing companion library.
 # The prefix uses Wine's null graphics driver and no audio, so windows,
 # dialogs and timers work without an X server.
 set -euo pipefail

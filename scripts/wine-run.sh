@@ -4,10 +4,14 @@
 # BUILD_DIR  the build folder scripts/build.sh made (build)
 # SECONDS    the time limit: the program is stopped after it (and killed ten
 #            seconds later if it is still there); 0 for no limit
-# PROGRAM    a file name in the chosen Windows build folder (tarvo-run.exe,
+# PROGRAM    a file name in the Windows build folder (tarvo-run.exe,
 #            dll_tests.exe ...); ARGS go to it as they are. A path in ARGS is
 #            a Windows path: Z:/home/me/x.prg, or relative to the current
 #            folder.
+# TARVO_FLAVOUR=win32|win64 picks the Windows build (build/win32, the
+# product, or build/win64, the 64-bit test flavour); without it, the 32-bit
+# product where this machine runs 32-bit programs, else the 64-bit flavour.
+# TARVO_PREFIX=NAME picks a named test prefix (see scripts/wine-env.sh).
 # From a terminal the program gets the terminal: it may read it (tarvo-run's
 # prompt), and Ctrl-C reaches it.
 set -uo pipefail

@@ -8,13 +8,24 @@
 // keeps its length: the function writes into its bytes). A result of type
 // STRING is the text the returned pointer points to. The library WIN32API
 // stands for KERNEL32, GDI32, USER32, MPR and ADVAPI32; a name not exported
-// as written is looked for with "A" after it (the ANSI form). Functions are
-// called as stdcall, as Windows' own are. OBJECT is not served (error 11),
-// and neither are SINGLE and DOUBLE in the 64-bit test flavour.
+// as written is looked for with "A" after it (the ANSI form). OBJECT is not
+// served (error 11).
+//
+// Functions are called the way Windows calls its own. In the 32-bit build
+// that is stdcall: every argument in 4-byte stack slots, a DOUBLE in two of
+// them (low half first), a SINGLE's bits in one. In the 64-bit test flavour it
+// is the x64 convention: the first four arguments by position in RCX, RDX, R8
+// and R9, or XMM0 to XMM3 for a SINGLE or DOUBLE; the others in 8-byte stack
+// slots, a DOUBLE in one, a SINGLE in the low 32 bits of one. A call goes
+// through a thunk chosen by the number of slots and, in 64-bit code, by which
+// of the first four arguments travel in XMM registers.
 #include <windows.h>
 
+#include <array>
+#include <bit>
 #include <cmath>
 #include <cstring>
+#include <type_traits>
 #include <utility>
 
 #include "runner/lang/builtins.h"
@@ -56,7 +67,6 @@ bool TypeWord(const std::string& word, DllType* t) {
 
 void CheckServed(const DllType& t) {
     if (t.letter == 'O') Raise(kErrArgument);
-    if (sizeof(void*) != 4 && (t.letter == 'F' || t.letter == 'N')) Raise(kErrArgument);
 }
 
 // DECLARE [type] name IN ...: the DLL form when IN follows the name.
@@ -146,26 +156,52 @@ namespace {
 
 // --- the call ------------------------------------------------------------------------
 
+// One stack slot of the convention: 4 bytes in 32-bit code, 8 in 64-bit code.
 using Slot = std::uintptr_t;
 constexpr std::size_t kMaxSlots = 24;
+constexpr bool kX64 = sizeof(Slot) == 8;
+// x64: the first four arguments travel in registers; a mask's bit i set means
+// argument i is a SINGLE or DOUBLE (an XMM register). 32-bit code has no mask.
+constexpr std::size_t kRegisterArgs = 4;
+constexpr unsigned kMasks = kX64 ? 1u << kRegisterArgs : 1;
 
-template <typename R, std::size_t... I>
+// The C++ type that puts argument I where the callee looks for it: a double
+// for an XMM register (a SINGLE's bits in its low 32 bits), else a slot.
+template <unsigned Mask, std::size_t I>
+using ParamType = std::conditional_t<(I < kRegisterArgs && ((Mask >> I) & 1) != 0), double, Slot>;
+
+template <unsigned Mask, std::size_t I>
+ParamType<Mask, I> Pass(Slot s) {
+    if constexpr (std::is_same_v<ParamType<Mask, I>, double>)
+        return std::bit_cast<ParamType<Mask, I>>(s);
+    else
+        return s;
+}
+
+template <typename R, unsigned Mask, std::size_t... I>
 R InvokeWith(void* f, const Slot* a, std::index_sequence<I...>) {
-    using Fn = R(WINAPI*)(decltype((void)I, Slot{})...);
-    return reinterpret_cast<Fn>(f)(a[I]...);
+    using Fn = R(WINAPI*)(ParamType<Mask, I>...);
+    return reinterpret_cast<Fn>(f)(Pass<Mask, I>(a[I])...);
 }
-template <typename R, std::size_t N>
+template <typename R, unsigned Mask, std::size_t N>
 R Thunk(void* f, const Slot* a) {
-    return InvokeWith<R>(f, a, std::make_index_sequence<N>{});
-}
-template <typename R, std::size_t... N>
-R Invoke(void* f, const std::vector<Slot>& a, std::index_sequence<N...>) {
-    static constexpr R (*kThunks[])(void*, const Slot*) = {&Thunk<R, N>...};
-    return kThunks[a.size()](f, a.data());
+    return InvokeWith<R, Mask>(f, a, std::make_index_sequence<N>{});
 }
 template <typename R>
-R Invoke(void* f, const std::vector<Slot>& a) {
-    return Invoke<R>(f, a, std::make_index_sequence<kMaxSlots + 1>{});
+using ThunkFn = R (*)(void*, const Slot*);
+template <typename R, unsigned Mask, std::size_t... N>
+constexpr std::array<ThunkFn<R>, kMaxSlots + 1> ThunksOfMask(std::index_sequence<N...>) {
+    return {&Thunk<R, Mask, N>...};
+}
+template <typename R, unsigned... Mask>
+R Invoke(void* f, const std::vector<Slot>& a, unsigned mask, std::integer_sequence<unsigned, Mask...>) {
+    static constexpr std::array<std::array<ThunkFn<R>, kMaxSlots + 1>, kMasks> kThunks = {
+        ThunksOfMask<R, Mask>(std::make_index_sequence<kMaxSlots + 1>{})...};
+    return kThunks[mask][a.size()](f, a.data());
+}
+template <typename R>
+R Invoke(void* f, const std::vector<Slot>& a, unsigned mask) {
+    return Invoke<R>(f, a, mask, std::make_integer_sequence<unsigned, kMasks>{});
 }
 
 // What a by-reference argument points to while the function runs.
@@ -200,6 +236,7 @@ bool CallDeclared(Interpreter& in, const Expr& call, Value* out) {
     if (call.args.size() < f.params.size()) Raise(kErrTooFew);
     if (call.args.size() > f.params.size()) Raise(kErrTooMany);
     std::vector<Slot> slots;
+    unsigned mask = 0;  // x64: the arguments among the first four that go in XMM registers
     std::vector<Cell> cells(f.params.size());
     std::vector<std::string> texts(f.params.size());
     for (std::size_t i = 0; i < f.params.size(); ++i) {
@@ -239,19 +276,22 @@ bool CallDeclared(Interpreter& in, const Expr& call, Value* out) {
         case 'S': slots.push_back(static_cast<std::uint16_t>(Bits32(v))); break;
         case 'F': {
             if (!IsNumber(v)) Raise(kErrArgument);
-            float x = static_cast<float>(v.asNumber());
-            std::uint32_t bits;
-            std::memcpy(&bits, &x, 4);
-            slots.push_back(bits);
+            if (kX64 && i < kRegisterArgs) mask |= 1u << i;
+            slots.push_back(std::bit_cast<std::uint32_t>(static_cast<float>(v.asNumber())));
             break;
         }
         case 'N': {
             if (!IsNumber(v)) Raise(kErrArgument);
-            double x = v.asNumber();
-            std::uint32_t halves[2];
-            std::memcpy(halves, &x, 8);
-            slots.push_back(halves[0]);
-            slots.push_back(halves[1]);
+            const double x = v.asNumber();
+            if constexpr (kX64) {
+                if (i < kRegisterArgs) mask |= 1u << i;
+                slots.push_back(std::bit_cast<std::uint64_t>(x));
+            } else {
+                std::uint32_t halves[2];
+                std::memcpy(halves, &x, 8);
+                slots.push_back(halves[0]);
+                slots.push_back(halves[1]);
+            }
             break;
         }
         default:  // 'C'
@@ -267,17 +307,17 @@ bool CallDeclared(Interpreter& in, const Expr& call, Value* out) {
     if (slots.size() > kMaxSlots) Raise(kErrTooMany);
     int decimals = in.settings().decimals;
     switch (f.result.letter) {
-    case 'N': *out = N(Invoke<double>(f.address, slots), decimals); break;
-    case 'F': *out = N(Invoke<float>(f.address, slots), decimals); break;
-    case 'S': *out = N(static_cast<std::int16_t>(Invoke<Slot>(f.address, slots))); break;
-    case 'I': *out = N(static_cast<std::int32_t>(Invoke<Slot>(f.address, slots))); break;
+    case 'N': *out = N(Invoke<double>(f.address, slots, mask), decimals); break;
+    case 'F': *out = N(Invoke<float>(f.address, slots, mask), decimals); break;
+    case 'S': *out = N(static_cast<std::int16_t>(Invoke<Slot>(f.address, slots, mask))); break;
+    case 'I': *out = N(static_cast<std::int32_t>(Invoke<Slot>(f.address, slots, mask))); break;
     case 'C': {
-        const char* p = reinterpret_cast<const char*>(Invoke<Slot>(f.address, slots));
+        const char* p = reinterpret_cast<const char*>(Invoke<Slot>(f.address, slots, mask));
         *out = C(p ? p : "");
         break;
     }
     default:
-        Invoke<Slot>(f.address, slots);
+        Invoke<Slot>(f.address, slots, mask);
         *out = L(true);
     }
     for (Cell& c : cells) {

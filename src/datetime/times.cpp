@@ -176,13 +176,20 @@ std::string ClockText(const BrokenDown& t) {
     return Padded(t.hour) + ":" + Padded(t.minute) + ":" + Padded(t.second);
 }
 
-std::string TimGmt(std::int32_t seconds) { return ClockText(SplitSeconds(seconds)); }
+bool RuntimeSplits(std::int32_t seconds) { return seconds >= 0; }
+
+std::string TimGmt(std::int32_t seconds) {
+    if (!RuntimeSplits(seconds)) return {};
+    return ClockText(SplitSeconds(seconds));
+}
 
 std::string TimLocalt(const Zone& zone, std::int32_t seconds) {
+    if (!RuntimeSplits(seconds)) return {};
     return ClockText(LocalTime(zone, seconds));
 }
 
 std::string TimCtime(const Zone& zone, std::int32_t seconds) {
+    if (!RuntimeSplits(seconds)) return {};
     return FormatTime("%a %b %d %H:%M:%S %Y", LocalTime(zone, seconds), "");
 }
 

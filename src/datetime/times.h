@@ -3,8 +3,10 @@
 //
 // Results in Unix seconds are 32-bit, like the counts the host passes: a
 // moment outside 1901-12-13 .. 2038-01-19 wraps around as the 32-bit count
-// does. Every 32-bit count converts to a date and time, so the texts made
-// from one are never empty.
+// does. SplitSeconds and LocalTime split every count; the texts of TIM_GMT,
+// TIM_LOCALT and TIM_CTIME follow the C runtime the library is built
+// against (msvcrt), which gives no broken-down time for a moment before 1970
+// (negative seconds): such a moment answers the empty text.
 #pragma once
 
 #include <cstdint>
@@ -107,11 +109,16 @@ std::int32_t TimTime(const Zone& zone);
 
 // hh:mm:ss of a moment's fields.
 std::string ClockText(const BrokenDown& t);
-// TIM_GMT / TIM_LOCALT: the UTC / local time of day of a moment.
+// Whether the C runtime (msvcrt's gmtime and localtime) gives a broken-down
+// time for a moment: not before 1970, so not for negative seconds.
+bool RuntimeSplits(std::int32_t seconds);
+// TIM_GMT / TIM_LOCALT: the UTC / local time of day of a moment; empty when
+// the runtime gives no broken-down time for it.
 std::string TimGmt(std::int32_t seconds);
 std::string TimLocalt(const Zone& zone, std::int32_t seconds);
 // TIM_CTIME: "Thu Jan 01 00:00:00 1970" of the local time: day and month
-// names in English, the day of the month in two digits, 24 characters.
+// names in English, the day of the month in two digits, 24 characters;
+// empty when the runtime gives no broken-down time for the moment.
 std::string TimCtime(const Zone& zone, std::int32_t seconds);
 
 // The runtime's strftime of a moment's fields, in the "C" locale: %a %A %b

@@ -9,15 +9,19 @@ ROW("TIM_CTIME", "I", DOC(
     .summary = "A moment as the C runtime writes it, in local time.",
     .params = "nSeconds: Unix seconds",
     .result = "24 characters: day name, month name, day, time and year, such as "
-              "\"Thu Jan 01 00:00:00 1970\".",
-    .example = "? LEN(TIM_CTIME(TIM_TIME())), RIGHT(TIM_CTIME(86400 * 400), 4)",
-    .output = "        24 1971"), Fn<WithContext<TimCtime, SystemZone>>)
+              "\"Thu Jan 01 00:00:00 1970\"; the empty text for a moment before 1970.",
+    .notes = "The C runtime the library is built against gives no broken-down time for a "
+             "moment before 1970 (negative seconds), and such a moment answers the empty text.",
+    .example = "? LEN(TIM_CTIME(TIM_TIME())), RIGHT(TIM_CTIME(86400 * 400), 4), LEN(TIM_CTIME(-1))",
+    .output = "        24 1971          0"), Fn<WithContext<TimCtime, SystemZone>>)
 ROW("TIM_GMT", "I", DOC(
     .summary = "The UTC time of day of a moment.",
     .params = "nSeconds: Unix seconds",
-    .result = "hh:mm:ss.",
-    .example = "? TIM_GMT(3723), TIM_GMT(-1)",
-    .output = "01:02:03 23:59:59"), Fn<TimGmt>)
+    .result = "hh:mm:ss; the empty text for a moment before 1970.",
+    .notes = "The C runtime the library is built against gives no broken-down time for a "
+             "moment before 1970 (negative seconds), and such a moment answers the empty text.",
+    .example = "? TIM_GMT(3723), TIM_GMT(0), LEN(TIM_GMT(-1))",
+    .output = "01:02:03 00:00:00          0"), Fn<TimGmt>)
 ROW("TIM_GETNUMBEROFDAYS", "D,D", DOC(
     .summary = "The number of days from one date to another.",
     .params = "dDate1: the later date\n"
@@ -30,9 +34,12 @@ ALIAS("TIM_NUMBEROFDAYS", "TIM_GETNUMBEROFDAYS")
 ROW("TIM_LOCALT", "I", DOC(
     .summary = "The local time of day of a moment.",
     .params = "nSeconds: Unix seconds",
-    .result = "hh:mm:ss in the process's time zone.",
-    .example = "? LEN(TIM_LOCALT(0)), SUBSTR(TIM_LOCALT(0), 3)",
-    .output = "         8 :00:00"), Fn<WithContext<TimLocalt, SystemZone>>)
+    .result = "hh:mm:ss in the process's time zone; the empty text for a moment before 1970.",
+    .notes = "The C runtime the library is built against gives no broken-down time for a "
+             "moment before 1970 (negative seconds), and such a moment answers the empty text, "
+             "whatever the zone.",
+    .example = "? LEN(TIM_LOCALT(0)), SUBSTR(TIM_LOCALT(0), 3), LEN(TIM_LOCALT(-1))",
+    .output = "         8 :00:00          0"), Fn<WithContext<TimLocalt, SystemZone>>)
 ROW("TIM_MAKESECONDS", "C", DOC(
     .summary = "The seconds of a clock text.",
     .params = "cClock: hh:mm:ss; only the characters at positions 1-2, 4-5 and 7-8 are read",

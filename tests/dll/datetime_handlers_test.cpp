@@ -7,6 +7,7 @@
 // readings of the test's own). Tests whose names contain "Zone" run again
 // under TZ=Europe/Paris (see cmake/native.cmake); they know what to expect in
 // UTC, in that zone and in America/New_York.
+#include <cstdint>
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -171,6 +172,10 @@ TEST_F(DateTimeTest, ZoneTimes) {
     const std::int32_t summer = 1625393109;  // 2021-07-04 10:05:09 UTC
     EXPECT_EQ(Text("TIM_LOCALT", {Value::Int(summer)}), Zone().summerClock);
     EXPECT_EQ(Text("TIM_CTIME", {Value::Int(0)}), Zone().epochCtime);
+    EXPECT_EQ(Text("TIM_GMT", {Value::Int(0)}), "00:00:00");
+    for (const char* name : {"TIM_GMT", "TIM_LOCALT", "TIM_CTIME"})
+        for (std::int32_t before1970 : {-1, INT32_MIN})
+            EXPECT_EQ(Text(name, {Value::Int(before1970)}), "") << name << "(" << before1970 << ")";
     EXPECT_EQ(Text("TIM_USERTIME", {Value::Int(summer)}), "") << "no format set";
     host.Call("TIM_SETFORMAT", {Value::Char("%H:%M:%S|%Z")});
     const std::string summerText = Text("TIM_USERTIME", {Value::Int(summer)});

@@ -3,7 +3,9 @@
 #include <cctype>
 #include <cstring>
 #include <map>
+#include <new>
 #include <set>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -265,6 +267,79 @@ TEST_F(ProtocolTest, HostileMemorySweep) {
     }
     host.hostile = HostileRun();
     host.faults.failAllocAt = 0;
+}
+
+// The protocol keeps a block's handle and data address in 32 bits. A very
+// large block (64-bit Wine places those above 4 GB) must either be refused or
+// be reachable at its 32-bit address: the pointer GlobalLock gives for the
+// handle in the table is the address the library hands over, and a byte
+// written at the block's end through that address is there.
+void ExpectReachable(run::Host& host, std::uint32_t h, const char* path) {
+    HGLOBAL block = FromAddr<void>(TableBlock(host.handleTable(), h));
+    ASSERT_NE(block, nullptr) << path;
+    auto* p = static_cast<std::uint8_t*>(GlobalLock(block));
+    ASSERT_NE(p, nullptr) << path << ": the table's handle is no block";
+    const SIZE_T size = GlobalSize(block);
+    RawRequest r;
+    r.block()->code = kReqHandleAddress;
+    r.block()->word0 = h;
+    host.Request(r.block());
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(p + 2), std::uintptr_t{r.block()->word0}) << path;
+    if (reinterpret_cast<std::uintptr_t>(p + 2) == r.block()->word0) {
+        FromAddr<std::uint8_t>(r.block()->word0)[size - 3] = 0x5A;
+        EXPECT_EQ(p[size - 1], 0x5A) << path;
+    }
+    GlobalUnlock(block);
+}
+
+TEST_F(ProtocolTest, VeryLargeBlocksAreRefusedOrReachableAtTheir32BitAddress) {
+    const int inUse = host.HandlesInUse();
+    for (std::uint32_t size : {700u << 20, 1536u << 20}) {
+        RawRequest r;  // the library's handle allocation
+        r.block()->code = kReqAllocHandle;
+        r.block()->word0 = size;
+        host.Request(r.block());
+        if (const std::uint32_t h = r.block()->word0) {
+            ExpectReachable(host, h, "the library's block");
+            r.block()->code = kReqFreeHandle;
+            r.block()->word0 = h;
+            host.Request(r.block());
+        }
+        // The host's: a text argument of that size (a 32-bit process may
+        // find no room even for the text).
+        std::string text;
+        try {
+            text.assign(size, 'x');
+        } catch (const std::bad_alloc&) {
+            continue;
+        }
+        if (const std::uint32_t h = host.AllocHostHandle(text)) {
+            ExpectReachable(host, h, "the host's block");
+            host.FreeHostHandle(h);
+        }
+    }
+    EXPECT_EQ(host.HandlesInUse(), inUse) << "a refused block leaves no handle taken";
+
+    // The library's resize: a text argument grows by a byte for its closing
+    // zero (STR_ENCRYP's key). This length fills Wine's large block to the
+    // end of its last page, so the growth needs a new block, which may land
+    // above 4 GB. Either the call fails for want of memory, or every block
+    // is reachable when the library next asks a service (loading the
+    // variable).
+    const std::string key(64000u * 4096 - 66, 'k');
+    bool served = false;
+    host.hooks.loadVariable = [&](std::uint32_t, run::Value& out) {
+        served = true;
+        for (std::uint32_t h = 1; h < TableCapacity(host.handleTable()); ++h)
+            if (TableBlock(host.handleTable(), h)) ExpectReachable(host, h, "a block during the call");
+        out = Value::Char("data");
+        return 0;
+    };
+    const Outcome o = host.Call("STR_ENCRYP", {run::ByRef(host.NewVariable(Value::Char("data"))),
+                                               ByValue(Value::Char(key))});
+    EXPECT_TRUE(o.error == 182 ? !served : o.error == 0 && served) << o.error << " " << o.message;
+    EXPECT_EQ(host.HandlesInUse(), inUse);
+    EXPECT_EQ(Int("TST_TEST", {Value::Int(3)}), 27) << "the table serves on";
 }
 
 }  // namespace

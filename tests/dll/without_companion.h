@@ -1,6 +1,6 @@
 // Tests of TARVO.fll with its companion library missing. They run in a Wine
 // prefix whose system directory holds no KERNEL.DLL: ctest's
-// wine.dll_tests_bare (and _bare_hostile) run only the suites named
+// FLAVOUR.dll_tests_bare (and _bare_hostile) run only the suites named
 // *WithoutCompanion there, with TARVO_NO_COMPANION=1. Anywhere else these
 // suites skip their tests; every other suite needs the companion and is left
 // out of those runs.

@@ -3,7 +3,6 @@
 # fit the protocol's 32-bit fields: each image is PE32+, not "large address
 # aware" (Windows and Wine then keep the whole process below 2 GB), has no
 # relocatable or high-entropy base, and a fixed image base below 2 GB.
-# Registered only when the 64-bit flavour is built.
 #   win64_images.sh BUILD_DIR
 set -u
 dir=$1/win64

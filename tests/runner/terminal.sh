@@ -14,7 +14,10 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 run="$TARVO_WINE $TARVO_WIN_DIR/tarvo-run.exe"
 work=$(mktemp -d "${TMPDIR:-/tmp}/tarvo-terminal.XXXXXX")
 session=tarvo-terminal-$$
-trap 'tmux kill-session -t "$session" 2>/dev/null; rm -rf "$work"' EXIT
+# A tmux server of its own (socket $session): a shared server would start
+# sessions with the environment of whichever test started it.
+tmux() { command tmux -L "$session" "$@"; }
+trap 'tmux kill-server 2>/dev/null; rm -rf "$work"' EXIT
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 
@@ -66,7 +69,7 @@ finish
 [ "$rc" = 130 ] || fail "a second Ctrl-C: exit code $rc, expected 130"
 grep -qx 'Interrupted.' err || fail "a second Ctrl-C said: $(cat err)"
 
-if ! command -v tmux >/dev/null; then
+if ! type -P tmux >/dev/null; then
   echo "tmux is not installed: the prompt on a terminal is not tried"
   [ "$failed" = 0 ] && echo "terminal: ok (without a terminal)"
   exit "$failed"
@@ -82,7 +85,7 @@ expect() {  # waits up to 30 s for the screen to match
   return 1
 }
 tmux new-session -d -s "$session" -x 100 -y 50 \
-  "cd '$work' && '$root/scripts/wine-run.sh' '$build' 0 tarvo-run.exe; echo \"rc=\$?\" >'$work/rc'; sleep 30"
+  "cd '$work' && TARVO_FLAVOUR=$tarvo_flavour '$root/scripts/wine-run.sh' '$build' 0 tarvo-run.exe; echo \"rc=\$?\" >'$work/rc'; sleep 30"
 expect '^tarvo-run [0-9.]+ with TARVO.fll: HELP lists what it knows; QUIT or Ctrl-D leaves\.$'
 expect '^>'
 type_line 'HELP'

@@ -31,6 +31,31 @@ result = 0
 DECLARE INTEGER VarR4FromR8 IN oleaut32 DOUBLE, SINGLE @
 single = 0
 ? VarR4FromR8(0.25, @single), single
+* SINGLE and DOUBLE by value at every place: first, after others, past the
+* fourth argument (on the stack in 64-bit code too).
+DECLARE INTEGER VarR4CmpR8 IN oleaut32 SINGLE, DOUBLE
+? VarR4CmpR8(0.5, 0.25), VarR4CmpR8(0.25, 0.25), VarR4CmpR8(0.25, 0.5)
+DECLARE INTEGER CreateCompatibleDC IN gdi32 INTEGER
+DECLARE INTEGER DeleteDC IN gdi32 INTEGER
+DECLARE INTEGER SetMiterLimit IN gdi32 INTEGER, SINGLE, SINGLE @
+DECLARE INTEGER AngleArc IN gdi32 INTEGER, INTEGER, INTEGER, INTEGER, SINGLE, SINGLE
+DECLARE INTEGER GetCurrentPositionEx IN gdi32 INTEGER, STRING @
+dc = CreateCompatibleDC(0)
+old = 0
+? SetMiterLimit(dc, 5.5, @old), old
+? SetMiterLimit(dc, 2, @old), old
+pt = REPLICATE(CHR(0), 8)
+? AngleArc(dc, 100, 100, 50, 30, 60), GetCurrentPositionEx(dc, @pt), ASC(pt), ASC(SUBSTR(pt, 5))
+? DeleteDC(dc)
+DECLARE INTEGER GdipCreateMatrix2 IN gdiplus SINGLE, SINGLE, SINGLE, SINGLE, SINGLE, SINGLE, STRING @
+DECLARE INTEGER GdipTransformMatrixPointsI IN gdiplus INTEGER, STRING @, INTEGER
+DECLARE INTEGER GdipDeleteMatrix IN gdiplus INTEGER
+matrix = REPLICATE(CHR(0), 8)
+? GdipCreateMatrix2(2, 10, 20, 3, 40, 50, @matrix)
+m = ASC(matrix) + 256 * ASC(SUBSTR(matrix, 2)) + 65536 * ASC(SUBSTR(matrix, 3)) + 16777216 * ASC(SUBSTR(matrix, 4))
+point = CHR(1) + REPLICATE(CHR(0), 3) + CHR(2) + REPLICATE(CHR(0), 3)
+? GdipTransformMatrixPointsI(m, @point, 1), ASC(point), ASC(SUBSTR(point, 5))
+? GdipDeleteMatrix(m)
 TRY
   DECLARE INTEGER NoSuchFunction IN kernel32
 CATCH TO e

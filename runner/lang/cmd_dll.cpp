@@ -207,7 +207,6 @@ R Invoke(void* f, const std::vector<Slot>& a, unsigned mask) {
 // What a by-reference argument points to while the function runs.
 struct Cell {
     VarP var;
-    char letter;
     std::int32_t i = 0;
     std::int16_t s = 0;
     float f = 0;
@@ -225,6 +224,89 @@ std::uint32_t Bits32(const Value& v) {
     if (d < -2147483648.0 || d > 4294967295.0) Raise(kErrArgument);
     return static_cast<std::uint32_t>(static_cast<std::int64_t>(d));
 }
+double Floating(const Value& v) {
+    if (!IsNumber(v)) Raise(kErrArgument);
+    return v.asNumber();
+}
+const std::string& Bytes(const Value& v) {
+    if (!IsText(v)) Raise(kErrArgument);
+    return v.text;
+}
+
+// The call's arguments as the convention lays them out.
+struct Slots {
+    std::vector<Slot> slots;
+    unsigned mask = 0;  // x64: which of the first four go in XMM registers
+    void Floating(std::size_t arg, Slot bits) {
+        if (kX64 && arg < kRegisterArgs) mask |= 1u << arg;
+        slots.push_back(bits);
+    }
+};
+
+// One row per DECLARE type: how an argument goes by value and by reference
+// (the cell it points to, read back into the variable after the call), and
+// how the function's result comes back.
+struct DllKind {
+    char letter;
+    void (*byValue)(const Value& v, std::size_t arg, std::string& text, Slots& out);
+    Slot (*byRef)(const Value& v, Cell& c);
+    Value (*back)(const Cell& c, int decimals);
+    Value (*result)(void* f, const Slots& a, int decimals);
+};
+
+const DllKind kKinds[] = {
+    {'I', [](const Value& v, std::size_t, std::string&, Slots& out) { out.slots.push_back(Bits32(v)); },
+     [](const Value& v, Cell& c) { c.i = static_cast<std::int32_t>(Bits32(v)); return reinterpret_cast<Slot>(&c.i); },
+     [](const Cell& c, int) { return N(c.i); },
+     [](void* f, const Slots& a, int) { return N(static_cast<std::int32_t>(Invoke<Slot>(f, a.slots, a.mask))); }},
+    {'S', [](const Value& v, std::size_t, std::string&, Slots& out) {
+         out.slots.push_back(static_cast<std::uint16_t>(Bits32(v)));
+     },
+     [](const Value& v, Cell& c) { c.s = static_cast<std::int16_t>(Bits32(v)); return reinterpret_cast<Slot>(&c.s); },
+     [](const Cell& c, int) { return N(c.s); },
+     [](void* f, const Slots& a, int) { return N(static_cast<std::int16_t>(Invoke<Slot>(f, a.slots, a.mask))); }},
+    {'F', [](const Value& v, std::size_t arg, std::string&, Slots& out) {
+         out.Floating(arg, std::bit_cast<std::uint32_t>(static_cast<float>(Floating(v))));
+     },
+     [](const Value& v, Cell& c) { c.f = static_cast<float>(Floating(v)); return reinterpret_cast<Slot>(&c.f); },
+     [](const Cell& c, int decimals) { return N(c.f, decimals); },
+     [](void* f, const Slots& a, int decimals) { return N(Invoke<float>(f, a.slots, a.mask), decimals); }},
+    {'N', [](const Value& v, std::size_t arg, std::string&, Slots& out) {
+         const double x = Floating(v);
+         if constexpr (kX64) {
+             out.Floating(arg, std::bit_cast<std::uint64_t>(x));
+         } else {  // two 4-byte slots
+             std::uint32_t halves[2];
+             std::memcpy(halves, &x, 8);
+             out.slots.push_back(halves[0]);
+             out.slots.push_back(halves[1]);
+         }
+     },
+     [](const Value& v, Cell& c) { c.d = Floating(v); return reinterpret_cast<Slot>(&c.d); },
+     [](const Cell& c, int decimals) { return N(c.d, decimals); },
+     [](void* f, const Slots& a, int decimals) { return N(Invoke<double>(f, a.slots, a.mask), decimals); }},
+    {'C', [](const Value& v, std::size_t, std::string& text, Slots& out) {
+         if (v.type == '0') return out.slots.push_back(0);  // .NULL. passes a null pointer
+         text = Bytes(v) + '\0';
+         out.slots.push_back(reinterpret_cast<Slot>(text.data()));
+     },
+     [](const Value& v, Cell& c) {
+         c.text = Bytes(v) + '\0';
+         c.length = v.text.size();
+         return reinterpret_cast<Slot>(c.text.data());
+     },
+     [](const Cell& c, int) { return C(c.text.substr(0, c.length)); },
+     [](void* f, const Slots& a, int) {
+         const char* p = reinterpret_cast<const char*>(Invoke<Slot>(f, a.slots, a.mask));
+         return C(p ? p : "");
+     }},
+};
+
+const DllKind* KindOf(char letter) {
+    for (const DllKind& k : kKinds)
+        if (k.letter == letter) return &k;
+    return nullptr;  // no result (V)
+}
 
 }  // namespace
 
@@ -235,101 +317,33 @@ bool CallDeclared(Interpreter& in, const Expr& call, Value* out) {
     const DllFunction f = it->second;
     if (call.args.size() < f.params.size()) Raise(kErrTooFew);
     if (call.args.size() > f.params.size()) Raise(kErrTooMany);
-    std::vector<Slot> slots;
-    unsigned mask = 0;  // x64: the arguments among the first four that go in XMM registers
+    Slots slots;
     std::vector<Cell> cells(f.params.size());
     std::vector<std::string> texts(f.params.size());
     for (std::size_t i = 0; i < f.params.size(); ++i) {
         const DllType& t = f.params[i];
+        const DllKind& kind = *KindOf(t.letter);
         const Expr& e = *call.args[i];
         if (t.byRef != (e.kind == EK::Ref)) Raise(kErrArgument);
         if (t.byRef) {
             Cell& c = cells[i];
             c.var = in.VariableFor(e);
             if (c.var->isArray) Raise(kErrArgument);
-            c.letter = t.letter;
-            const Value& v = c.var->value;
-            switch (t.letter) {
-            case 'I': c.i = static_cast<std::int32_t>(Bits32(v)); slots.push_back(reinterpret_cast<Slot>(&c.i)); break;
-            case 'S': c.s = static_cast<std::int16_t>(Bits32(v)); slots.push_back(reinterpret_cast<Slot>(&c.s)); break;
-            case 'F':
-                if (!IsNumber(v)) Raise(kErrArgument);
-                c.f = static_cast<float>(v.asNumber());
-                slots.push_back(reinterpret_cast<Slot>(&c.f));
-                break;
-            case 'N':
-                if (!IsNumber(v)) Raise(kErrArgument);
-                c.d = v.asNumber();
-                slots.push_back(reinterpret_cast<Slot>(&c.d));
-                break;
-            default:  // 'C'
-                if (!IsText(v)) Raise(kErrArgument);
-                c.text = v.text + '\0';
-                c.length = v.text.size();
-                slots.push_back(reinterpret_cast<Slot>(c.text.data()));
-            }
-            continue;
-        }
-        Value v = in.Eval(e);
-        switch (t.letter) {
-        case 'I': slots.push_back(Bits32(v)); break;
-        case 'S': slots.push_back(static_cast<std::uint16_t>(Bits32(v))); break;
-        case 'F': {
-            if (!IsNumber(v)) Raise(kErrArgument);
-            if (kX64 && i < kRegisterArgs) mask |= 1u << i;
-            slots.push_back(std::bit_cast<std::uint32_t>(static_cast<float>(v.asNumber())));
-            break;
-        }
-        case 'N': {
-            if (!IsNumber(v)) Raise(kErrArgument);
-            const double x = v.asNumber();
-            if constexpr (kX64) {
-                if (i < kRegisterArgs) mask |= 1u << i;
-                slots.push_back(std::bit_cast<std::uint64_t>(x));
-            } else {
-                std::uint32_t halves[2];
-                std::memcpy(halves, &x, 8);
-                slots.push_back(halves[0]);
-                slots.push_back(halves[1]);
-            }
-            break;
-        }
-        default:  // 'C'
-            if (v.type == '0') {
-                slots.push_back(0);
-                break;
-            }
-            if (!IsText(v)) Raise(kErrArgument);
-            texts[i] = v.text + '\0';
-            slots.push_back(reinterpret_cast<Slot>(texts[i].data()));
+            slots.slots.push_back(kind.byRef(c.var->value, c));
+        } else {
+            kind.byValue(in.Eval(e), i, texts[i], slots);
         }
     }
-    if (slots.size() > kMaxSlots) Raise(kErrTooMany);
-    int decimals = in.settings().decimals;
-    switch (f.result.letter) {
-    case 'N': *out = N(Invoke<double>(f.address, slots, mask), decimals); break;
-    case 'F': *out = N(Invoke<float>(f.address, slots, mask), decimals); break;
-    case 'S': *out = N(static_cast<std::int16_t>(Invoke<Slot>(f.address, slots, mask))); break;
-    case 'I': *out = N(static_cast<std::int32_t>(Invoke<Slot>(f.address, slots, mask))); break;
-    case 'C': {
-        const char* p = reinterpret_cast<const char*>(Invoke<Slot>(f.address, slots, mask));
-        *out = C(p ? p : "");
-        break;
-    }
-    default:
-        Invoke<Slot>(f.address, slots, mask);
+    if (slots.slots.size() > kMaxSlots) Raise(kErrTooMany);
+    const int decimals = in.settings().decimals;
+    if (const DllKind* result = KindOf(f.result.letter)) {
+        *out = result->result(f.address, slots, decimals);
+    } else {
+        Invoke<Slot>(f.address, slots.slots, slots.mask);
         *out = L(true);
     }
-    for (Cell& c : cells) {
-        if (!c.var) continue;
-        switch (c.letter) {
-        case 'I': c.var->value = N(c.i); break;
-        case 'S': c.var->value = N(c.s); break;
-        case 'F': c.var->value = N(c.f, decimals); break;
-        case 'N': c.var->value = N(c.d, decimals); break;
-        default: c.var->value = C(c.text.substr(0, c.length));
-        }
-    }
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        if (cells[i].var) cells[i].var->value = KindOf(f.params[i].letter)->back(cells[i], decimals);
     return true;
 }
 

@@ -19,6 +19,7 @@
 #include "host/protocol.h"
 #include "host/type_string.h"
 #include "runner/cursors.h"
+#include "runner/services/editors.h"
 #include "runner/services/files.h"
 #include "runner/services/memo.h"
 #include "runner/services/variables.h"
@@ -195,6 +196,7 @@ struct Host {
     Channels channels;             // file channels
     VariableStore variables;       // variables of the C++ API
     HostWindows windows;           // the main window
+    HostEditors editors;           // the editor windows
     Cursors cursors;               // the tables CREATE CURSOR makes
     WorkAreas workAreas = NoTables();  // what names see of the tables (the cursors)
     MemoFields memoFields = NoMemoFields();  // what the memo group sees of them

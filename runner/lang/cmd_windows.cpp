@@ -1,4 +1,5 @@
-// Windows a program defines: DEFINE WINDOW name FROM row, column TO row,
+// Windows a program makes: MODIFY FILE name [NOWAIT] opens an editor window
+// of the host. DEFINE WINDOW name FROM row, column TO row,
 // column [TITLE text] (or AT row, column SIZE rows, columns), ACTIVATE
 // WINDOW, HIDE WINDOW and RELEASE WINDOWS. Each is a form (a real window
 // the library finds by the window's name), made hidden; a row is 16 pixels
@@ -18,6 +19,11 @@ struct WindowDefinition {
     ExprP top, left, bottom, right;  // FROM ... TO ...
     bool size = false;               // AT ... SIZE: bottom and right are the height and width
     ExprP title;
+};
+
+struct ModifyFile {
+    NameArg file;
+    bool noWait = false;
 };
 
 struct WindowNames {
@@ -56,6 +62,17 @@ void ParseWindowNames(ExprParser& p, Stmt& s) {
     else if (!p.AtEnd()) w.names = NameList(p);
     p.ExpectEnd();
     s.payload = w;
+}
+
+void ParseModifyFile(ExprParser& p, Stmt& s) {
+    ModifyFile m;
+    p.Relex(true);
+    m.file = p.NameArgument();
+    if (!m.file.present) p.Fail();
+    p.Relex(true);
+    m.noWait = p.Word("NOWAIT");
+    p.ExpectEnd();
+    s.payload = m;
 }
 
 int Pixels(Interpreter& in, const ExprP& e, int unit) {
@@ -130,7 +147,22 @@ Flow ExecReleaseWindows(Interpreter& in, const Stmt& s) {
     return Flow::Next;
 }
 
+// MODIFY FILE: the file in an editor window of the host; without NOWAIT the
+// program serves its messages until the editor is closed.
+Flow ExecModifyFile(Interpreter& in, const Stmt& s) {
+    const ModifyFile& m = s.As<ModifyFile>();
+    const std::string file = in.NameText(m.file);
+    const std::int32_t editor = OpenEditor(in.host(), file);
+    if (editor == 0) Raise(kErrFileMissing, "File '" + file + "' does not exist.");
+    if (!m.noWait) {
+        while (EditorIsOpen(in.host(), editor) && IsWindowVisible(in.host().editors.open[editor].frame))
+            in.PumpEvents(50);
+    }
+    return Flow::Next;
+}
+
 const Command kCommands[] = {
+    {"MODIFY", "FILE", ParseModifyFile, ExecModifyFile, nullptr, 0},
     {"DEFINE", "WINDOW", ParseDefineWindow, ExecDefineWindow, nullptr, 0},
     {"ACTIVATE", "WINDOW", ParseWindowNames, ExecActivateWindow, nullptr, 0},
     {"HIDE", "WINDOW", ParseWindowNames, ExecHideWindow, nullptr, 0},

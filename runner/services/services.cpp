@@ -15,7 +15,8 @@ void ServeWindows(ServiceCall& call);      // windows.cpp
 void ServeInput(ServiceCall& call);        // input.cpp
 void ServeMemo(ServiceCall& call);         // memo.cpp
 void ServeNoTables(ServiceCall& call);     // unserved.cpp
-void ServeNoEditors(ServiceCall& call);
+void ServeEditors(ServiceCall& call);
+void CloseEditors(Host& host);
 void ServeObjects(ServiceCall& call);
 bool OpenWindows(Host& host, std::string* why);
 void CloseWindows(Host& host);
@@ -45,7 +46,7 @@ const ServiceGroup kGroups[] = {
      {kSvcEditorOpenFile, kSvcEditorPosition, kSvcEditorInsert, kSvcEditorSendKey,
       kSvcEditorSelect, kSvcEditorAction, kSvcEditorGroupUndo, kSvcEditorEnvironment,
       kSvcEditorPositionInView, kSvcEditorCloseFile, kSvcEditorSave},
-     ServeNoEditors, nullptr, nullptr},
+     ServeEditors, nullptr, CloseEditors},
     {"windows and dialogs",
      {kSvcGetWindowMetric, kSvcShowDialog, kSvcHostWindowToHwnd, kSvcFindHostWindow},
      ServeWindows, OpenWindows, CloseWindows},
@@ -70,7 +71,7 @@ std::string ServiceText(const ServiceBlock& b) {
     auto text = [](std::uint32_t a) { return a ? std::string(FromAddr<const char>(a)) : std::string(); };
     switch (b.code) {
     case kSvcPutString: case kSvcExecuteCommand: case kSvcRaiseUserError:
-    case kSvcHostFileOpen: case kSvcFindHostWindow:
+    case kSvcHostFileOpen: case kSvcFindHostWindow: case kSvcEditorOpenFile:
         return text(b.arg1);
     case kSvcEvaluateExpression:
         return text(b.arg2);

@@ -21,6 +21,7 @@
 //   FormWindow            C       a host form's name, as its Windows window (params.h)
 //   Ref                   R       a variable passed by reference (params.h)
 //   Opt<T>                .x      an optional parameter of T's letter
+//   OptTyped<T>           .x      the same, taken only when it came with that type
 //   Unread<'x'>           x       a parameter accepted and never read
 //
 //   result type           returned as
@@ -61,6 +62,11 @@ template <typename T>
 Opt<T> Given(T value) {
     return {true, value};
 }
+
+// An optional parameter taken only when it came with its declared type
+// (a value of another type counts as left out).
+template <typename T>
+struct OptTyped : Opt<T> {};
 
 // A numeric parameter read through its integer field (the host fills it with
 // the whole part of the number).

@@ -207,6 +207,15 @@ struct In<Opt<T>> {
 };
 
 template <typename T>
+struct In<OptTyped<T>> : In<Opt<T>> {
+    void Read(ParamBlock* p, int n) {
+        this->present = HasParam(p, n) && Param(p, n).type == In<T>::letter;
+        if (this->present) this->inner.Read(p, n);
+    }
+    OptTyped<T> get() const { return this->present ? OptTyped<T>{{true, this->inner.get()}} : OptTyped<T>{}; }
+};
+
+template <typename T>
 constexpr bool IsOptional() {
     if constexpr (requires { In<T>::optional; }) return In<T>::optional;
     else return false;
@@ -331,6 +340,20 @@ struct HasChecked<std::tuple<H...>> {
     static constexpr bool value = (Checked<H> || ... || false);
 };
 
+// The integer a row answers when one of its parameters cannot be used: 0,
+// or the failedInteger its checked parameter names (-1 for a free slot).
+template <typename Holders>
+struct FailedInteger;
+template <typename... H>
+struct FailedInteger<std::tuple<H...>> {
+    template <typename One>
+    static constexpr std::int32_t Of() {
+        if constexpr (requires { One::failedInteger; }) return One::failedInteger;
+        else return 0;
+    }
+    static constexpr std::int32_t value = (Of<H>() + ... + 0);
+};
+
 template <auto F, int Decimals>
 void Adapt(ParamBlock* p) {
     using S = Signature<decltype(F)>;
@@ -344,11 +367,15 @@ void Adapt(ParamBlock* p) {
             (h.Read(p, ++n), ...);  // left to right
         },
         holders);
-    // A window parameter that names no window: the empty answer, F not called.
+    // A parameter that cannot be used (a window that is gone, a free slot):
+    // the row's failure answer, F not called.
     if constexpr (HasChecked<typename S::Holders>::value) {
         if (!std::apply([](const auto&... h) { return (Usable(h) && ...); }, holders)) {
-            if constexpr (!std::is_void_v<typename S::Result>)
-                Return<Decimals>(typename S::Result{}, holders, p);
+            using R = typename S::Result;
+            if constexpr (std::is_integral_v<R> && !std::is_same_v<R, bool>)
+                Return<Decimals>(static_cast<R>(FailedInteger<typename S::Holders>::value), holders, p);
+            else if constexpr (!std::is_void_v<R>)
+                Return<Decimals>(R{}, holders, p);
             return;
         }
     }

@@ -2,8 +2,10 @@
 // process-wide state adds its set-up and release steps here, in order.
 #include <windows.h>
 
+#include "files/notifications_state.h"
 #include "files/operations.h"
 #include "host/companion.h"
+#include "hostdata/editors.h"
 #include "host/declare.h"
 #include "host/timers.h"
 #include "messaging/post_office_state.h"
@@ -20,6 +22,8 @@ void TarvoIn(ParamBlock*) {
     if (LoadCompanion(&loaded) && !loaded)
         ExecuteCommand("WAIT WINDOW 'Kernel not found' NOWAIT");
     ResetPostOffice();
+    ResetNotifications();
+    Editors().FreeAll();
     ReleaseFieldBuffers();
     RandomSeedFromClock();
     ResetCustomColors();
@@ -34,6 +38,7 @@ void TarvoOut(ParamBlock*) {
     } stopTimers;
     CloseDirectorySearch();
     if (!FreeCompanion()) ExecuteCommand("WAIT WINDOW 'Kernel not freed' NOWAIT");
+    CloseAllNotifications();
     SharedTokenWalk().Drop();
     ReleaseFieldBuffers();
 }

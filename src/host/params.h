@@ -92,7 +92,9 @@ using ObjectRecord = HostRecord<'O'>;
 // as that handle (an integer, Window) or as the name of a host form
 // (FormWindow, found with FindHostWindow and HostWindowToHwnd). When it
 // names no window the function is not called and the row answers its
-// empty result: 0, .F., the empty text, or nothing.
+// empty result: 0, .F., the empty text, or nothing. (A family may add a kind
+// of its own that is checked so, with `usable()` and, for an integer answer
+// other than 0, `failedInteger`.)
 struct Window {
     std::uint32_t hwnd = 0;
 };

@@ -227,6 +227,27 @@ enum FileIoMode : std::uint32_t {
     kIoWriteBlock = 3,
 };
 
+// The editor environment record EditorEnvironment reads and writes: 384
+// bytes, of which these fields are used (flags are 16-bit, non-zero set).
+#pragma pack(push, 1)
+struct EditorEnvironmentRecord {
+    char fileName[267];      // zero-terminated
+    std::int16_t modified;   // 267
+    std::int16_t autoIndent; // 269
+    std::int16_t backup;     // 271
+    char unused1[14];
+    std::int16_t statusBar;  // 287
+    char unused2[22];
+    char fontName[73];       // 311, zero-terminated
+};
+#pragma pack(pop)
+static_assert(sizeof(EditorEnvironmentRecord) == 384);
+static_assert(offsetof(EditorEnvironmentRecord, modified) == 267);
+static_assert(offsetof(EditorEnvironmentRecord, autoIndent) == 269);
+static_assert(offsetof(EditorEnvironmentRecord, backup) == 271);
+static_assert(offsetof(EditorEnvironmentRecord, statusBar) == 287);
+static_assert(offsetof(EditorEnvironmentRecord, fontName) == 311);
+
 // Host error numbers the library raises.
 enum HostError : std::uint32_t {
     kErrNotCharacter9 = 9,

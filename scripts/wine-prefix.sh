@@ -20,6 +20,11 @@ if [ ! -f "$WINEPREFIX/.tarvo-ready" ]; then
   timeout 60 wineserver -w || true
   touch "$WINEPREFIX/.tarvo-ready"
 fi
+# dll_tests95.exe (a copy of dll_tests.exe) runs as Windows 95.
+if ! grep -q 'dll_tests95.exe' "$WINEPREFIX/user.reg" 2>/dev/null; then
+  "$TARVO_WINE" reg.exe add 'HKCU\Software\Wine\AppDefaults\dll_tests95.exe' /v Version /d win95 /f >/dev/null 2>&1
+  timeout 60 wineserver -w || true
+fi
 kernel=$WINEPREFIX/drive_c/windows/system32/KERNEL.DLL
 if [ "$TARVO_PREFIX" = bare ]; then
   rm -f "$kernel"

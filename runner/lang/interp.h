@@ -225,6 +225,7 @@ public:
     void AddClasses(const Program& program);
     // An object nothing holds any more (the deleter of object values).
     void Dispose(Object* o);
+    std::size_t ObjectsAlive() const { return objects_.size(); }
     // Guards recursion of procedures, EVALUATE and macros (host error 1308).
     struct Depth {
         Interpreter& in;

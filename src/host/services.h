@@ -80,8 +80,10 @@ std::int32_t ExecuteCommand(const char* command);
 std::int32_t EvaluateExpression(ValueRecord* result, const char* expression);
 std::int32_t ReadKey(std::int32_t timeout, std::int32_t flags);
 std::int32_t GetMousePosition(std::int32_t point[2], std::int32_t flag);
+// `buttons`: the addresses of the three button texts (0 for none), as the
+// protocol's 32-bit addresses.
 std::int32_t ShowDialog(std::int32_t scheme, const char* text, std::int32_t defaultButton,
-                        std::int32_t escapeButton, const char* const buttons[3]);
+                        std::int32_t escapeButton, const std::uint32_t buttons[3]);
 
 std::int32_t EditorOpenFile(const char* name, std::int32_t mode);
 std::int32_t EditorPosition(std::int32_t window, std::int32_t value, std::int32_t mode);

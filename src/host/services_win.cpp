@@ -109,7 +109,7 @@ std::int32_t GetMousePosition(std::int32_t point[2], std::int32_t flag) {
     return Svc(kSvcGetMousePosition, Ptr(point), U(flag));
 }
 std::int32_t ShowDialog(std::int32_t scheme, const char* text, std::int32_t def,
-                        std::int32_t esc, const char* const buttons[3]) {
+                        std::int32_t esc, const std::uint32_t buttons[3]) {
     return static_cast<std::int32_t>(
         CallService(kSvcShowDialog, U(scheme), Ptr(text), U(def), U(esc), Ptr(buttons)));
 }

@@ -1469,3 +1469,28 @@ TEST_F(InterpreterTest, WithoutAnInterpreterTheHostServesItsOwn) {
 
 }  // namespace
 }  // namespace tarvo::test
+
+namespace tarvo::test {
+namespace {
+
+// Objects go with the last value that holds them: a loop that makes and
+// drops them keeps none alive, whatever holds them on the way (a property,
+// a collection, an array element); a ring of two stays until the end.
+TEST_F(InterpreterTest, ObjectsGoWithTheirLastReference) {
+    const std::size_t before = in->ObjectsAlive();
+    Run("DIMENSION a(2)\n"
+        "FOR i = 1 TO 10000\n"
+        "  o = CREATEOBJECT('Empty')\n"
+        "  ADDPROPERTY(o, 'child', CREATEOBJECT('Collection'))\n"
+        "  o.child.Add(CREATEOBJECT('Custom'), 'k')\n"
+        "  a(1) = o\n"
+        "ENDFOR\n"
+        "RELEASE o, a\n");
+    EXPECT_EQ(in->ObjectsAlive(), before);
+    Run("x = CREATEOBJECT('Empty')\ny = CREATEOBJECT('Empty')\n"
+        "ADDPROPERTY(x, 'other', y)\nADDPROPERTY(y, 'other', x)\nRELEASE x, y\n");
+    EXPECT_EQ(in->ObjectsAlive(), before + 2) << "a ring is not collected";
+}
+
+}  // namespace
+}  // namespace tarvo::test

@@ -56,6 +56,15 @@ TEST_F(MenuTest, PopupAnswersTheEntryChosen) {
     o = Chosen("MNU_CREATE", "Open^\\-^Close", {VK_ESCAPE}, &shown);
     EXPECT_EQ(o.value().integer, 0) << "dismissed";
     EXPECT_EQ(Int("MNU_CREATE", {Value::Char("")}), 0) << "no entries: at once";
+    EXPECT_EQ(Int("MNU_CREATE", {Value::Char("^^")}), 0) << "only empty items";
+
+    // A long list, ending in a separator: the last entry is still chosen by
+    // its number.
+    std::string list;
+    for (int i = 1; i <= 3000; ++i) list += "Entry " + std::to_string(i) + "^";
+    o = Chosen("MNU_CREATE", list + "\\-", {VK_UP, VK_RETURN}, &shown);
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(o.value().integer, 3000);
 }
 
 TEST_F(MenuTest, SystemMenuOfAForm) {
@@ -81,6 +90,13 @@ TEST_F(MenuTest, SystemMenuOfAForm) {
     EXPECT_EQ(GetMenuItemCount(SystemMenu()), before + 5);
     EXPECT_EQ(ItemText(SystemMenu(), 101), "Print");
     EXPECT_EQ(GetMenu(host.mainWindow()), SystemMenu());
+
+    // A long list of additions.
+    std::string list;
+    for (int i = 1; i <= 2000; ++i) list += "Item^" + std::to_string(1000 + i) + "^";
+    Act("MNU_ADDSYSTEM", {Value::Char("screen"), Value::Char(list)});
+    EXPECT_EQ(GetMenuItemCount(SystemMenu()), before + 5 + 2000);
+    EXPECT_EQ(ItemText(SystemMenu(), 3000), "Item");
 }
 
 }  // namespace

@@ -55,6 +55,13 @@ FOR i = 1 TO 10000
 ENDFOR
 ? oTemp.Side
 
+* A program file called as a function, found here or along SET PATH.
+=STRTOFILE("LPARAMETERS a, b" + CHR(13) + CHR(10) + "RETURN a * b", "Times.prg")
+MKDIR lib
+=STRTOFILE("LPARAMETERS cText" + CHR(13) + CHR(10) + "RETURN UPPER(cText)", "lib\shout.prg")
+SET PATH TO lib
+? times(6, 7), SHOUT("quiet")
+
 * What goes wrong.
 TRY
   o = CREATEOBJECT("NoSuchClass")

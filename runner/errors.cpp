@@ -28,6 +28,7 @@ std::string ErrorText(int number) {
         {129, "Memory variable is required."},
         {182, "Insufficient memory."},
         {202, "Invalid path or file name."},
+        {211, "Window has not been defined."},
         {232, "Variable is not an array."},
         {302, "Character expression is required."},
         {903, "String is too long to fit."},

@@ -8,6 +8,21 @@
 #include "runner/lang/support.h"
 
 namespace tarvo::run::lang {
+
+// name[, name ...]: names as commands take them.
+std::vector<NameArg> NameList(ExprParser& p) {
+    std::vector<NameArg> out;
+    for (;;) {
+        p.Relex(true);
+        NameArg n = p.NameArgument(true);
+        if (!n.present) p.Fail();
+        out.push_back(n);
+        p.Relex(false);
+        if (!p.cur().IsOp(",")) return out;
+        p.Next();
+    }
+}
+
 namespace {
 
 struct ProcedureFiles {
@@ -24,19 +39,6 @@ struct MemoryList {
     bool additive = false;
     bool noConsole = false;
 };
-
-std::vector<NameArg> NameList(ExprParser& p) {
-    std::vector<NameArg> out;
-    for (;;) {
-        p.Relex(true);
-        NameArg n = p.NameArgument(true);
-        if (!n.present) p.Fail();
-        out.push_back(n);
-        p.Relex(false);
-        if (!p.cur().IsOp(",")) return out;
-        p.Next();
-    }
-}
 
 // SET PROCEDURE TO [file [, file ...]] [ADDITIVE]
 void ParseSetProcedure(ExprParser& p, Stmt& s) {

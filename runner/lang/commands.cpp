@@ -21,7 +21,7 @@ const Table& TheTable() {
         for (std::span<const Command> topic :
              {FlowCommands(), DataCommands(), ProgramCommands(), SystemCommands(), EventCommands(),
               TableCommands(), TextCommands(), ProcedureCommands(), SettingCommands(), DllCommands(),
-              ClassCommands()})
+              ClassCommands(), WindowCommands()})
             for (const Command& c : topic) {
                 t.all.push_back(&c);
                 t.byVerb[c.verb].push_back(&c);

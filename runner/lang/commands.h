@@ -65,6 +65,10 @@ std::span<const Command* const> AllCommands();
 void ParseEnd(ExprParser& p, Stmt& s);
 void ParseUnavailable(ExprParser& p, Stmt& s);
 
+// name [, name ...]: names as commands take them (written out, strings,
+// (expressions) or macros).
+std::vector<NameArg> NameList(ExprParser& p);
+
 // True when the command continues or closes the block `block` names.
 bool InBlock(const Command& c, const char* block);
 inline unsigned RoleOf(const Stmt& s) { return s.command ? s.command->role : 0; }
@@ -81,6 +85,7 @@ std::span<const Command> ProcedureCommands();  // SET PROCEDURE, RETRY, ASSERT, 
 std::span<const Command> SettingCommands();  // SET POINT, SEPARATOR, MARK, PATH, ALTERNATE ...
 std::span<const Command> DllCommands();      // CLEAR DLLS (DECLARE ... IN is the DECLARE row's)
 std::span<const Command> ClassCommands();    // DEFINE CLASS ... ENDDEFINE and what a class body holds
+std::span<const Command> WindowCommands();   // DEFINE WINDOW, ACTIVATE, HIDE, RELEASE WINDOWS
 
 // The options the SET row takes (SET option ...); other SET commands are rows
 // of their own.

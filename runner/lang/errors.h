@@ -27,6 +27,7 @@ enum : int {
     kErrMemory = 43,            // There is not enough memory to complete this operation.
     kErrNesting = 96,           // Nesting error.
     kErrBadPath = 202,          // Invalid path or file name.
+    kErrNoWindow = 211,         // Window ... has not been defined.
     kErrOperand = 107,          // Operator/operand type mismatch.
     kErrNotArray = 232,         // '...' is not an array.
     kErrNotAvailable = 1001,    // Feature is not available.

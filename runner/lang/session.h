@@ -1,7 +1,8 @@
 // What a program sets up beyond its variables and settings: procedure files
 // (SET PROCEDURE), the search path (SET PATH), the copy of the output (SET
-// ALTERNATE), functions of Windows DLLs (DECLARE), the random generator, the
-// low-level files' last error, assertions and RETRY.
+// ALTERNATE), windows (DEFINE WINDOW), functions of Windows DLLs (DECLARE),
+// the random generator, the low-level files' last error, assertions and
+// RETRY.
 #pragma once
 
 #include <cstdint>
@@ -53,6 +54,9 @@ struct Session {
     std::string alternateName;  // its full path
     bool alternateOn = false;
     bool alternateTee = false;  // the interpreter's output is copied there
+    // DEFINE WINDOW: the windows a program defined, forms by their upper-case
+    // names, until RELEASE WINDOWS.
+    std::map<std::string, Value, NameOrder> windows;
     // DECLARE ... IN: by the name the program calls them (upper case).
     std::map<std::string, DllFunction> dlls;
     std::map<std::string, void*> modules;  // loaded DLLs, by upper-case name

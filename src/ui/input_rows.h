@@ -35,6 +35,16 @@ FAMILY(Input, "Keyboard, mouse, screen and locale",
                       .result = "In pixels.",                                                   \
                       .example = "? " name "() > 0", .output = ".T."),                          \
         Fn<Metric<index>>)
+// The keyboard controller's repeat rate: name, the rate's name, the byte.
+#define TYPEMATIC_ROW(name, what, rate)                                                         \
+    ROW(name, "", DOC(.summary = "Sets the keyboard's repeat to " what ", through the keyboard " \
+                                 "controller.",                                                 \
+                      .returns = "L",                                                           \
+                      .result = ".T.",                                                          \
+                      .notes = "Writes 243 and then " #rate " to port 96 where the system "     \
+                               "allows it.",                                                    \
+                      .example = "? " name "()", .output = ".T."),                              \
+        Fn<Typematic<rate>>)
 // A mouse button event: name, what it does, the mouse_event flag.
 #define MOUSE_BUTTON_ROW(name, what, flag)                                                      \
     ROW_NOFUZZ(name, "", "injects mouse input into the session",                                \
@@ -97,27 +107,9 @@ ALIAS("ISLALT", "KEY_ISLALT")
 KEY_DOWN_ROW("KEY_ISRALT", "right Alt", 165)
 ALIAS("KBD_ISRALT", "KEY_ISRALT")
 ALIAS("ISRALT", "KEY_ISRALT")
-ROW("KEY_FAST", "", DOC(
-    .summary = "Sets the keyboard's repeat to its fastest, through the keyboard controller.",
-    .returns = "L",
-    .result = ".T.",
-    .notes = "Writes 243 and then 0 to port 96 where the system allows it.",
-    .example = "? KEY_FAST()",
-    .output = ".T."), Fn<Typematic<0>>)
-ROW("KEY_SLOW", "", DOC(
-    .summary = "Sets the keyboard's repeat to its slowest, through the keyboard controller.",
-    .returns = "L",
-    .result = ".T.",
-    .notes = "Writes 243 and then 127 to port 96 where the system allows it.",
-    .example = "? KEY_SLOW()",
-    .output = ".T."), Fn<Typematic<127>>)
-ROW("KEY_NORM", "", DOC(
-    .summary = "Sets the keyboard's repeat back to normal, through the keyboard controller.",
-    .returns = "L",
-    .result = ".T.",
-    .notes = "Writes 243 and then 44 to port 96 where the system allows it.",
-    .example = "? KEY_NORM()",
-    .output = ".T."), Fn<Typematic<44>>)
+TYPEMATIC_ROW("KEY_FAST", "its fastest", 0)
+TYPEMATIC_ROW("KEY_SLOW", "its slowest", 127)
+TYPEMATIC_ROW("KEY_NORM", "normal", 44)
 ROW("KEY_FMAX", "", DOC(
     .summary = "The number of function keys on the keyboard (GetKeyboardType 2).",
     .returns = "I",
@@ -314,3 +306,4 @@ ROW("LOC_GETLOCALESETTING", "I,.I", DOC(
 #undef TOGGLE_ROWS
 #undef METRIC_ROW
 #undef MOUSE_BUTTON_ROW
+#undef TYPEMATIC_ROW

@@ -193,11 +193,27 @@ if(TARVO_WINDOWS)
                       REQUIRES prefix TIMEOUT 120 ENVIRONMENT ${zone})
     endforeach()
 
-    # The README's lists of commands, functions and families match the tables.
-    tarvo_wine_test(${flavour} readme.lists COMMAND ${S}/readme-lists.sh ${CMAKE_BINARY_DIR}
+    # The example programs, one per family, with their output in
+    # tests/examples/NAME.out.
+    file(GLOB EXAMPLES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/examples/*.prg)
+    foreach(prg ${EXAMPLES})
+      get_filename_component(name ${prg} NAME_WE)
+      if(EXISTS ${CMAKE_SOURCE_DIR}/tests/examples/${name}.out)
+        tarvo_wine_test(${flavour} example.${name} COMMAND ${S}/script-test.sh ${CMAKE_BINARY_DIR} ${prg}
+                        ${CMAKE_SOURCE_DIR}/tests/examples/${name} REQUIRES prefix TIMEOUT 120)
+      endif()
+    endforeach()
+
+    # The documents' lists of commands, functions, families and coverage
+    # match the tables (scripts/doc-lists.sh).
+    tarvo_wine_test(${flavour} docs.lists COMMAND ${S}/doc-lists.sh ${CMAKE_BINARY_DIR}
                     REQUIRES prefix TIMEOUT 120)
   endforeach()
 endif()
+
+# The README stays short and every link of the documents resolves.
+add_test(NAME docs.links COMMAND ${CMAKE_SOURCE_DIR}/tests/docs/links.sh ${CMAKE_SOURCE_DIR})
+set_tests_properties(docs.links PROPERTIES LABELS native TIMEOUT 60)
 
 # The reference, the example test and the release test (tools/reference).
 add_subdirectory(tools/reference)

@@ -9,7 +9,36 @@
 ? "TARVO tour"
 ? "=========="
 
-* TST_TEST(n) answers the n-th element (from 0) of a fixed list.
+* Strings. The tokenizer splits texts at the separators set with STR_SETSEP;
+* every separator ends one token, so "a,,b" has three.
+=STR_SETSEP(",;")
+? "Tokens in 'red,green;blue':", STR_NUMTOK("red,green;blue")
+? "The second one:", STR_NTOKEN(2, "red,green;blue")
+* ...or walk a text token by token.
+=STR_TOKINI("one,two,three")
+? "Walking 'one,two,three':"
+DO WHILE !STR_TOKFIN()
+  ?? " <" + STR_TOKNEX() + ">"
+ENDDO
+* A few transforms and searches.
+? STR_PROPER("hello big world", " "), STR_REVERS("stressed"), STR_COMMA("1234567.891", ".")
+? "Run-length packing keeps the text:", STR_RELOUT(STR_RELIN(REPLICATE("x", 40) + "yz")) == REPLICATE("x", 40) + "yz"
+? "Parameter 2 of 'f(x, g(1,2), 3)':", "[" + STR_NPARAM("f(x, g(1,2), 3)", 2) + "]"
+? "Where 'needle' starts:", STR_NAIVESEARCH("needle", "haystack with a needle")
+
+* LZH compression, file to file (in the temporary folder). The coder prints
+* its progress and statistics on standard output.
+work = ADDBS(GETENV("TEMP"))
+=STRTOFILE(REPLICATE("All work and no play. ", 200), work + "tour.txt")
+? "LZH_ENCODE and LZH_DECODE:"
+?
+=LZH_ENCODE(work + "tour.txt", work + "tour.lzh")
+=LZH_DECODE(work + "tour.lzh", work + "tour.out")
+? "Restored intact:", FILETOSTR(work + "tour.out") == FILETOSTR(work + "tour.txt")
+
+
+* How calls work. TST_TEST(n), a test function, answers the n-th element
+* (from 0) of a fixed list.
 ? "TST_TEST(0) to TST_TEST(5):"
 FOR i = 0 TO 5
   ?? TST_TEST(i)
@@ -51,32 +80,5 @@ TRY
 CATCH TO problem
   ? problem.Message
 ENDTRY
-
-* Strings. The tokenizer splits texts at the separators set with STR_SETSEP;
-* every separator ends one token, so "a,,b" has three.
-=STR_SETSEP(",;")
-? "Tokens in 'red,green;blue':", STR_NUMTOK("red,green;blue")
-? "The second one:", STR_NTOKEN(2, "red,green;blue")
-* ...or walk a text token by token.
-=STR_TOKINI("one,two,three")
-? "Walking 'one,two,three':"
-DO WHILE !STR_TOKFIN()
-  ?? " <" + STR_TOKNEX() + ">"
-ENDDO
-* A few transforms and searches.
-? STR_PROPER("hello big world", " "), STR_REVERS("stressed"), STR_COMMA("1234567.891", ".")
-? "Run-length packing keeps the text:", STR_RELOUT(STR_RELIN(REPLICATE("x", 40) + "yz")) == REPLICATE("x", 40) + "yz"
-? "Parameter 2 of 'f(x, g(1,2), 3)':", "[" + STR_NPARAM("f(x, g(1,2), 3)", 2) + "]"
-? "Where 'needle' starts:", STR_NAIVESEARCH("needle", "haystack with a needle")
-
-* LZH compression, file to file (in the temporary folder). The coder prints
-* its progress and statistics on standard output.
-work = ADDBS(GETENV("TEMP"))
-=STRTOFILE(REPLICATE("All work and no play. ", 200), work + "tour.txt")
-? "LZH_ENCODE and LZH_DECODE:"
-?
-=LZH_ENCODE(work + "tour.txt", work + "tour.lzh")
-=LZH_DECODE(work + "tour.lzh", work + "tour.out")
-? "Restored intact:", FILETOSTR(work + "tour.out") == FILETOSTR(work + "tour.txt")
 
 WAIT WINDOW "End of the tour" NOWAIT

@@ -70,6 +70,9 @@ struct Outcome {
     bool found = true;       // the name is in the function table
     int error = 0;           // host error that ended the call (0: none)
     std::string message;     // its text
+    // For error 11: which argument did not fit and why, as a sentence
+    // ("Argument 2 is a text where an integer is declared.").
+    std::string detail;
     std::vector<Returned> returns;  // every ReturnValue, in order
     std::string protocol;    // what a returned record broke of the protocol, if anything
     bool hasValue() const { return !returns.empty(); }

@@ -49,6 +49,38 @@ bool Host::Convert(const Arg& in, const ParamType& type, Arg* out) {
     }
 }
 
+namespace {
+
+// What a value or declared type letter is called in the sentences of error 11.
+const char* Kind(char letter) {
+    switch (letter) {
+    case 'C': case 'M': return "a text";
+    case 'N': case 'I': case 'Y': return "a number";
+    case 'D': return "a date";
+    case 'T': return "a datetime";
+    case 'L': return "a logical";
+    case 'O': return "an object";
+    case '0': return ".NULL.";
+    case 'R': return "a variable by reference (@name)";
+    default: return "a value of another type";
+    }
+}
+
+const char* Declared(char letter) {
+    switch (letter) {
+    case 'I': return "an integer";
+    case 'N': return "a number";
+    case 'R': return "a variable by reference (@name)";
+    default: return Kind(letter);
+    }
+}
+
+std::string Count(std::size_t n, const char* what) {
+    return std::to_string(n) + " " + what + (n == 1 ? "" : "s");
+}
+
+}  // namespace
+
 Outcome Host::Call(const std::string& name, const std::vector<Arg>& args, bool check) {
     Outcome out;
     const FunctionInfo* f = Find(name);
@@ -65,9 +97,22 @@ Outcome Host::Call(const std::string& name, const std::vector<Arg>& args, bool c
     std::size_t declared = static_cast<std::size_t>(f->count);
     std::vector<Arg> converted(args.size());
     bool ok = args.size() >= required && args.size() <= declared;
+    if (!ok) {
+        out.detail = Count(args.size(), "argument") + " given where " + UpperAscii(name) + " takes " +
+                     (required == declared ? std::to_string(declared)
+                                           : std::to_string(required) + " to " + std::to_string(declared)) +
+                     ".";
+    }
     for (std::size_t i = 0; ok && i < args.size(); ++i) {
         ParamType t = i < f->params.size() ? f->params[i] : ParamType{'?', true};
         ok = Convert(args[i], t, &converted[i]);
+        if (!ok) {
+            const char* given = args[i].byRef && t.letter != 'R' ? "a variable that cannot be read"
+                                : args[i].byRef                  ? Kind('R')
+                                                                 : Kind(args[i].value.type);
+            out.detail = "Argument " + std::to_string(i + 1) + " is " + given + " where " +
+                         Declared(t.letter) + " is declared.";
+        }
     }
     if (!ok) {
         out.error = 11;

@@ -5,8 +5,14 @@
 //   tarvo-run [--lib PATH]                         read command lines from standard input
 //   tarvo-run [--lib PATH] --call NAME [ARG...] [--call NAME [ARG...]]...
 //                                                  call functions, print their results
-//   tarvo-run [--lib PATH] --list                  list the function table
+//   tarvo-run [--lib PATH] --list                  list the function table, with each
+//                                                  name's result type and summary
+//   tarvo-run [--lib PATH] --check PROGRAM.prg...  tell what in the programs would fail
+//                                                  (exit 1 when anything would), without
+//                                                  running them
+//   tarvo-run --doc NAME                           a name's reference entry
 //   tarvo-run --help-lists                         the commands and functions it knows
+//   tarvo-run --help | --version
 //
 // The library is TARVO.fll from beside this program (or --lib PATH). A
 // program whose first statement is SET LIBRARY TO (or RELEASE LIBRARY)
@@ -14,15 +20,18 @@
 //
 // Exit codes: 0 done (QUIT included); 1 an error no TRY or ON ERROR caught
 // (its message goes to standard error as "Error N at line L (PROCEDURE):
-// text"); 2 bad usage or an unreadable program; 3 the library cannot be
-// loaded; 130 interrupted by Ctrl-C.
+// text", followed by what was probably meant, the file, line and text of
+// the statement, and the calls that led there); 2 bad usage or an
+// unreadable program; 3 the library cannot be loaded; 130 interrupted by
+// Ctrl-C.
 //
 // Everything tarvo-run writes ends its lines in LF alone, the library's own
 // console lines included.
 //
 // Standard input from a terminal gets a banner and a prompt: "> ", ". "
 // while a block (IF ... ENDIF, PROCEDURE ... ENDPROC) is still open. HELP
-// (or ? alone at the prompt) lists what the runner knows; QUIT or the end of input (Ctrl-D, or Ctrl-Z then
+// (or ? alone at the prompt) lists what the runner knows, HELP NAME prints a
+// name's reference entry; QUIT or the end of input (Ctrl-D, or Ctrl-Z then
 // Enter on Windows) leaves; Ctrl-C interrupts the running program and comes
 // back to the prompt. Lines are numbered from the first one read, so an
 // error names its line in the whole input.
@@ -47,11 +56,18 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "host/catalogue.h"
+#include "host/doc_check.h"
+#include "host/doc_text.h"
+#include "host/nearest.h"
 #include "host/version.h"
+#include "runner/lang/builtins.h"
+#include "runner/lang/check.h"
 #include "runner/host.h"
 #include "runner/lang/interp.h"
 #include "runner/lang/parser.h"
@@ -220,17 +236,70 @@ std::string Escaped(const std::string& text) {
     return out;
 }
 
+std::string Trimmed(const std::string& s) {
+    std::size_t b = s.find_first_not_of(" \t");
+    if (b == std::string::npos) return {};
+    return s.substr(b, s.find_last_not_of(" \t") - b + 1);
+}
+
+const char* const kUsage =
+    "usage: tarvo-run [--lib PATH] PROGRAM.prg [ARG...]   run a program\n"
+    "       tarvo-run [--lib PATH] -c \"COMMAND\"            run one command line\n"
+    "       tarvo-run [--lib PATH]                        commands from standard input (a prompt)\n"
+    "       tarvo-run [--lib PATH] --check PROGRAM.prg... what in the programs would fail here\n"
+    "       tarvo-run [--lib PATH] --list                 every function with its summary\n"
+    "       tarvo-run --doc NAME                          a function's reference entry\n"
+    "       tarvo-run [--lib PATH] --call NAME [ARG...] [--call NAME [ARG...]]...\n"
+    "                                                     call functions, show the records\n"
+    "       tarvo-run --help-lists                        the commands and functions it knows\n"
+    "       tarvo-run --help | --version\n";
+
 int Usage() {
-    std::fprintf(stderr,
-                 "usage: tarvo-run [--lib PATH] SCRIPT.prg [ARG...]\n"
-                 "       tarvo-run [--lib PATH] -c \"COMMAND\"\n"
-                 "       tarvo-run [--lib PATH]            (commands from standard input)\n"
-                 "       tarvo-run [--lib PATH] --call NAME [ARG...] [--call NAME [ARG...]]...\n"
-                 "       tarvo-run [--lib PATH] --list\n"
-                 "       tarvo-run --help-lists            (the commands and functions it knows)\n"
-                 "--call ARG: %s\n",
-                 kArgForms);
+    std::fprintf(stderr, "%s--call ARG: %s\n", kUsage, kArgForms);
     return 2;
+}
+
+int Help() {
+    std::printf("tarvo-run %s: runs host-language programs with TARVO.fll, loaded as the host "
+                "loads it.\n\n%s--call ARG: %s\n\n"
+                "The library is TARVO.fll beside tarvo-run unless --lib names another, or a program's\n"
+                "first statement is SET LIBRARY TO. Exit codes: 0 done, 1 an uncaught error (or, with\n"
+                "--check, something that would fail), 2 bad usage, 3 the library does not load,\n"
+                "130 interrupted.\n",
+                TARVO_VERSION_TEXT, kUsage, kArgForms);
+    return 0;
+}
+
+// The result type of a row, as the reference names it.
+std::string ResultOf(const tarvo::CatalogueEntry& e) {
+    const tarvo::CatalogueEntry* main = tarvo::MainEntry(tarvo::Catalogue(), e);
+    return main && main->doc.returns ? tarvo::ResultName(main->doc.returns) : "";
+}
+
+// HELP NAME and --doc NAME: the library's entry of the name, or what else
+// it is; false when nothing knows it.
+bool DocOf(const std::string& written, std::string* out) {
+    const std::string name = tarvo::UpperAscii(Trimmed(written));
+    if (const tarvo::CatalogueEntry* e = tarvo::FindEntry(name)) {
+        *out = tarvo::DocText(*e);
+        return true;
+    }
+    *out = tarvo::MissingDocText(name);
+    if (!out->empty()) return true;
+    std::string full;
+    if (lang::IsBuiltin(name, true, &full)) {
+        *out = full + " is a built-in function of the language; tarvo-run --help-lists lists them.\n";
+        return true;
+    }
+    std::vector<std::string> names;
+    for (const tarvo::CatalogueEntry& c : tarvo::Catalogue()) names.push_back(c.name);
+    for (const std::string& b : lang::BuiltinNames()) names.push_back(b);
+    const std::vector<std::string> nearest = tarvo::NearestNames(name, names);
+    *out = "No function is called " + name + ".";
+    for (std::size_t i = 0; i < nearest.size(); ++i)
+        *out += (i == 0 ? " Did you mean " : i + 1 == nearest.size() ? " or " : ", ") + nearest[i];
+    *out += nearest.empty() ? "\n" : "?\n";
+    return false;
 }
 
 // --list, or one or more --call NAME ARG... in a row (argv[i] is the first
@@ -264,8 +333,19 @@ int CallMode(const std::string& lib, bool list, int argc, char** argv, int i) {
     }
     int rc = 0;
     if (list) {
-        for (const FunctionInfo& f : host.functions())
-            std::printf("%-32s %3d  %s\n", f.name.c_str(), f.count, f.types.c_str());
+        std::printf("%-26s %-11s %-9s %s\n", "NAME", "PARAMETERS", "RESULT", "SUMMARY");
+        for (const FunctionInfo& f : host.functions()) {
+            const tarvo::CatalogueEntry* e = tarvo::FindEntry(f.name);
+            const tarvo::CatalogueEntry* main = e ? tarvo::MainEntry(tarvo::Catalogue(), *e) : nullptr;
+            std::string summary = !e ? "" : e->doc.aliasOf ? std::string("another name of ") + e->doc.aliasOf
+                                  : e->doc.summary        ? e->doc.summary
+                                                          : "";
+            std::string types = f.count < 0 ? "(hook)" : f.types.empty() ? "-" : f.types;
+            std::string result = e ? ResultOf(*e) : "";
+            if (main && main->count < 0) result = "";
+            std::printf("%-26s %-11s %-9s %s\n", f.name.c_str(), types.c_str(),
+                        result.empty() ? "-" : result.c_str(), summary.c_str());
+        }
     }
     for (const Call& c : calls) {
         Outcome out = host.Call(c.name, c.args);
@@ -285,6 +365,30 @@ int CallMode(const std::string& lib, bool list, int argc, char** argv, int i) {
     return rc;
 }
 
+// --check: what in the programs would fail; exit 1 when anything would.
+int CheckMode(const std::string& lib, const std::vector<std::string>& paths) {
+    Host host;
+    host.traceOn = false;
+    std::string why;
+    if (!host.Load(lib, &why)) {
+        std::fprintf(stderr, "tarvo-run: %s\n", why.c_str());
+        return 3;
+    }
+    const std::vector<lang::Finding> found = lang::CheckPrograms(paths, host);
+    host.Unload();
+    for (const lang::Finding& f : found)
+        std::printf("%s:%d: %s\n", f.file.c_str(), f.line, f.text.c_str());
+    std::set<std::string> files;
+    for (const lang::Finding& f : found) files.insert(f.file);
+    if (found.empty())
+        std::printf("%zu program%s checked: nothing here would fail for want of a name or a command.\n",
+                    paths.size(), paths.size() == 1 ? "" : "s");
+    else
+        std::printf("%zu program%s checked: %zu thing%s would fail, in %zu of them.\n", paths.size(),
+                    paths.size() == 1 ? "" : "s", found.size(), found.size() == 1 ? "" : "s", files.size());
+    return found.empty() ? 0 : 1;
+}
+
 // --- programs ---------------------------------------------------------------------
 
 void Report(const std::string& text) {
@@ -298,7 +402,9 @@ void Report(const lang::RunResult& r) {
         Report("Interrupted at line " + std::to_string(r.line) + " (" + r.procedure + ").");
         return;
     }
-    Report(r.Describe());
+    std::string details = r.Details();
+    if (!details.empty()) details.pop_back();
+    Report(details.empty() ? r.Describe() : r.Describe() + "\n" + details);
 }
 
 // A script file or a -c command.
@@ -386,12 +492,6 @@ bool EndsWithContinuation(const std::string& text) {
     return e != std::string::npos && text[e] == ';';
 }
 
-std::string Trimmed(const std::string& s) {
-    std::size_t b = s.find_first_not_of(" \t");
-    if (b == std::string::npos) return {};
-    return s.substr(b, s.find_last_not_of(" \t") - b + 1);
-}
-
 // HELP (or ? alone) at the prompt: what the runner knows, as the README
 // lists it.
 std::string HelpText(Host& host) {
@@ -401,7 +501,7 @@ std::string HelpText(Host& host) {
     for (const FunctionInfo& f : host.functions())
         if (f.count >= 0) ++library;
     return lists + "\nAnd the library's " + std::to_string(library) +
-           " functions (tarvo-run --list shows them).\n"
+           " functions (tarvo-run --list shows them); HELP NAME shows one.\n"
            "Leave with QUIT or the end of input (Ctrl-D; Ctrl-Z then Enter on Windows);\n"
            "Ctrl-C interrupts a running program.\n";
 }
@@ -446,6 +546,13 @@ int LineMode(lang::Interpreter& in) {
             if (word == "HELP" || (word == "?" && prompt)) {  // from a pipe, ? alone prints a blank line
                 in.FinishOutput();
                 std::fputs(HelpText(in.host()).c_str(), stdout);
+                continue;
+            }
+            if (word.rfind("HELP ", 0) == 0) {
+                in.FinishOutput();
+                std::string doc;
+                DocOf(word.substr(5), &doc);
+                std::fputs(doc.c_str(), stdout);
                 continue;
             }
         }
@@ -504,9 +611,23 @@ int RealMain(int argc, char** argv) {
         std::fputs(lang::SupportedLists().c_str(), stdout);
         return 0;
     }
-    if (i < argc && (std::strcmp(argv[i], "-h") == 0 || std::strcmp(argv[i], "--help") == 0)) {
-        Usage();
+    if (i < argc && (std::strcmp(argv[i], "-h") == 0 || std::strcmp(argv[i], "--help") == 0))
+        return i + 1 == argc ? Help() : Usage();
+    if (i < argc && std::strcmp(argv[i], "--version") == 0) {
+        if (i + 1 != argc) return Usage();
+        std::printf("tarvo-run %s\n", TARVO_VERSION_TEXT);
         return 0;
+    }
+    if (i < argc && std::strcmp(argv[i], "--doc") == 0) {
+        if (i + 2 != argc) return Usage();
+        std::string doc;
+        const bool found = DocOf(argv[i + 1], &doc);
+        std::fputs(doc.c_str(), found ? stdout : stderr);
+        return found ? 0 : 1;
+    }
+    if (i < argc && std::strcmp(argv[i], "--check") == 0) {
+        if (i + 1 >= argc) return Usage();
+        return CheckMode(lib, std::vector<std::string>(argv + i + 1, argv + argc));
     }
 
     Host host;

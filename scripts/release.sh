@@ -64,7 +64,10 @@ cp -r "$build/native/reference" "$pkg/reference"
 mv "$pkg/reference/tarvo_tips.prg" "$pkg/tarvo_tips.prg"
 mkdir "$pkg/examples"
 cp "$root"/examples/*.prg "$pkg/examples/"
-sed -e "s/@VERSION@/$version/g" "$root/release/README.txt" | sed -e 's/$/\r/' >"$pkg/README.txt"
+coverage=$("$build/native/tools/reference/tarvo-reference" --coverage-line)
+sed -e "s/@VERSION@/$version/g" -e "s|@COVERAGE@|$coverage|" "$root/release/README.txt" |
+  fold -s -w 76 | sed -e 's/ *$//' -e 's/$/\r/' >"$pkg/README.txt"
+sed -e 's/$/\r/' "$root/CHANGES.md" >"$pkg/CHANGES.txt"
 sed -e 's/$/\r/' "$root/LICENSE" >"$pkg/LICENSE.txt"
 (cd "$pkg" && find . -type f ! -name SHA256SUMS | sed 's|^\./||' | LC_ALL=C sort |
    xargs sha256sum >SHA256SUMS)

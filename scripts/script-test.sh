@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs one script test: tarvo-run on tests/scripts/NAME.prg under Wine.
-#   script-test.sh BUILD_DIR tests/scripts/NAME.prg
+#   script-test.sh BUILD_DIR tests/scripts/NAME.prg [EXPECTED]
 #
-# NAME.out holds the exact standard output expected.
+# NAME.out holds the exact standard output expected (EXPECTED.out when
+# EXPECTED is given: the examples keep theirs in tests/examples/).
 # NAME.err, when present, holds the exact standard error expected, and the
 # program must then end with exit code 1 (an error no TRY or ON ERROR caught);
 # without it the program must end with exit code 0.
@@ -13,7 +14,7 @@
 set -uo pipefail
 . "$(dirname "$0")/wine-env.sh" "$1"
 prg=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
-base=${prg%.prg}
+base=${3:-${prg%.prg}}
 name=$(basename "$base")
 
 if [ ! -f "$base.out" ]; then

@@ -7,7 +7,7 @@ need_pkgs=(
   cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev
   mingw-w64 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix libz-mingw-w64-dev
-  zlib1g-dev unzip zip lhasa wine wine32:i386 wine64 tmux
+  zlib1g-dev unzip zip lhasa wine wine32:i386 wine64 tmux nodejs
 )
 
 missing=()

@@ -94,6 +94,7 @@ struct Stmt {
     std::string source;
     int error = 0;             // the statement did not parse: the error it raises when run
     std::string errorText;
+    std::string errorHint;     // what the report adds to it (ScriptError::hint)
     std::any payload;
     std::vector<Section> sections;
 
@@ -107,6 +108,7 @@ struct Stmt {
 struct Procedure {
     std::string name;      // upper case
     std::string program;   // the program it belongs to
+    std::string file;      // the path of the program file it was read from
     int line = 0;
     std::vector<std::string> inlineParams;  // PROCEDURE name(a, b): local parameters
     int declared = 0;      // parameters it accepts

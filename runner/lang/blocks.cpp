@@ -214,6 +214,7 @@ CompileResult Compile(const std::string& text, Program* out, bool requireEndProc
                 continue;
             }
             ProcedureP proc = ReadProcedure(b, out->name, requireEndProc, false, &stop);
+            proc->file = out->path;
             out->procedures.emplace(proc->name, proc);  // the first of a name wins
             out->order.push_back(proc);
         }

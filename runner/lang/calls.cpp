@@ -148,7 +148,14 @@ Value Interpreter::CallFunction(const Expr& call) {
     if (IsBuiltin(call.name, true, &full)) return CallBuiltin(*this, full, call);
     // A program file of that name, run as a function: the arguments are its
     // parameters and its RETURN value the call's value.
-    std::shared_ptr<Program> program = ProgramFile(Lower(call.written));
+    std::shared_ptr<Program> program;
+    try {
+        program = ProgramFile(Lower(call.written));
+    } catch (ScriptError& e) {
+        if (e.number == kErrFileMissing && e.hint.empty())
+            e.hint = MissingNameHint(call.name, KnownNames(true));
+        throw;
+    }
     std::unique_ptr<Frame> callee = NewFrame();
     for (const ExprP& a : call.args) callee->args.push_back(Argument(*a, false));
     for (const auto& [n, proc] : program->procedures) procedures_.emplace(n, proc);
@@ -197,6 +204,7 @@ Value Interpreter::CallLibrary(const std::string& name, const std::vector<ExprP>
     f.stmt = stmt;
     CheckQuit();
     CheckInterrupt();
+    if (out.error == kErrArgument) RaiseWithHint(out.error, out.message, ArgumentHint(name, out.detail));
     if (out.error) Raise(out.error, out.message);
     return out.value();
 }
@@ -206,6 +214,7 @@ Value Interpreter::CallProcedure(const Procedure& p, std::unique_ptr<Frame> call
     if (p.error) Raise(p.error, p.errorText);
     if (static_cast<int>(callee->args.size()) > std::max(p.declared, 0)) Raise(kErrTooMany);
     callee->name = p.name;
+    callee->file = p.file;
     callee->firstLine = p.line ? p.line : 1;
     FramePush push(*this, std::move(callee));
     Frame& f = frame();
@@ -227,6 +236,7 @@ void Interpreter::PopFrame() {
     std::unique_ptr<Frame> f = std::move(frames_.back());
     frames_.pop_back();
     f->name.clear();
+    f->file.clear();
     f->args.clear();
     Recycle(f->locals);
     Recycle(f->privates);
@@ -249,7 +259,14 @@ void Interpreter::Do(const NameArg& target, const std::vector<ExprP>& argExprs) 
         CallProcedure(*p, std::move(callee));
         return;
     }
-    std::shared_ptr<Program> program = ProgramFile(name);
+    std::shared_ptr<Program> program;
+    try {
+        program = ProgramFile(name);
+    } catch (ScriptError& e) {
+        if (e.number == kErrFileMissing && e.hint.empty())
+            e.hint = MissingNameHint(UpperAscii(name), KnownNames(false));
+        throw;
+    }
     for (const auto& [n, proc] : program->procedures) procedures_.emplace(n, proc);
     AddClasses(*program);
     RunMain(*program, std::move(callee));
@@ -261,6 +278,7 @@ Value Interpreter::RunMain(const Program& program, std::unique_ptr<Frame> callee
     main.program = program.name;
     main.declared = program.mainDeclared;
     main.body = program.main;
+    main.file = program.path;
     return CallProcedure(main, std::move(callee));
 }
 

@@ -37,7 +37,8 @@ void ParseSet(ExprParser& p, Stmt& s) {
     SetOption set;
     for (const char* k : SetOptions())
         if (KeyIs(option, k)) set.option = k;
-    if (set.option.empty()) Raise(kErrPhrase);
+    if (set.option.empty())
+        RaiseWithHint(kErrPhrase, {}, "tarvo-run does not know the option SET " + option + ".");
     if (p.Word("TO")) {
         if (set.option == "DATE") set.word = p.Name();
         else if (!p.AtEnd()) set.value = p.Expression();
@@ -100,7 +101,10 @@ Flow ExecSet(Interpreter& in, const Stmt& s) {
     const SetOption& set = s.As<SetOption>();
     Settings& st = in.settings();
     auto onOff = [&]() {
-        if (set.word != "ON" && set.word != "OFF") Raise(kErrPhrase);
+        if (set.word != "ON" && set.word != "OFF")
+            RaiseWithHint(kErrPhrase, {},
+                          "SET " + set.option + " takes ON or OFF, not " +
+                              (set.word.empty() ? std::string("nothing") : "\"" + set.word + "\"") + ".");
         return set.word == "ON";
     };
     auto number = [&]() {
@@ -114,7 +118,11 @@ Flow ExecSet(Interpreter& in, const Stmt& s) {
     } else if (set.option == "CENTURY") {
         if (!set.value) st.century = onOff();
     } else if (set.option == "DATE") {
-        if (!KnownDateFormat(set.word)) Raise(kErrPhrase);
+        if (!KnownDateFormat(set.word))
+            RaiseWithHint(kErrPhrase, {},
+                          "SET DATE cannot read " +
+                              (set.word.empty() ? std::string("an empty format") : "\"" + set.word + "\"") +
+                              "; it takes " + DateFormatNames() + ".");
         st.date = set.word;
     } else if (set.option == "DECIMALS") {
         double n = number();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "host/protocol.h"
 #include "runner/value.h"
@@ -52,6 +53,15 @@ enum : int {
     kErrThrown = 2071,          // User Thrown Error.
 };
 
+// A statement a running program or procedure is at: the one that failed,
+// or one that called the procedure below it.
+struct CallSite {
+    std::string file;       // the program file's name, without its folder ("" for a command line)
+    std::string procedure;
+    int line = 0;
+    std::string source;     // the statement's text
+};
+
 // A host error on its way to the nearest TRY, ON ERROR or the top.
 struct ScriptError {
     int number = 0;
@@ -60,7 +70,15 @@ struct ScriptError {
     std::string procedure;  // the program or procedure it happened in
     std::string source;     // the text of that statement
     Value userValue;        // THROW's value
+    // Beyond the host's number and text, for the one who reads the report:
+    // what was probably meant ("Did you mean STR_REVERS?"), and where the
+    // error happened, innermost first, with the calls that led there.
+    std::string hint;
+    std::vector<CallSite> chain;
 };
+
+// Raises error `number` with the host's text (or `message`), and `hint`.
+[[noreturn]] void RaiseWithHint(int number, const std::string& message, const std::string& hint);
 
 // Raises error `number` with the host's text (or `message` when given).
 [[noreturn]] void Raise(int number, const std::string& message = std::string());

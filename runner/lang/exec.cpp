@@ -41,7 +41,7 @@ Flow Interpreter::ExecGuarded(const Stmt& s) {
         CheckInterrupt();
         try {
             try {
-                if (s.error) Raise(s.error, s.errorText);
+                if (s.error) RaiseWithHint(s.error, s.errorText, s.errorHint);
                 // A statement that does nothing is left out by the block builder; a
                 // block marker never stands alone.
                 if (!s.command || !s.command->exec) Raise(kErrNesting);
@@ -130,6 +130,20 @@ void Interpreter::Complete(ScriptError& e) const {
         e.line = f.line;
         e.procedure = f.name;
         e.source = f.stmt ? f.stmt->source : std::string();
+        // Where each running frame is, the failing one first.
+        e.chain.clear();
+        for (std::size_t i = frames_.size(); i-- > 0;) {
+            const Frame& at = *frames_[i];
+            if (at.line == 0 && !at.stmt) continue;
+            // A command line (-c, the prompt) has no file: its lines are numbered.
+            const std::size_t slash = at.file.find_last_of("\\/");
+            std::string file = slash == std::string::npos ? at.file : at.file.substr(slash + 1);
+            if (file.find('.') == std::string::npos) file.clear();
+            std::string source = at.stmt ? at.stmt->source : std::string();
+            const std::size_t end = source.find_last_not_of(" \t\r\n");
+            source.resize(end == std::string::npos ? 0 : end + 1);
+            e.chain.push_back({file, at.name, at.line, source});
+        }
     }
 }
 

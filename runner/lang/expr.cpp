@@ -25,6 +25,14 @@ void Raise(int number, const std::string& message) {
     throw e;
 }
 
+void RaiseWithHint(int number, const std::string& message, const std::string& hint) {
+    ScriptError e;
+    e.number = number;
+    e.message = message;
+    e.hint = hint;
+    throw e;
+}
+
 bool KeyIs(const std::string& word, const char* kw) {
     std::size_t n = word.size(), k = std::strlen(kw);
     if (n == k) return word == kw;

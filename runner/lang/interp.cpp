@@ -23,6 +23,20 @@ std::string RunResult::Describe() const {
     return s + ": " + message;
 }
 
+std::string RunResult::Details() const {
+    std::string s;
+    if (!hint.empty()) s += "  " + hint + "\n";
+    for (std::size_t i = 0; i < chain.size(); ++i) {
+        const CallSite& c = chain[i];
+        s += i == 0 ? "  at " : "  called from ";
+        s += c.file.empty() ? "line " + std::to_string(c.line) : c.file + ":" + std::to_string(c.line);
+        if (!c.procedure.empty()) s += " (" + c.procedure + ")";
+        if (!c.source.empty()) s += ": " + c.source;
+        s += "\n";
+    }
+    return s;
+}
+
 // --- set-up ------------------------------------------------------------------
 
 Interpreter::Interpreter(Host& host) : host_(host) {
@@ -125,6 +139,22 @@ std::shared_ptr<Program> Interpreter::Compile(const std::string& text, const std
             error->message = ErrorText(r.error);
             error->line = r.line;
             error->procedure = p->name;
+            // The line it could not read, as written.
+            std::size_t at = 0;
+            for (int n = firstLine; n < r.line && at != std::string::npos; ++n) {
+                at = text.find('\n', at);
+                if (at != std::string::npos) ++at;
+            }
+            if (r.line >= firstLine && at != std::string::npos && at < text.size()) {
+                std::string source = text.substr(at, text.find('\n', at) - at);
+                const std::size_t end = source.find_last_not_of(" \t\r");
+                source.resize(end == std::string::npos ? 0 : end + 1);
+                source.erase(0, std::min(source.size(), source.find_first_not_of(" \t")));
+                const std::size_t slash = name.find_last_of("\\/");
+                std::string file = slash == std::string::npos ? name : name.substr(slash + 1);
+                if (file.find('.') == std::string::npos) file.clear();
+                error->chain.push_back({file, p->name, r.line, source});
+            }
         }
         return nullptr;
     }
@@ -145,6 +175,7 @@ RunResult Interpreter::Run(const std::shared_ptr<Program>& program, const std::v
     AddClasses(*program);
     Frame& top = *frames_[0];
     top.name = program->name;
+    top.file = program->path;
     top.args.clear();
     for (const Value& v : args) top.args.push_back(ArgCell{nullptr, v, false});
     quitRequested_ = false;
@@ -159,6 +190,8 @@ RunResult Interpreter::Run(const std::shared_ptr<Program>& program, const std::v
         result.message = e.message;
         result.line = e.line;
         result.procedure = e.procedure;
+        result.hint = e.hint;
+        result.chain = e.chain;
     } catch (const QuitSignal&) {
         result.quit = true;
     } catch (const RetrySignal&) {

@@ -91,6 +91,7 @@ struct ArgCell {
 
 struct Frame {
     std::string name;  // PROGRAM()'s answer
+    std::string file;  // the program file its code comes from ("" for a command line)
     VarMap locals;
     VarMap privates;
     std::set<std::string, NameOrder> hidden;  // PRIVATE declared, not created yet
@@ -114,9 +115,15 @@ struct RunResult {
     std::string procedure;
     bool quit = false;      // QUIT or CANCEL
     bool interrupted = false;  // Ctrl-C (line and procedure tell where)
+    std::string hint;            // what was probably meant (ScriptError::hint)
+    std::vector<CallSite> chain; // where, innermost first
     bool ok() const { return error == 0 && !interrupted; }
     // "Error 12 at line 5 (MAIN): Variable 'X' is not found."
     std::string Describe() const;
+    // The lines that follow it: the hint, then "  at app.prg:5 (MAIN): x = y"
+    // and one "  called from ..." line for each call that led there. Empty
+    // when there is nothing more to tell.
+    std::string Details() const;
 };
 
 // What LOCAL, PRIVATE, PUBLIC and DIMENSION declare.
@@ -300,6 +307,10 @@ public:
     std::size_t FrameCount() const { return frames_.size(); }
     Frame& FrameAt(std::size_t i) { return *frames_.at(i); }
     std::string NameText(const NameArg& a);
+    // The names a call may mean (diagnostics.cpp): with `functions`, the
+    // library's, the built-in functions and the procedures; else the
+    // procedures only.
+    std::vector<std::string> KnownNames(bool functions) const;
     std::string Substitute(const std::string& text);
     void SetLibrary(const NameArg& target);
     void ReleaseLibrary(const NameArg& target);
@@ -435,6 +446,14 @@ private:
 // The pieces of `target = target + p1 + p2 ...` in order; empty when the
 // value has another shape.
 std::vector<const Expr*> AppendedPieces(const Expr& target, const Expr& value);
+
+// The sentence an error report adds for a name that is neither a function
+// nor a procedure nor a program (diagnostics.cpp): a name of the complete
+// library this build lacks, or the nearest of `known`; empty when none.
+std::string MissingNameHint(const std::string& upper, const std::vector<std::string>& known);
+// The sentence error 11 of the library function `name` adds: `detail`
+// (which argument did not fit) and the name's signature.
+std::string ArgumentHint(const std::string& name, const std::string& detail);
 
 // Built-in functions. Answers false when `name` is none (`abbreviated`
 // accepts the host's four-letter-or-longer abbreviations).

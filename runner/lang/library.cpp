@@ -52,7 +52,11 @@ int Interpreter::ServeLibrary(bool event, int onQuit, Work&& work) {
             r.message = e.message;
             r.line = e.line;
             r.procedure = e.procedure;
-            report(r.Describe());
+            r.hint = e.hint;
+            r.chain = e.chain;
+            std::string details = r.Details();
+            if (!details.empty()) details.pop_back();
+            report(details.empty() ? r.Describe() : r.Describe() + "\n" + details);
         }
         return e.number;
     } catch (const QuitSignal&) {

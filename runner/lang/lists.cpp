@@ -1,6 +1,6 @@
 // What the runner supports, written from its own tables: the command
 // table, the built-in functions and the SYS() numbers. The README's list is
-// this text (scripts/readme-lists.sh writes and checks it).
+// this text (scripts/doc-lists.sh writes and checks it).
 #include <set>
 
 #include "runner/lang/builtins.h"

@@ -1,5 +1,7 @@
 #include "runner/lang/ops.h"
 
+#include <windows.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -29,7 +31,7 @@ Value Currency(double amount) {
 
 struct DateOrder {
     const char* name;
-    char order[4];  // "MDY", "DMY", "YMD"
+    char order[4];  // "MDY", "DMY", "YMD"; "" for the Windows locale's own
     char sep;
 };
 const DateOrder kDateOrders[] = {
@@ -37,10 +39,25 @@ const DateOrder kDateOrders[] = {
     {"FRENCH", "DMY", '/'},   {"GERMAN", "DMY", '.'}, {"ITALIAN", "DMY", '-'},
     {"JAPAN", "YMD", '/'},    {"TAIWAN", "YMD", '/'}, {"USA", "MDY", '-'},
     {"MDY", "MDY", '/'},      {"DMY", "DMY", '/'},    {"YMD", "YMD", '/'},
+    {"ISO", "YMD", '-'},      {"SHORT", "", 0},       {"LONG", "", 0},
 };
-const DateOrder& OrderOf(const std::string& name) {
+
+// SHORT and LONG read dates in the order of the Windows locale's short
+// date, with its separator.
+DateOrder LocaleOrder(const char* name) {
+    DateOrder o{name, "MDY", '/'};
+    char buf[8] = {};
+    if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_IDATE, buf, sizeof buf) > 0) {
+        if (buf[0] == '1') std::memcpy(o.order, "DMY", 4);
+        if (buf[0] == '2') std::memcpy(o.order, "YMD", 4);
+    }
+    if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDATE, buf, sizeof buf) > 0 && buf[0]) o.sep = buf[0];
+    return o;
+}
+
+DateOrder OrderOf(const std::string& name) {
     for (const DateOrder& o : kDateOrders)
-        if (name == o.name) return o;
+        if (name == o.name) return o.order[0] ? o : LocaleOrder(o.name);
     return kDateOrders[0];
 }
 
@@ -63,6 +80,12 @@ bool KnownDateFormat(const std::string& name) {
     for (const DateOrder& o : kDateOrders)
         if (name == o.name) return true;
     return false;
+}
+
+std::string DateFormatNames() {
+    std::string s;
+    for (const DateOrder& o : kDateOrders) s += (s.empty() ? "" : ", ") + std::string(o.name);
+    return s;
 }
 
 double MakeDate(long y, long m, long d) {
@@ -234,18 +257,33 @@ void SplitDateTime(double value, long* day, int* seconds) {
 }
 
 std::string DateText(double dayNumber, const Settings& s) {
-    const DateOrder& o = OrderOf(s.date);
+    const DateOrder o = OrderOf(s.date);
     int y = 0, m = 0, d = 0;
     bool empty = dayNumber == 0;
     if (!empty) CivilDate(static_cast<long>(std::floor(dayNumber)), &y, &m, &d);
+    // SHORT and LONG: the Windows locale's short and long date, as Windows
+    // writes it (SET CENTURY and SET MARK do not change it).
+    if (!empty && (s.date == "SHORT" || s.date == "LONG")) {
+        SYSTEMTIME st = {};
+        st.wYear = static_cast<WORD>(y);
+        st.wMonth = static_cast<WORD>(m);
+        st.wDay = static_cast<WORD>(d);
+        st.wDayOfWeek = static_cast<WORD>((static_cast<long>(std::floor(dayNumber)) + 1) % 7);
+        char buf[128];
+        if (GetDateFormatA(LOCALE_USER_DEFAULT, s.date == "SHORT" ? DATE_SHORTDATE : DATE_LONGDATE, &st,
+                           nullptr, buf, sizeof buf) > 0)
+            return buf;
+    }
+    // ISO writes the year in four digits always.
+    const bool century = s.century || s.date == "ISO";
     std::string out;
     for (int i = 0; i < 3; ++i) {
         if (i) out += s.mark ? s.mark : o.sep;
         char part[8];
         char c = o.order[i];
         if (c == 'Y') {
-            if (empty) std::snprintf(part, sizeof part, "%s", s.century ? "    " : "  ");
-            else if (s.century) std::snprintf(part, sizeof part, "%04d", y);
+            if (empty) std::snprintf(part, sizeof part, "%s", century ? "    " : "  ");
+            else if (century) std::snprintf(part, sizeof part, "%04d", y);
             else std::snprintf(part, sizeof part, "%02d", y % 100);
         } else if (empty) {
             std::snprintf(part, sizeof part, "  ");
@@ -278,7 +316,7 @@ std::string DateTimeText(double value, const Settings& s) {
 }
 
 bool ReadDate(const std::string& text, const Settings& s, double* dayNumber) {
-    const DateOrder& o = OrderOf(s.date);
+    const DateOrder o = OrderOf(s.date);
     long parts[3] = {0, 0, 0};
     int digits[3] = {0, 0, 0};
     std::size_t i = 0;

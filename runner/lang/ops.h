@@ -11,7 +11,8 @@
 // "         1.25", "? 10/4" gives "         2.50"); currency shows four
 // decimals. Numbers show at most 16 significant digits (numbers.cpp); a
 // whole part of more than 20 digits is shown in scientific notation. Logicals are .T. and .F., the null value .NULL., dates follow
-// SET DATE and SET CENTURY (AMERICAN, two-digit years by default) and
+// SET DATE and SET CENTURY (AMERICAN, two-digit years by default; ISO
+// yyyy-mm-dd; SHORT and LONG the Windows locale's own forms) and
 // datetimes add the time in the 12-hour form (SET HOURS TO 24 for 24-hour).
 #pragma once
 
@@ -95,6 +96,8 @@ double MakeDate(long y, long m, long d);
 // Reads a date in the SET DATE order ("01/31/24", "31.01.2024"); false when it is not one.
 bool ReadDate(const std::string& text, const Settings& s, double* dayNumber);
 bool KnownDateFormat(const std::string& name);
+// The formats SET DATE takes, as a list for a message.
+std::string DateFormatNames();
 
 // VARTYPE's letter for a value.
 char TypeLetter(const Value& v);

@@ -242,6 +242,7 @@ StmtP ParseStatement(const std::string& text, int line) {
         }
         s->error = e.number;
         s->errorText = e.message;
+        s->errorHint = e.hint;
         return s;
     }
 }

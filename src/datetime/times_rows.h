@@ -8,6 +8,7 @@ FAMILY(Time, "Time",
 ROW("TIM_CTIME", "I", DOC(
     .summary = "A moment as the C runtime writes it, in local time.",
     .params = "nSeconds: Unix seconds",
+    .returns = "C",
     .result = "24 characters: day name, month name, day, time and year, such as "
               "\"Thu Jan 01 00:00:00 1970\"; the empty text for a moment before 1970.",
     .notes = "The C runtime the library is built against gives no broken-down time for a "
@@ -17,6 +18,7 @@ ROW("TIM_CTIME", "I", DOC(
 ROW("TIM_GMT", "I", DOC(
     .summary = "The UTC time of day of a moment.",
     .params = "nSeconds: Unix seconds",
+    .returns = "C",
     .result = "hh:mm:ss; the empty text for a moment before 1970.",
     .notes = "The C runtime the library is built against gives no broken-down time for a "
              "moment before 1970 (negative seconds), and such a moment answers the empty text.",
@@ -26,6 +28,7 @@ ROW("TIM_GETNUMBEROFDAYS", "D,D", DOC(
     .summary = "The number of days from one date to another.",
     .params = "dDate1: the later date\n"
               "dDate2: the earlier date",
+    .returns = "I",
     .result = "dDate1 minus dDate2 in days, truncated toward zero; negative when dDate1 comes "
               "first.",
     .example = "? TIM_GETNUMBEROFDAYS({^2000-03-10}, {^2000-03-01})",
@@ -34,6 +37,7 @@ ALIAS("TIM_NUMBEROFDAYS", "TIM_GETNUMBEROFDAYS")
 ROW("TIM_LOCALT", "I", DOC(
     .summary = "The local time of day of a moment.",
     .params = "nSeconds: Unix seconds",
+    .returns = "C",
     .result = "hh:mm:ss in the process's time zone; the empty text for a moment before 1970.",
     .notes = "The C runtime the library is built against gives no broken-down time for a "
              "moment before 1970 (negative seconds), and such a moment answers the empty text, "
@@ -43,6 +47,7 @@ ROW("TIM_LOCALT", "I", DOC(
 ROW("TIM_MAKESECONDS", "C", DOC(
     .summary = "The seconds of a clock text.",
     .params = "cClock: hh:mm:ss; only the characters at positions 1-2, 4-5 and 7-8 are read",
+    .returns = "I",
     .result = "hh * 3600 + mm * 60 + ss.",
     .errors = "Error 182 when memory runs out.",
     .example = "? TIM_MAKESECONDS('01:02:03'), TIM_MAKESECONDS('01-02-03')",
@@ -51,6 +56,7 @@ ROW("TIM_MAKETIME", "D,.I", DOC(
     .summary = "Local midnight of a date in Unix seconds, plus some seconds.",
     .params = "dDate: the date\n"
               "nSeconds: seconds to add (0 when left out)",
+    .returns = "I",
     .result = "Unix seconds; past January 2038 the 32-bit count wraps.",
     .notes = "Local midnight is taken with the time zone's offset in force now, in whole "
              "hours, even for a date on the other side of a daylight-saving change.",
@@ -60,6 +66,7 @@ ROW("TIM_NEXTDAY", "D,I", DOC(
     .summary = "Local midnight of the next day after a date that falls on a given weekday.",
     .params = "dDate: the date\n"
               "nWeekday: 1 (Sunday) to 7 (Saturday)",
+    .returns = "I",
     .result = "Unix seconds; a date on that weekday gives the same weekday a week later.",
     .notes = "Midnight as TIM_MAKETIME takes it. A weekday outside 1 to 7 moves by its "
              "difference to the date's weekday (plus 7 when negative, modulo 7 above 7).",
@@ -71,6 +78,7 @@ ROW("TIM_SETFORMAT", "C", DOC(
     .summary = "Sets the format of TIM_USERTIME.",
     .params = "cFormat: strftime's format: %a %A %b %B %c %d %H %I %j %m %M %p %S %U %w %W %x "
               "%X %y %Y %z %Z %%, with # after % for no leading zeros and long dates",
+    .returns = "",
     .result = "No value of its own (the host takes .T.).",
     .errors = "Error 182 when memory runs out.",
     .notes = "Empty at load. Formats of any length are kept.",
@@ -80,6 +88,7 @@ ROW("TIM_SETFORMAT", "C", DOC(
 ROW_NOFUZZ("TIM_SETSYSTEMTIME", "C", "sets the machine's clock", DOC(
     .summary = "Sets the time of day of the system clock, in UTC.",
     .params = "cClock: hh:mm:ss, taken as UTC; the date and the milliseconds stay",
+    .returns = "",
     .result = "No value of its own (the host takes .T.).",
     .errors = "Error 182 when memory runs out. A clock that cannot be set (no right to, a "
               "field out of range) is not reported.",
@@ -87,6 +96,7 @@ ROW_NOFUZZ("TIM_SETSYSTEMTIME", "C", "sets the machine's clock", DOC(
 ALIAS("TIM_TICKS", "SYS_GETTICKCOUNT")
 ROW("SYS_GETTICKCOUNT", "", DOC(
     .summary = "Milliseconds since the system started.",
+    .returns = "I",
     .result = "An integer; after 24.8 days of running it turns negative.",
     .example = "t = SYS_GETTICKCOUNT()\n"
                "? SYS_GETTICKCOUNT() >= t",
@@ -94,12 +104,14 @@ ROW("SYS_GETTICKCOUNT", "", DOC(
 ALIAS("GETTICKCOUNT", "SYS_GETTICKCOUNT")
 ROW("TIM_TIME", "", DOC(
     .summary = "The current Unix seconds.",
+    .returns = "I",
     .result = "Seconds since 1 January 1970 00:00 UTC.",
     .example = "? TIM_TIME() > 946684800",
     .output = ".T."), Fn<WithContext<TimTime, SystemZone>>)
 ROW("TIM_USERTIME", "I", DOC(
     .summary = "A moment in local time, written by the format of TIM_SETFORMAT.",
     .params = "nSeconds: Unix seconds",
+    .returns = "C",
     .result = "The text the format makes; empty while no format is set.",
     .example = "=TIM_SETFORMAT('%H:%M %A')\n"
                "? LEN(TIM_USERTIME(0)) > 6",
@@ -111,6 +123,7 @@ ROW("TIM_SPLIT", "N,R,R,R,R", DOC(
               "rMinutes: a numeric variable for the minutes\n"
               "rSeconds: a numeric variable for the seconds\n"
               "rMilliseconds: a numeric variable for the milliseconds",
+    .returns = "",
     .result = "No value of its own (the host takes .T.).",
     .errors = "A variable that cannot be read or written raises the host's error.",
     .example = "STORE 0 TO h, m, s, ms\n"
@@ -120,6 +133,7 @@ ROW("TIM_SPLIT", "N,R,R,R,R", DOC(
 ROW("TIM_FORMAT", "N", DOC(
     .summary = "A millisecond count as hh:mm:ss.mmm.",
     .params = "nCount: milliseconds, truncated to a 32-bit integer (at most 596 hours)",
+    .returns = "C",
     .result = "hh:mm:ss.mmm; hours may have three digits.",
     .notes = "A negative count writes each of its negative fields after a \"0\": -3723004 "
              "gives 0-1:0-2:0-3.0-4.",
@@ -133,6 +147,7 @@ ROW("STR_MAKETIME", "I,.I", DOC(
     .summary = "A count of seconds as a clock text, or a part of one.",
     .params = "nSeconds: the count\n"
               "nPart: 1 ss, 2 mm, 3 hh, 4 mm:ss, 5 hh:mm; any other, or none, hh:mm:ss",
+    .returns = "C",
     .result = "The clock text; hours take as many digits as they need.",
     .example = "? STR_MAKETIME(3723), STR_MAKETIME(3723, 4), STR_MAKETIME(360000)",
     .output = "01:02:03 02:03 100:00:00"), Fn<StrMakeTime>)

@@ -9,6 +9,7 @@ FAMILY(FileInfo, "Files: file information",
     ROW(name, "C",                                                               \
         DOC(.summary = "Whether " what " (attribute bit " bit ").",              \
             .params = "cFile: the file",                                         \
+            .returns = "L",                                                      \
             .result = ".T. when the bit is set; .F. when the attributes cannot "  \
                       "be read.",                                                \
             .example = shown, .output = printed),                                \
@@ -16,6 +17,7 @@ FAMILY(FileInfo, "Files: file information",
 ROW("FIL_GETATT", "C", DOC(
     .summary = "The attribute bits of a file or directory (GetFileAttributes).",
     .params = "cFile: the file or directory",
+    .returns = "I",
     .result = "The sum of the bits: read-only 1, hidden 2, system 4, directory 16, archive 32, "
               "normal 128, temporary 256, compressed 2048; -1 when they cannot be read.",
     .notes = "Under Wine a file reports archive (32), hidden (2) when its name starts with a "
@@ -30,6 +32,7 @@ ROW_NOFUZZ("FIL_SETATT", "C,I", "a name such as '..' changes the folder above th
     .summary = "Sets the attribute bits of a file or directory (SetFileAttributes).",
     .params = "cFile: the file or directory\n"
               "nBits: the bits, as FIL_GETATT answers them",
+    .returns = "L",
     .result = ".T. when Windows set them.",
     .example = "=STRTOFILE('x', 'a.txt')\n"
                "? FIL_SETATT('a.txt', 1), FIL_ISREADONLY('a.txt')\n"
@@ -44,6 +47,7 @@ ATTRIBUTE_ROW("FIL_ISSYSTEM", "a file is a system file", "4",
 ROW("FIL_ISDIRECTORY", "C", DOC(
     .summary = "Whether a name is a directory (attribute bit 16).",
     .params = "cName: the file or directory",
+    .returns = "L",
     .result = ".T. for a directory; .F. for a file or when the attributes cannot be read.",
     .example = "MKDIR sub\n"
                "? FIL_ISDIRECTORY('sub'), FIL_ISDIRECTORY('missing')",
@@ -54,6 +58,7 @@ ATTRIBUTE_ROW("FIL_ISARCHIVED", "a file is marked for archiving", "32",
 ROW("FIL_ISNORMAL", "C", DOC(
     .summary = "Whether a file has the normal attribute (bit 128).",
     .params = "cFile: the file",
+    .returns = "L",
     .result = ".T. when the bit is set (Windows reports it only for a file without any other "
               "attribute); .F. when the attributes cannot be read.",
     .example = "? FIL_ISNORMAL('missing.txt')",
@@ -66,6 +71,7 @@ ROW("FIL_INFO", "C", DOC(
     .summary = "Takes a file's status (the C runtime's _stat) for FIL_ISIZE, FIL_IMTIME, "
                "FIL_IATIME and FIL_ICTIME.",
     .params = "cFile: the file or directory",
+    .returns = "L",
     .result = ".T. when the status could be read. The status kept is replaced either way, so "
               "after a failure the four functions answer -1.",
     .example = "=STRTOFILE('hello', 'a.txt')\n"
@@ -75,12 +81,14 @@ ROW("FIL_INFO", "C", DOC(
               ".F.         -1"), Fn<FilInfo>)
 ROW("FIL_ISIZE", "", DOC(
     .summary = "The size of the file of the last FIL_INFO.",
+    .returns = "I",
     .result = "The size in bytes (2147483647 for larger files); -1 when the last FIL_INFO "
               "failed or none ran.",
     .example = "? FIL_ISIZE()",
     .output = "        -1"), Fn<SnapshotValue<&StatusSnapshot::size>>)
 ROW("FIL_IMTIME", "", DOC(
     .summary = "The last modification time of the file of the last FIL_INFO.",
+    .returns = "I",
     .result = "Seconds since 1 January 1970 UTC (2147483647 from 19 January 2038 on); -1 "
               "when the last FIL_INFO failed or none ran.",
     .example = "=STRTOFILE('x', 'a.txt')\n"
@@ -89,12 +97,14 @@ ROW("FIL_IMTIME", "", DOC(
     .output = ".T."), Fn<SnapshotValue<&StatusSnapshot::modified>>)
 ROW("FIL_IATIME", "", DOC(
     .summary = "The last access time of the file of the last FIL_INFO.",
+    .returns = "I",
     .result = "Seconds since 1 January 1970 UTC (2147483647 from 19 January 2038 on); -1 "
               "when the last FIL_INFO failed or none ran.",
     .example = "? FIL_IATIME()",
     .output = "        -1"), Fn<SnapshotValue<&StatusSnapshot::accessed>>)
 ROW("FIL_ICTIME", "", DOC(
     .summary = "The creation time of the file of the last FIL_INFO.",
+    .returns = "I",
     .result = "Seconds since 1 January 1970 UTC (2147483647 from 19 January 2038 on); -1 "
               "when the last FIL_INFO failed or none ran.",
     .notes = "Under Wine the creation time is the last modification time.",
@@ -105,6 +115,7 @@ ROW("FIL_GTIME", "C,.I", DOC(
     .params = "cFile: the file\n"
               "nWhich: 1 the last write (when left out), 2 the last access, any other number "
               "the creation",
+    .returns = "C",
     .result = "\"HH:MM:SS\" with even seconds (the two-second steps of MS-DOS times); the empty "
               "text when the file cannot be opened.",
     .example = "=STRTOFILE('x', 'a.txt')\n"
@@ -118,6 +129,7 @@ ROW("FIL_GDATE", "C,.I", DOC(
     .params = "cFile: the file\n"
               "nWhich: 1 the last write (when left out), 2 the last access, any other number "
               "the creation",
+    .returns = "C",
     .result = "\"YYYYMMDD\"; the empty text when the file cannot be opened.",
     .example = "=STRTOFILE('x', 'a.txt')\n"
                "= FIL_SETFILETIME('a.txt', '12:00:00')\n"
@@ -132,6 +144,7 @@ ROW("FIL_SETFILETIME", "C,C,.I", DOC(
               "cTime: \"HH:MM:SS\", 24-hour clock, local time\n"
               "nWhich: 1 the last write (when left out), 2 the last access, any other number "
               "the creation",
+    .returns = "L",
     .result = ".T. when the time was written; .F. when the file cannot be opened for writing "
               "or the text is not of that form (nothing is written then).",
     .notes = "The date stays the one the file holds in UTC: near midnight the local date can "
@@ -150,6 +163,7 @@ ROW("FIL_SDATE", "C,C,.I", DOC(
               "cDate: \"YYYYMMDD\", a day of 1980 to 2107, taken as the UTC date\n"
               "nWhich: 1 the last write (when left out), 2 the last access, any other number "
               "the creation",
+    .returns = "L",
     .result = ".T. when the date was written; .F. when the file cannot be opened for writing "
               "or the text names no such day (nothing is written then).",
     .notes = "The time of day stays as the file holds it in UTC.",
@@ -163,6 +177,7 @@ ROW("FIL_COMPARETIME", "C,C,I", DOC(
     .params = "cFile1: the first file\n"
               "cFile2: the second file\n"
               "nWhich: 1 the last write, 2 the last access, any other number the creation",
+    .returns = "I",
     .result = "-1 when the first file's time is earlier, 0 equal, 1 later. A file that cannot "
               "be opened counts as the earliest time there is.",
     .example = "=STRTOFILE('x', 'a.txt')\n"
@@ -173,6 +188,7 @@ ROW("FIL_COMPARETIME", "C,C,I", DOC(
 ROW("FIL_SIZE", "C", DOC(
     .summary = "The length of a file, measured through a host file channel.",
     .params = "cFile: the file",
+    .returns = "I",
     .result = "The length in bytes; -1 when the file cannot be opened.",
     .example = "=STRTOFILE('hello', 'a.txt')\n"
                "? FIL_SIZE('a.txt'), FIL_SIZE('missing.txt')",
@@ -180,6 +196,7 @@ ROW("FIL_SIZE", "C", DOC(
 ROW("FIL_LENCOMPRESSED", "C", DOC(
     .summary = "The space a file takes on disk (GetCompressedFileSize).",
     .params = "cFile: the file",
+    .returns = "I",
     .result = "Bytes (the low 32 bits); -1 on failure.",
     .example = "=STRTOFILE('hello', 'a.txt')\n"
                "? FIL_LENCOMPRESSED('a.txt'), FIL_LENCOMPRESSED('missing.txt')",
@@ -187,6 +204,7 @@ ROW("FIL_LENCOMPRESSED", "C", DOC(
 ROW("FIL_FILETYPE", "C", DOC(
     .summary = "The kind of a file or device (GetFileType).",
     .params = "cFile: the file or device",
+    .returns = "I",
     .result = "0 unknown, 1 a disk file, 2 a character device, 3 a pipe; -1 when it cannot be "
               "opened.",
     .example = "=STRTOFILE('x', 'a.txt')\n"
@@ -196,12 +214,14 @@ ALIAS("FIL_TYPE", "FIL_FILETYPE")
 ALIAS("FILETYPE", "FIL_FILETYPE")
 ROW("FIL_AREFILEAPISANSI", "", DOC(
     .summary = "Whether the Windows file functions use the ANSI code page.",
+    .returns = "L",
     .result = ".T. for the ANSI code page, .F. for the OEM one.",
     .example = "? FIL_AREFILEAPISANSI()",
     .output = ".T."), Fn<FilAreFileApisAnsi>)
 ROW("FIL_OWNER", "C", DOC(
     .summary = "Whether a file can be opened for reading, on Windows NT.",
     .params = "cFile: the file",
+    .returns = "C",
     .result = "\"OK\" when it opens, \"KO\" when it does not, \"No NT\" on the Windows 95 family.",
     .example = "=STRTOFILE('x', 'a.txt')\n"
                "? FIL_OWNER('a.txt'), FIL_OWNER('missing.txt')",
@@ -211,6 +231,7 @@ ROW("FIL_SPLIT", "C,I", DOC(
     .params = "cPath: the path\n"
               "nPart: 1 the drive, 2 the directory, 3 the file name, any other number the "
               "extension",
+    .returns = "C",
     .result = "The part: the drive with its colon, the directory with its separators, the name "
               "without its extension, the extension with its period; the empty text when the "
               "path has no such part.",
@@ -224,30 +245,35 @@ ALIAS("SPLITPATH", "FIL_SPLIT")
 ROW("FIL_DRIVE", "C", DOC(
     .summary = "The drive of a path, as FIL_SPLIT part 1.",
     .params = "cPath: the path",
+    .returns = "C",
     .result = "The drive letter and its colon; the empty text when the path names none.",
     .example = "? FIL_DRIVE('C:\\dir\\file.txt')",
     .output = "C:"), Fn<FilDrive>)
 ROW("FIL_PATH", "C", DOC(
     .summary = "The directory of a path without its drive, as FIL_SPLIT part 2.",
     .params = "cPath: the path",
+    .returns = "C",
     .result = "The directory with its leading and trailing separators.",
     .example = "? FIL_PATH('C:\\dir\\file.txt')",
     .output = "\\dir\\"), Fn<FilPath>)
 ROW("FIL_NAME", "C", DOC(
     .summary = "The file name of a path without its extension, as FIL_SPLIT part 3.",
     .params = "cPath: the path",
+    .returns = "C",
     .result = "The name up to its last period.",
     .example = "? FIL_NAME('C:\\dir\\file.tar.gz')",
     .output = "file.tar"), Fn<FilName>)
 ROW("FIL_EXT", "C", DOC(
     .summary = "The extension of a path, as FIL_SPLIT part 4.",
     .params = "cPath: the path",
+    .returns = "C",
     .result = "The extension with its period; the empty text when there is none.",
     .example = "? FIL_EXT('C:\\dir\\file.txt')",
     .output = ".txt"), Fn<FilExt>)
 ROW("FIL_FNAME", "C", DOC(
     .summary = "The last component of a path, extension included.",
     .params = "cPath: the path",
+    .returns = "C",
     .result = "What follows the last \"\\\", and of that what follows the last \":\"; trailing "
               "blanks, tabs and line ends are left out. \"/\" does not separate.",
     .example = "? FIL_FNAME('C:\\dir\\file.txt   '), FIL_FNAME('A:name')",
@@ -255,6 +281,7 @@ ROW("FIL_FNAME", "C", DOC(
 ROW("FIL_SHORTNAME", "C", DOC(
     .summary = "The short (8.3) form of an existing file's path (GetShortPathName).",
     .params = "cPath: the path",
+    .returns = "C",
     .result = "The short path, however long; the empty text when the file does not exist.",
     .notes = "Wine makes short names by hashing (LONG~UHB.TEX rather than LONGFI~1.TEX).",
     .example = "=STRTOFILE('x', 'a long name.txt')\n"
@@ -263,12 +290,14 @@ ROW("FIL_SHORTNAME", "C", DOC(
 ROW("FIL_FULLNAME", "C", DOC(
     .summary = "The full path of a name, from the current directory (GetFullPathName).",
     .params = "cPath: the path",
+    .returns = "C",
     .result = "The full path, however long; the empty text when Windows cannot make one.",
     .example = "? FIL_FULLNAME('a.txt') == FULLPATH('a.txt')",
     .output = ".T."), Fn<FilFullName>)
 ROW("FIL_GETUNIVERSALNAME", "C", DOC(
     .summary = "The network name of the drive of a path.",
     .params = "cPath: a path that starts with a drive letter, \":\" and \"\\\"",
+    .returns = "C",
     .result = "The remote name of the connected network drive with that letter (the rest of "
               "the path is not added); the empty text for a drive that is no network "
               "connection and for any other path.",
@@ -280,6 +309,7 @@ ROW_NOFUZZ("FIL_GETTEMPFILENAME", "C,C,I", "creates a file in the folder it is g
     .params = "cFolder: the folder\n"
               "cPrefix: its first three characters start the name\n"
               "nUnique: the number in the name; 0 lets Windows pick one and create the file",
+    .returns = "C",
     .result = "The full name; the empty text for a missing folder and for a folder name of "
               "246 characters or more.",
     .example = "? JUSTFNAME(FIL_GETTEMPFILENAME(FULLPATH('.'), 'tmp', 4660))",
@@ -289,6 +319,7 @@ ROW("FIL_WHERE", "C,C", DOC(
                "variable lists.",
     .params = "cFile: the file name\n"
               "cVariable: the environment variable that lists folders, such as PATH",
+    .returns = "C",
     .result = "The full path when the file is in the current directory, else the first listed "
               "folder that holds it with the file's name added; the empty text when none "
               "does and for an empty file name.",
@@ -303,6 +334,7 @@ ROW("FIL_FNDEXE", "C,C", DOC(
     .summary = "The program associated with a file (FindExecutable).",
     .params = "cFile: the file\n"
               "cFolder: the default folder",
+    .returns = "C",
     .result = "The program's path; the empty text when there is none, when the file is "
               "missing and when either name has 260 characters or more.",
     .example = "=STRTOFILE('x', 'a.unknownextension')\n"
@@ -314,6 +346,7 @@ ROW_NOFUZZ("FIL_GETFOLDERLOCATION", "I",
     .summary = "The path of one of the shell's special folders.",
     .params = "nFolder: the shell's folder number: 36 the Windows folder, 37 the system "
               "folder, 5 the documents, ...",
+    .returns = "C",
     .result = "The folder's path; the empty text for a virtual folder or an unknown number.",
     .example = "? FIL_GETFOLDERLOCATION(36)",
     .output = "C:\\windows"), Fn<FilGetFolderLocation>)

@@ -18,6 +18,7 @@ ROW_NOFUZZ("FIL_COPY", "C,C,.C,.L", "runs its third parameter as a host command"
               "name(percent) while the copy goes on, the last time with 100\n"
               "lSystem: any fourth parameter makes Windows copy instead (no progress, and an "
               "existing target is left as it was)",
+    .returns = "I",
     .result = "0 copied; -3 the source does not exist, -2 it cannot be opened or read, -1 the "
               "target cannot be created or written, or is the source itself. With four "
               "parameters 1 copied, 0 not.",
@@ -37,6 +38,7 @@ ROW_NOFUZZ("FIL_COPY", "C,C,.C,.L", "runs its third parameter as a host command"
 ROW("FIL_COPYTIMES", "C", DOC(
     .summary = "How many 4096-byte blocks FIL_COPY counts for a file.",
     .params = "cFile: the file",
+    .returns = "I",
     .result = "Its length / 4096 + 1 (an empty file counts 1, a file of 4096 bytes 2); -3 "
               "when it does not exist, -2 when it cannot be opened.",
     .example = "=STRTOFILE(REPLICATE('x', 4096), 'a.txt')\n"
@@ -47,6 +49,7 @@ ROW("FIL_IMMEDIATECOPY", "C,C,L", DOC(
     .params = "cSource: the file to copy\n"
               "cTarget: the copy\n"
               "lFailIfExists: .T. to leave an existing target alone and fail",
+    .returns = "L",
     .result = ".T. when Windows copied it.",
     .example = "=STRTOFILE('x', 'a.txt')\n"
                "? FIL_IMMEDIATECOPY('a.txt', 'b.txt', .T.)\n"
@@ -57,6 +60,7 @@ ROW("FIL_EXPAND", "C,C", DOC(
     .summary = "Expands a file compressed by the Windows COMPRESS tool into another.",
     .params = "cSource: the compressed file\n"
               "cTarget: the expanded file",
+    .returns = "",
     .result = "No value. A file that is not compressed is copied as it is.",
     .notes = "Through the Windows LZ functions, which take names of at most 127 characters. "
              "Nothing happens when the source cannot be opened or is the target itself; a "
@@ -68,6 +72,7 @@ ROW("FIL_EXPAND", "C,C", DOC(
 ROW("FIL_DEL", "C", DOC(
     .summary = "Deletes a file.",
     .params = "cFile: the file",
+    .returns = "L",
     .result = ".T. when it was deleted; .F. for a directory, a read-only file or a file in use.",
     .example = "=STRTOFILE('x', 'a.txt')\n"
                "? FIL_DEL('a.txt'), FIL_DEL('a.txt')",
@@ -78,6 +83,7 @@ ROW("FIL_RENAME", "C,C", DOC(
     .summary = "Renames or moves a file or directory.",
     .params = "cOld: the present name\n"
               "cNew: the new name, which must not exist",
+    .returns = "L",
     .result = ".T. when it was renamed.",
     .example = "=STRTOFILE('x', 'a.txt')\n"
                "? FIL_RENAME('a.txt', 'b.txt'), FILE('b.txt')",
@@ -86,12 +92,14 @@ ALIAS("FIL_RENDIR", "FIL_RENAME")
 ROW("FIL_MKDIR", "C", DOC(
     .summary = "Creates a directory.",
     .params = "cFolder: the directory",
+    .returns = "L",
     .result = ".T. when it was created.",
     .example = "? FIL_MKDIR('sub'), FIL_MKDIR('sub')",
     .output = ".T. .F."), Fn<FilMkDir>)
 ROW("FIL_RMDIR", "C", DOC(
     .summary = "Removes an empty directory.",
     .params = "cFolder: the directory",
+    .returns = "L",
     .result = ".T. when it was removed; .F. for a directory that is not empty.",
     .example = "= FIL_MKDIR('sub')\n"
                "? FIL_RMDIR('sub'), FIL_RMDIR('sub')",
@@ -99,6 +107,7 @@ ROW("FIL_RMDIR", "C", DOC(
 ROW_NOFUZZ("FIL_CD", "C", "changes the current directory of the host process", DOC(
     .summary = "Changes the current directory.",
     .params = "cFolder: the directory",
+    .returns = "L",
     .result = ".T. when it was changed.",
     .example = "= FIL_MKDIR('sub')\n"
                "? FIL_CD('sub'), FIL_CD('..'), FIL_CD('missing')",
@@ -111,6 +120,7 @@ ALIAS("FIL_CHDIR", "FIL_CD")
 ROW("FIL_FIRST", "C", DOC(
     .summary = "Starts a search for files and answers the first name found.",
     .params = "cPattern: a file pattern with * and ?, a directory may lead it",
+    .returns = "C",
     .result = "The first matching name, without its directory; the empty text when none "
               "matches. FIL_NEXT gives the others.",
     .notes = "One search serves the whole library: a new FIL_FIRST ends the one before.",
@@ -120,6 +130,7 @@ ROW("FIL_FIRST", "C", DOC(
     .output = "a.txt b.txt          0"), Fn<FilFirst>)
 ROW("FIL_NEXT", "", DOC(
     .summary = "The next name of the search FIL_FIRST started.",
+    .returns = "C",
     .result = "The next matching name; the empty text at the end (the search is then closed) "
               "and when no search is open.",
     .example = "? LEN(FIL_NEXT())",
@@ -129,6 +140,7 @@ ROW_NOFUZZ("FIL_TREE", "C,I", "walks every directory below the one given (a whol
     .summary = "Every subdirectory below a directory, depth first.",
     .params = "cFolder: the directory\n"
               "nCapacity: the longest list wanted, in characters",
+    .returns = "C",
     .result = "The path of each subdirectory (cFolder + \"\\\" + name, even when cFolder ends "
               "in \"\\\") followed by \";\", the last one too, each directory before its own "
               "subdirectories; the empty text when there is none, the directory cannot be read "
@@ -146,9 +158,11 @@ ROW("FIL_SLICES", "C,I", DOC(
     .summary = "Cuts a file into slices OUTPUT.1, OUTPUT.2, ... in the current directory.",
     .params = "cFile: the file\n"
               "nSize: the size of a slice in bytes (the last may be shorter)",
+    .returns = "I",
     .result = "The number of slices; -3 the file does not exist, -2 it cannot be opened, -1 "
               "the size is below 1 or not smaller than the file, minus the number of slices "
               "when one of them cannot be written (the slices before it stay).",
+    .notes = "The names go on past OUTPUT.9999 (OUTPUT.10000 ...).",
     .example = "=STRTOFILE(REPLICATE('x', 10000), 'a.txt')\n"
                "? FIL_SLICES('a.txt', 4096), LEN(FILETOSTR('OUTPUT.3'))\n"
                "? FIL_SLICES('a.txt', 10000)",
@@ -159,6 +173,7 @@ ROW("FIL_WATERMARK", "C,C", DOC(
                "of 100 or more.",
     .params = "cFile: the file\n"
               "cMark: the mark: at most 250 characters, and no more than the file's length",
+    .returns = "C",
     .result = "The positions (0 is the first byte) in the order of the mark's characters, "
               "joined by \",\"; the empty text for an empty mark, when the file cannot be "
               "opened, the mark does not fit, a character cannot be written, or 31 of the "
@@ -166,7 +181,8 @@ ROW("FIL_WATERMARK", "C,C", DOC(
               "then stay).",
     .notes = "The positions are all different. A position equal to the file's length "
              "lengthens it by one byte. The library's random generator is reseeded from the "
-             "clock first.",
+             "clock first. The marking stops after 1000 positions in a row that the file "
+             "pointer cannot reach.",
     .example = "=STRTOFILE(REPLICATE('.', 1000), 'a.txt')\n"
                "p = FIL_WATERMARK('a.txt', 'ab')\n"
                "? SUBSTR(FILETOSTR('a.txt'), VAL(p) + 1, 1)",
@@ -176,6 +192,7 @@ ROW_NOFUZZ("FIL_SETCOMPRESSION", "C,L",
     .summary = "Switches the file system's compression of a file or directory on or off.",
     .params = "cName: the file or directory\n"
               "lOn: .T. compresses (LZNT1), .F. stops compressing",
+    .returns = "L",
     .result = ".T. when the state was set; .F. on file systems without compression (so always "
               "under Wine) and when the name cannot be opened.",
     .example = "=STRTOFILE('x', 'a.txt')\n"

@@ -16,6 +16,7 @@ ROW_NOFUZZ("FIL_WRIINI", "C,C,C,C", "a file name without a path writes into the 
               "cKey: the key\n"
               "cValue: the value\n"
               "cFile: the file; a name without a path is a file of the Windows folder",
+    .returns = "L",
     .result = ".T. when Windows wrote it; .F. when it refused (for instance a missing folder).",
     .example = "f = FULLPATH('app.ini')\n"
                "? FIL_WRIINI('Window', 'Top', '120', f)\n"
@@ -25,10 +26,11 @@ ROW_NOFUZZ("FIL_WRIINI", "C,C,C,C", "a file name without a path writes into the 
 ALIAS("FIL_WRITEINI", "FIL_WRIINI")
 ALIAS("WRITEPRIVATEPROFILESTRING", "FIL_WRIINI")
 ROW("FIL_REAINI", "C,C,C", DOC(
-    .summary = "Reads a key's value from a profile file (GetPrivateProfileString).",
+    .summary = "Reads a key's value from a profile file, an INI file (GetPrivateProfileString).",
     .params = "cSection: the section\n"
               "cKey: the key (in any case)\n"
               "cFile: the file; a name without a path is a file of the Windows folder",
+    .returns = "C",
     .result = "The value, at most 1023 characters; the empty text for a missing key, section "
               "or file.",
     .example = "f = FULLPATH('app.ini')\n"
@@ -44,6 +46,7 @@ ROW_NOFUZZ("FIL_WWRIIN", "C,C,C", "writes into the user's WIN.INI", DOC(
     .params = "cSection: the section\n"
               "cKey: the key\n"
               "cValue: the value",
+    .returns = "L",
     .result = ".T. when Windows wrote it.",
     .example = "? FIL_WWRIIN('MyApplication', 'Colour', 'blue')\n"
                "? FIL_WREAIN('MyApplication', 'Colour')"), Fn<FilWWriIn>)
@@ -53,6 +56,7 @@ ROW("FIL_WREAIN", "C,C", DOC(
     .summary = "Reads a key's value from the system's profile file WIN.INI (GetProfileString).",
     .params = "cSection: the section\n"
               "cKey: the key (in any case)",
+    .returns = "C",
     .result = "The value, at most 132 characters; the empty text for a missing key or section.",
     .example = "? LEN(FIL_WREAIN('NoSuchSection', 'Key'))",
     .output = "         0"), Fn<FilWReaIn>)
@@ -60,6 +64,7 @@ ALIAS("FIL_READWININI", "FIL_WREAIN")
 ALIAS("GETPROFILESTRING", "FIL_WREAIN")
 ROW("FIL_READWININIALLSECTIONS", "", DOC(
     .summary = "The names of all sections of WIN.INI.",
+    .returns = "C",
     .result = "The section names joined by \";\", at most 2046 characters: a longer list is "
               "cut there, perhaps in the middle of a name.",
     .example = "? VARTYPE(FIL_READWININIALLSECTIONS())",
@@ -67,6 +72,7 @@ ROW("FIL_READWININIALLSECTIONS", "", DOC(
 ROW("FIL_WSECTI", "C", DOC(
     .summary = "The key names of one section of WIN.INI.",
     .params = "cSection: the section",
+    .returns = "C",
     .result = "The key names joined by \";\" (no separator after the last), at most 2046 "
               "characters: a longer list is cut there, perhaps in the middle of a name; the "
               "empty text for a missing section.",
@@ -78,6 +84,7 @@ ROW("FIL_SECTIO", "C,C", DOC(
     .summary = "The key names of one section of a profile file.",
     .params = "cSection: the section\n"
               "cFile: the file; a name without a path is a file of the Windows folder",
+    .returns = "C",
     .result = "The key names joined by \";\" (no separator after the last), at most 2046 "
               "characters: a longer list is cut there, perhaps in the middle of a name; the "
               "empty text for a missing section or file.",
@@ -92,6 +99,7 @@ ROW("FIL_READALLSECTIONS", "C", DOC(
     .summary = "The section names of a profile file, read line by line through the host.",
     .params = "cFile: the file, found as the host finds files (a name without a path is in "
               "the current folder)",
+    .returns = "C",
     .result = "The names joined by \",\", at most 8191 characters: a longer list is cut there, "
               "perhaps in the middle of a name; the empty text when the file cannot be opened "
               "or has no section.",

@@ -15,7 +15,7 @@ namespace tarvo {
 //     DOC(.summary = "The first n characters of a text.",
 //         .params = "cText: the text\n"
 //                   "nCount: how many characters",
-//         .result = "...", .errors = "...",
+//         .returns = "C", .result = "...", .errors = "...",
 //         .example = "? STR_LEFT('abcdef', 3)",
 //         .output = "abc")
 //
@@ -28,6 +28,10 @@ struct Doc {
     // number or integer, l logical, d date, t datetime, y currency, e any
     // value, r by reference), and is followed by its meaning.
     const char* params = nullptr;
+    // The type letter of the value it answers, as the host sees the record:
+    // C text, I integer, N number, L logical, D date, T datetime, ? one of
+    // several; "" when it answers no value (the host takes .T.).
+    const char* returns = nullptr;
     const char* result = nullptr;   // what it answers
     const char* errors = nullptr;   // host errors it raises; null when none
     const char* notes = nullptr;    // further behaviour worth knowing, or null

@@ -79,6 +79,63 @@ const CatalogueEntry* MainEntry(std::span<const CatalogueEntry> catalogue,
     return nullptr;
 }
 
+const char* ResultName(const char* returns) {
+    if (!returns) return "";
+    switch (*returns) {
+        case 0:
+            return "no value";
+        case 'C':
+            return "text";
+        case 'I':
+            return "integer";
+        case 'N':
+            return "number";
+        case 'L':
+            return "logical";
+        case 'D':
+            return "date";
+        case 'T':
+            return "datetime";
+        case '?':
+            return "any type";
+        default:
+            return "";
+    }
+}
+
+const CatalogueEntry* FindEntry(std::string_view name) {
+    for (const CatalogueEntry& e : Catalogue())
+        if (name == e.name) return &e;
+    return nullptr;
+}
+
+std::string Signature(const CatalogueEntry& entry) {
+    if (entry.count < 0) return entry.name;
+    const CatalogueEntry* found = MainEntry(Catalogue(), entry);
+    const CatalogueEntry& main = found ? *found : entry;
+    const bool sameTypes = std::strcmp(main.types, entry.types) == 0;
+    const std::vector<DocParam> params = DocParams(sameTypes ? main : entry);
+    std::string s = std::string(entry.name) + "(";
+    std::size_t open = 0;
+    for (std::size_t i = 0; i < params.size(); ++i) {
+        if (params[i].type.optional) {
+            s += i > 0 ? " [" : "[";
+            ++open;
+        }
+        if (i > 0) s += ", ";
+        s += params[i].name;
+    }
+    s += std::string(open, ']') + ")";
+    return s;
+}
+
+std::string TypedSignature(const CatalogueEntry& entry) {
+    const CatalogueEntry* main = MainEntry(Catalogue(), entry);
+    const char* returns = main ? main->doc.returns : nullptr;
+    if (entry.count < 0 || !returns) return Signature(entry);
+    return Signature(entry) + " -> " + ResultName(returns);
+}
+
 std::vector<std::string> CheckDocs(std::span<const CatalogueEntry> catalogue,
                                    std::span<const FamilyInfo> families) {
     std::vector<std::string> problems;
@@ -98,7 +155,8 @@ std::vector<std::string> CheckDocs(std::span<const CatalogueEntry> catalogue,
                         std::string("is an alias of ") + d.aliasOf + ", which is not in the table");
             else if (main->doc.aliasOf)
                 problem(e, std::string("is an alias of ") + d.aliasOf + ", itself an alias");
-            if (d.summary || d.params || d.result || d.errors || d.notes || d.example || d.output)
+            if (d.summary || d.params || d.returns || d.result || d.errors || d.notes || d.example ||
+                d.output)
                 problem(e, "is an alias and carries documentation of its own");
             continue;
         }
@@ -107,6 +165,11 @@ std::vector<std::string> CheckDocs(std::span<const CatalogueEntry> catalogue,
         else if (std::strchr(d.summary, '\n'))
             problem(e, "has a summary of more than one line");
         if (Empty(d.result)) problem(e, "has no result");
+        if (!d.returns)
+            problem(e, "has no result type (.returns)");
+        else if (!*ResultName(d.returns) || (*d.returns && d.returns[1]))
+            problem(e, std::string("has the result type \"") + d.returns +
+                           "\", which the reference does not know");
         if (Empty(d.example))
             problem(e, "has no example");
         else if (!d.output && !e.noFuzz)

@@ -4,6 +4,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "host/catalogue.h"
@@ -30,6 +31,20 @@ std::vector<DocParam> DocParams(const CatalogueEntry& entry);
 // its main name is not in the catalogue.
 const CatalogueEntry* MainEntry(std::span<const CatalogueEntry> catalogue,
                                 const CatalogueEntry& entry);
+
+// The catalogue's row of `name` (upper case), or null.
+const CatalogueEntry* FindEntry(std::string_view name);
+
+// "STR_REDUCE(cText [, cChar])"; a hook is its name alone. An alias takes the
+// parameter names of its main row when it has the same type string.
+std::string Signature(const CatalogueEntry& entry);
+
+// The signature with its result type: "STR_LEFT(cText, nCount) -> text".
+std::string TypedSignature(const CatalogueEntry& entry);
+
+// What the reference calls a result type letter (Doc::returns): "text",
+// "integer" ...; "no value" for "".
+const char* ResultName(const char* returns);
 
 // Everything the reference needs and does not find, one sentence each,
 // naming the row: every row that is no alias has a one-line summary, a

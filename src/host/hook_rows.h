@@ -4,6 +4,7 @@ FAMILY(Hook, "Load and unload hooks",
        "library, the unload hook before it releases it. They cannot be called by name.")
 HOOK("TARVOIN", -2, DOC(
     .summary = "The load hook: the host runs it when SET LIBRARY TO loads the library.",
+    .returns = "",
     .result = "Nothing; it cannot be called by name.",
     .errors = "When KERNEL.DLL cannot be loaded from the Windows system directory, the host "
               "shows \"Kernel not found\" (WAIT WINDOW ... NOWAIT) and the library works "
@@ -16,6 +17,7 @@ HOOK("TARVOIN", -2, DOC(
     .output = "        27"), Raw(TarvoIn))
 HOOK("TARVOOUT", -3, DOC(
     .summary = "The unload hook: the host runs it before it releases the library.",
+    .returns = "",
     .result = "Nothing; it cannot be called by name.",
     .errors = "When KERNEL.DLL cannot be freed, the host shows \"Kernel not freed\".",
     .notes = "Frees KERNEL.DLL, stops every timer the library started, closes the search of "

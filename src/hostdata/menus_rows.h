@@ -8,6 +8,7 @@ FAMILY(Menu, "Menus and objects",
 ROW_NOFUZZ("MNU_CREATE", "C", "shows a modal menu that waits for a choice", DOC(
     .summary = "Shows a popup menu at the mouse and answers the entry chosen.",
     .params = "cList: the entries, separated by \"^\"; \"\\-\" is a separator line",
+    .returns = "I",
     .result = "The number of the entry chosen, counting text entries from 1 (separators take "
               "no number); 0 when the menu is dismissed, and at once for a list without entries.",
     .errors = "Error 182 when memory runs out.",
@@ -18,6 +19,7 @@ ROW_NOFUZZ("MNU_CREATE", "C", "shows a modal menu that waits for a choice", DOC(
 ROW("MNU_TARVOFORM", "C", DOC(
     .summary = "Adds a separator and the entry \"TARVO.FLL form\" to a host form's system menu.",
     .params = "cForm: the form's name",
+    .returns = "",
     .result = "No value of its own (the host takes .T.).",
     .errors = "Error 182 when memory runs out.",
     .notes = "The entry's command identifier is 500000; what the form does with it is the "
@@ -36,6 +38,7 @@ ROW("MNU_ADDSYSTEM", "C,C", DOC(
     .params = "cForm: the form's name\n"
               "cList: each entry's text followed by its command identifier in decimal, and "
               "\"\\-\" for a separator, all separated by \"^\"",
+    .returns = "",
     .result = "No value of its own (the host takes .T.).",
     .errors = "Error 182 when memory runs out.",
     .notes = "An identifier is read as its leading digits (0 when there are none); a last "
@@ -54,6 +57,7 @@ ROW("MNU_PLAYSYSTEM", "C", DOC(
     .summary = "Shows a host form's system menu at its top-left corner and answers the "
                "identifier chosen.",
     .params = "cForm: the form's name",
+    .returns = "I",
     .result = "The command identifier of the entry chosen; 0 when the menu is dismissed or the "
               "form is unknown.",
     .errors = "Error 182 when memory runs out.",
@@ -65,6 +69,7 @@ ROW("OBJ_ADDPROPERTY", "O,C,?", DOC(
     .params = "oObject: the object\n"
               "cName: the property's name\n"
               "eValue: its value, of any type",
+    .returns = "L",
     .result = ".T. when the host set the property; .F. when it could not (a name that is no "
               "property name, an object that is gone).",
     .errors = "Error 182 when memory runs out.",

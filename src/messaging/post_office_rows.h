@@ -14,6 +14,7 @@ ROW("MSG_SEND", "C,C,C,C,C", DOC(
               "cSubject: the subject\n"
               "cCategory: the category\n"
               "cBody: the body",
+    .returns = "L",
     .result = ".T. when the message was written; MSG_LASTERROR tells why not.",
     .errors = "Error 182 when memory runs out. The outcomes: \"Cannot send message because no "
               "Post Office\", \"Not enough memory\", \"Destination %s not found\", \"Post Office "
@@ -41,6 +42,7 @@ ROW("MSG_SEND", "C,C,C,C,C", DOC(
               ".F. Destination BROWN not found"), Fn<MsgSend>)
 ROW("MSG_READ", "", DOC(
     .summary = "Fills the six field buffers with their labels.",
+    .returns = "L",
     .result = ".T. always.",
     .notes = "It reads no message: the buffers get \"De ...\", \"A ...\", \"Datetime ...\", "
              "\"Sujet ...\", \"Catégorie ...\" (é the single byte 0xE9) and \"Corps ...\".",
@@ -50,6 +52,7 @@ ROW("MSG_READ", "", DOC(
 ROW("MSG_POSTOFFICE", ".C", DOC(
     .summary = "Answers the post office file in use and, given another, uses that from now on.",
     .params = "cFile: the post office file; a bare file name lies in the Windows folder",
+    .returns = "C",
     .result = "The post office file in use before the call; empty at load.",
     .errors = "Error 182 when memory runs out.",
     .notes = "Sets the outcome of MSG_LASTERROR to \"The operation completed successfully\".",
@@ -58,17 +61,20 @@ ROW("MSG_POSTOFFICE", ".C", DOC(
     .output = "c:\\mail\\post.ini"), Raw(MsgPostOffice))
 ROW("MSG_LASTERROR", "", DOC(
     .summary = "The outcome of the last MSG_SEND or MSG_POSTOFFICE.",
+    .returns = "C",
     .result = "The outcome text, at most 255 characters.",
     .example = "? MSG_SEND('smith', 'jones', 'Hi', '', ''), MSG_LASTERROR()",
     .output = ".F. Cannot send message because no Post Office"), Fn<MsgLastError>)
 ROW("MSG_FROM", "", DOC(
     .summary = "The sender field buffer.",
+    .returns = "C",
     .result = "\"De ...\" after MSG_READ; empty before it.",
     .example = "=MSG_READ()\n"
                "? MSG_FROM()",
     .output = "De ..."), Fn<MsgField<kFrom>>)
 ROW("MSG_TO", "", DOC(
     .summary = "The destination field buffer.",
+    .returns = "C",
     .result = "\"A ...\" after MSG_READ; empty before it.",
     .example = "? LEN(MSG_TO())\n"
                "=MSG_READ()\n"
@@ -77,24 +83,28 @@ ROW("MSG_TO", "", DOC(
               "A ..."), Fn<MsgField<kTo>>)
 ROW("MSG_DATETIME", "", DOC(
     .summary = "The date-time field buffer.",
+    .returns = "C",
     .result = "\"Datetime ...\" after MSG_READ; empty before it.",
     .example = "=MSG_READ()\n"
                "? MSG_DATETIME()",
     .output = "Datetime ..."), Fn<MsgField<kDateTime>>)
 ROW("MSG_SUBJECT", "", DOC(
     .summary = "The subject field buffer.",
+    .returns = "C",
     .result = "\"Sujet ...\" after MSG_READ; empty before it.",
     .example = "=MSG_READ()\n"
                "? MSG_SUBJECT()",
     .output = "Sujet ..."), Fn<MsgField<kSubject>>)
 ROW("MSG_CATEGORY", "", DOC(
     .summary = "The category field buffer.",
+    .returns = "C",
     .result = "\"Catégorie ...\" (é the single byte 0xE9) after MSG_READ; empty before it.",
     .example = "=MSG_READ()\n"
                "? LEN(MSG_CATEGORY())",
     .output = "        13"), Fn<MsgField<kCategory>>)
 ROW("MSG_BODY", "", DOC(
     .summary = "The body field buffer.",
+    .returns = "C",
     .result = "\"Corps ...\" after MSG_READ; empty before it.",
     .example = "=MSG_READ()\n"
                "? MSG_BODY()",

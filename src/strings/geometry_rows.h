@@ -9,6 +9,7 @@ ROW("MTH_DISTANCE", "I,I,I,I", DOC(
               "nY1: y of the first point\n"
               "nX2: x of the second point\n"
               "nY2: y of the second point",
+    .returns = "N",
     .result = "The distance, with 4 decimals.",
     .notes = "Computed by KERNEL.DLL from the coordinates as single-precision numbers; "
              "not-a-number when it is missing.",
@@ -17,6 +18,7 @@ ROW("MTH_DISTANCE", "I,I,I,I", DOC(
 ROW("MTH_FACTORIELLE", "N", DOC(
     .summary = "The factorial of a whole number.",
     .params = "nValue: its whole part counts, without its sign (-5 gives 120)",
+    .returns = "N",
     .result = "The factorial in double precision, with 4 decimals: 1 for 0 and 1, exact up to "
               "20, infinite from 171 on.",
     .example = "? MTH_FACTORIELLE(5), MTH_FACTORIELLE(-5)",
@@ -27,6 +29,7 @@ ROW("MTH_PENTE", "I,I,I,I", DOC(
               "nY1: y of the first point\n"
               "nX2: x of the second point\n"
               "nY2: y of the second point",
+    .returns = "N",
     .result = "The slope, with 4 decimals; infinite or not-a-number for a vertical line.",
     .notes = "Computed by KERNEL.DLL from the coordinates as single-precision numbers; "
              "not-a-number when it is missing.",
@@ -38,6 +41,7 @@ ROW("MTH_ORIGIN", "I,I,I,I", DOC(
               "nY1: y of the first point\n"
               "nX2: x of the second point\n"
               "nY2: y of the second point",
+    .returns = "N",
     .result = "The line's y at x = 0, with 4 decimals; infinite or not-a-number for a vertical "
               "line.",
     .notes = "Computed by KERNEL.DLL from the coordinates as single-precision numbers; "
@@ -52,6 +56,7 @@ ROW("MTH_TRIANGLESURFACE", "I,I,I,I,I,I", DOC(
               "nY2: y of the second corner\n"
               "nX3: x of the third corner\n"
               "nY3: y of the third corner",
+    .returns = "N",
     .result = "The area, with 4 decimals.",
     .notes = "Computed by KERNEL.DLL from the coordinates as single-precision numbers; "
              "not-a-number when it is missing.",
@@ -67,6 +72,7 @@ ROW("MTH_X_INTERSECTION", "I,I,I,I,I,I,I,I", DOC(
               "nY3: y of the second line's first point\n"
               "nX4: x of the second line's second point\n"
               "nY4: y of the second line's second point",
+    .returns = "N",
     .result = "The x coordinate, with 4 decimals; infinite or not-a-number for parallel lines.",
     .notes = "Computed by KERNEL.DLL from the coordinates as single-precision numbers; "
              "not-a-number when it is missing.",
@@ -82,6 +88,7 @@ ROW("MTH_Y_INTERSECTION", "I,I,I,I,I,I,I,I", DOC(
               "nY3: y of the second line's first point\n"
               "nX4: x of the second line's second point\n"
               "nY4: y of the second line's second point",
+    .returns = "N",
     .result = "The y coordinate, with 4 decimals; infinite or not-a-number for parallel lines.",
     .notes = "Computed by KERNEL.DLL from the coordinates as single-precision numbers; "
              "not-a-number when it is missing.",

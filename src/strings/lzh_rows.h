@@ -7,6 +7,7 @@ ROW("LZH_ENCODE", "C,C", DOC(
     .summary = "Compresses a file into another.",
     .params = "cSource: the file to compress\n"
               "cTarget: the compressed file to write; an existing file is replaced",
+    .returns = "",
     .result = "No value of its own (the host takes .T.). The target holds the source's size "
               "in 4 bytes, least significant first, then the -lh1- bit stream.",
     .errors = "None: when either file cannot be opened nothing is compressed (a missing "
@@ -27,6 +28,7 @@ ROW("LZH_DECODE", "C,C", DOC(
     .summary = "Restores a file compressed by LZH_ENCODE.",
     .params = "cSource: the compressed file\n"
               "cTarget: the file to write; an existing file is replaced",
+    .returns = "",
     .result = "No value of its own (the host takes .T.). The target gets exactly the size "
               "the source's header states, even from a damaged source.",
     .errors = "None: when either file cannot be opened nothing is restored (a missing source "

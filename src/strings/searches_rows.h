@@ -8,6 +8,7 @@ ROW("STR_NAIVESEARCH", "C,C", DOC(
     .summary = "Where a text first occurs in another.",
     .params = "cPattern: the text to look for\n"
               "cText: the text to look in",
+    .returns = "I",
     .result = "The position of the first occurrence, from 1; 0 when there is none; 1 for the "
               "empty pattern.",
     .errors = "Error 182 when memory runs out.",
@@ -20,6 +21,7 @@ ROW("STR_CPBRK", "C,C", DOC(
     .summary = "The rest of a text from its first character that occurs in a set.",
     .params = "cText: the text\n"
               "cSet: the characters to look for",
+    .returns = "C",
     .result = "The text from the first character found in cSet to its end; the empty text "
               "when there is none.",
     .errors = "Error 182 when memory runs out.",
@@ -31,6 +33,7 @@ ROW("STR_NPBRK", "C,C", DOC(
     .summary = "Where the first character of a text that occurs in a set stands.",
     .params = "cText: the text\n"
               "cSet: the characters to look for",
+    .returns = "I",
     .result = "The position of the first character found in cSet, from 1; 0 when there is "
               "none.",
     .errors = "Error 182 when memory runs out.",
@@ -42,6 +45,7 @@ ROW("STR_CHRCNT", "C,C", DOC(
     .summary = "How many times a character occurs in a text.",
     .params = "cText: the text\n"
               "cChar: its first character is the one counted (CHR(0) when cChar is empty)",
+    .returns = "I",
     .result = "The count; 0 for an empty text.",
     .errors = "Error 182 when memory runs out.",
     .example = "? STR_CHRCNT('banana', 'a')",
@@ -51,6 +55,7 @@ ROW("STR_BALANC", "C,C,I", DOC(
     .params = "cText: the text\n"
               "cPair: the opening character followed by the closing one, such as \"()\"\n"
               "nIndex: which opening character, counting from 1",
+    .returns = "I",
     .result = "The position of the closing character that balances it, from 1; 0 when the "
               "text ends first, when there are fewer opening characters, for nIndex below 1, "
               "and when both characters of cPair are the same.",
@@ -65,6 +70,7 @@ ROW("STR_NPARAM", "C,I", DOC(
     .summary = "The n-th parameter of a call written as text.",
     .params = "cCall: a call such as \"f(a, b)\"\n"
               "nIndex: which parameter, counting from 1",
+    .returns = "C",
     .result = "The parameter as it stands, blanks kept. Commas count only at the call's own "
               "level, and quotes (\"...\" and '...') hide commas and brackets; an unclosed "
               "quote hides the rest of the text. A text without \"(\" comes back whole for any "
@@ -83,6 +89,7 @@ ROW("STR_NPARAM", "C,I", DOC(
 ROW("STR_FIRST", "C", DOC(
     .summary = "The first character of a text that is not a blank.",
     .params = "cText: the text",
+    .returns = "C",
     .result = "That character as a one-character text; the empty text when the text is empty "
               "or all blanks.",
     .errors = "Error 182 when memory runs out.",
@@ -91,6 +98,7 @@ ROW("STR_FIRST", "C", DOC(
 ROW("STR_LAST", "C", DOC(
     .summary = "The last character of a text that is not a blank.",
     .params = "cText: the text",
+    .returns = "C",
     .result = "That character as a one-character text; the empty text when the text is empty "
               "or all blanks.",
     .errors = "Error 182 when memory runs out.",
@@ -102,6 +110,7 @@ ROW("STR_N", "C,I", DOC(
     .summary = "The character at a position of a text.",
     .params = "cText: the text\n"
               "nPosition: the position, from 1",
+    .returns = "C",
     .result = "That character as a one-character text; the empty text for a position outside "
               "the text.",
     .errors = "Error 182 when memory runs out.",
@@ -111,6 +120,7 @@ ROW("STR_CHAR", "C,I", DOC(
     .summary = "A text from a position to its end.",
     .params = "cText: the text\n"
               "nPosition: the position, from 1",
+    .returns = "C",
     .result = "The characters from nPosition on; the empty text for a position outside the "
               "text.",
     .errors = "Error 182 when memory runs out.",
@@ -120,6 +130,7 @@ ROW("STR_PEEK", "C,I", DOC(
     .summary = "The code of the character at a position, as a signed byte.",
     .params = "cText: the text\n"
               "nPosition: the position, from 1",
+    .returns = "I",
     .result = "The code: 0 to 127 as they are, 128 to 255 as -128 to -1; 0 for a position "
               "outside the text.",
     .errors = "Error 182 when memory runs out.",
@@ -129,6 +140,7 @@ ROW("STR_START", "C,C", DOC(
     .summary = "Whether the shorter of two texts begins the longer.",
     .params = "cText1: a text\n"
               "cText2: another text",
+    .returns = "L",
     .result = ".T. when the texts agree over the length of the shorter one, counted from the "
               "start; .T. when either is empty.",
     .errors = "Error 182 when memory runs out.",
@@ -138,6 +150,7 @@ ROW("STR_END", "C,C", DOC(
     .summary = "Whether the shorter of two texts ends the longer.",
     .params = "cText1: a text\n"
               "cText2: another text",
+    .returns = "L",
     .result = ".T. when the texts agree over the length of the shorter one, counted from the "
               "end; .T. when either is empty.",
     .errors = "Error 182 when memory runs out.",

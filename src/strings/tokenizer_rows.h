@@ -10,6 +10,7 @@ FAMILY(Tokenizer, "Strings: tokenizer",
 ROW("STR_TOKINI", "C", DOC(
     .summary = "Starts a walk over a text, token by token.",
     .params = "cText: the text to walk; the library keeps its own copy",
+    .returns = "L",
     .result = ".T. always.",
     .errors = "Error 182 when memory runs out.",
     .notes = "There is one walk for the whole library: a new STR_TOKINI ends the one before.",
@@ -22,6 +23,7 @@ ROW("STR_TOKINI", "C", DOC(
               "green .T."), Fn<StrTokIni>)
 ROW("STR_TOKNEX", "", DOC(
     .summary = "The next token of the walk.",
+    .returns = "C",
     .result = "The characters from the walk's position up to the next separator or the end of "
               "the text, however long. The call that answers the last token ends the walk; "
               "after that the answer is the empty text.",
@@ -37,6 +39,7 @@ ROW("STR_TOKNEX", "", DOC(
               "[b]"), Fn<StrTokNex>)
 ROW("STR_TOKFIN", "", DOC(
     .summary = "Whether the walk is used up.",
+    .returns = "L",
     .result = ".T. once the last token has been read, and before the first STR_TOKINI; .F. "
               "while tokens remain.",
     .example = "? STR_TOKFIN()\n"
@@ -51,6 +54,7 @@ ROW("STR_TOKFIN", "", DOC(
               ".T."), Fn<StrTokFin>)
 ROW("STR_GETOFF", "", DOC(
     .summary = "Where the next token of the walk starts.",
+    .returns = "I",
     .result = "The offset, counted from 0, of the next token in the walk's text.",
     .notes = "Give it back to STR_SETOFF to read a token again.",
     .example = "=STR_SETSEP(',')\n"
@@ -63,6 +67,7 @@ ROW("STR_GETOFF", "", DOC(
 ROW("STR_SETOFF", "I", DOC(
     .summary = "Moves the walk: the next token starts at the given offset.",
     .params = "nOffset: the offset, counted from 0; a negative offset counts as 0",
+    .returns = "L",
     .result = ".T. always.",
     .notes = "The offset is not checked: beyond the text, the next STR_TOKNEX answers the "
              "empty text and ends the walk. The call that reads the last token drops the "
@@ -81,6 +86,7 @@ ROW("STR_SETSEP", "C", DOC(
     .summary = "Sets the separator characters of the tokenizer and answers the previous ones.",
     .params = "cSeparators: every character of this text becomes a separator, zero bytes "
               "included; the empty text leaves no separator",
+    .returns = "C",
     .result = "The previous separators in ascending code order; the empty text when there were "
               "none or when code 0 was one of them.",
     .errors = "Error 182 when memory runs out.",
@@ -92,6 +98,7 @@ ROW("STR_SETSEP", "C", DOC(
               "[ ,]"), Fn<StrSetSep>)
 ROW("STR_RESSEP", "", DOC(
     .summary = "Empties the separator set.",
+    .returns = "",
     .result = "No value of its own (the host takes .T.).",
     .example = "=STR_SETSEP(',')\n"
                "=STR_RESSEP()\n"
@@ -100,6 +107,7 @@ ROW("STR_RESSEP", "", DOC(
 ROW("STR_NUMTOK", "C", DOC(
     .summary = "The number of tokens in a text.",
     .params = "cText: the text",
+    .returns = "I",
     .result = "1 + the number of separator characters in the text (1 for the empty text).",
     .errors = "Error 182 when memory runs out.",
     .example = "=STR_SETSEP(',')\n"
@@ -113,6 +121,7 @@ ROW("STR_NTOKEN", "I,C", DOC(
     .summary = "The n-th token of a text.",
     .params = "nIndex: which token, counting from 1\n"
               "cText: the text",
+    .returns = "C",
     .result = "The token; the empty text past the last token and for nIndex below 1.",
     .errors = "Error 182 when memory runs out.",
     .example = "=STR_SETSEP(',')\n"
@@ -124,6 +133,7 @@ ROW("STR_TOKPOS", "I,C", DOC(
     .summary = "Where the n-th token of a text starts.",
     .params = "nIndex: which token, counting from 1\n"
               "cText: the text",
+    .returns = "I",
     .result = "The position of the token's first character, from 1; the length of the text "
               "+ 1 when it has fewer tokens, and for nIndex below 1.",
     .errors = "Error 182 when memory runs out.",
@@ -137,6 +147,7 @@ ROW("STR_STRTOK", "I,C,C", DOC(
     .params = "nIndex: which token, counting from 1\n"
               "cText: the text\n"
               "cDelimiters: the characters that separate tokens",
+    .returns = "C",
     .result = "The token; the empty text when there are fewer tokens, and for nIndex below 1.",
     .errors = "Error 182 when memory runs out.",
     .notes = "Leading delimiters are skipped and a run of delimiters counts as one (the C "

@@ -9,6 +9,7 @@ ROW("STR_LEFT", "C,I", DOC(
     .summary = "The first n characters of a text.",
     .params = "cText: the text\n"
               "nCount: how many characters",
+    .returns = "C",
     .result = "The first nCount characters; the whole text when nCount exceeds its length, the "
               "empty text for 0 or below.",
     .errors = "Error 182 when memory runs out.",
@@ -20,6 +21,7 @@ ROW("STR_RIGHT", "C,I", DOC(
     .summary = "The last n characters of a text.",
     .params = "cText: the text\n"
               "nCount: how many characters",
+    .returns = "C",
     .result = "The last nCount characters; the whole text when nCount exceeds its length, the "
               "empty text for 0 or below.",
     .errors = "Error 182 when memory runs out.",
@@ -28,6 +30,7 @@ ROW("STR_RIGHT", "C,I", DOC(
 ROW("STR_TILLNULL", "C", DOC(
     .summary = "A text up to its first zero byte.",
     .params = "cText: the text",
+    .returns = "C",
     .result = "The characters before the first CHR(0); the whole text when it has none.",
     .errors = "Error 182 when memory runs out.",
     .example = "? STR_TILLNULL('abc' + CHR(0) + 'def')",
@@ -37,6 +40,7 @@ ROW("STR_PADL", "C,I,C", DOC(
     .params = "cText: the text\n"
               "nWidth: the width of the result\n"
               "cPad: its first character fills the left; an empty text pads with blanks",
+    .returns = "C",
     .result = "The text right-aligned in nWidth characters. A text at least as long as nWidth, "
               "and a width of 0 or below, come back unchanged.",
     .errors = "Error 182 when memory runs out, and at once when the result would be longer "
@@ -50,6 +54,7 @@ ROW("STR_PADL", "C,I,C", DOC(
 ROW("STR_HEXA", "C", DOC(
     .summary = "A text in hexadecimal, two digits per byte.",
     .params = "cText: the text; zero bytes count too",
+    .returns = "C",
     .result = "Two upper-case hexadecimal digits for every byte of the text.",
     .errors = "Error 182 when memory runs out, and at once when the result would be longer "
               "than the host's longest text (16,777,184 characters).",
@@ -59,6 +64,7 @@ ROW("STR_HEXA", "C", DOC(
 ROW("STR_HTOS", "C", DOC(
     .summary = "The bytes that pairs of hexadecimal digits spell.",
     .params = "cHex: hexadecimal digits, in either case",
+    .returns = "C",
     .result = "One byte for each pair of digits. Reading stops at the first pair that is not "
               "two digits; a last unpaired digit is ignored; the result ends at a pair 00.",
     .errors = "Error 182 when memory runs out, and at once when the result would be longer "
@@ -71,6 +77,7 @@ ROW("STR_HTOS", "C", DOC(
 ROW("STR_MAKE", "?", DOC(
     .summary = "Any value as a text.",
     .params = "eValue: a value of any type",
+    .returns = "C",
     .result = "By the value's type: a text itself (up to its first zero byte); an integer in "
               "decimal; a number as the digits of its decimals without point or sign (3.14 "
               "gives 314); a logical 1 or 0; a currency \"$\" and its amount in "
@@ -93,6 +100,7 @@ ROW("STR_REDUCE", "C,.C", DOC(
     .params = "cText: the text\n"
               "cChar: its first character is the one reduced; without it, the first "
               "character of cText",
+    .returns = "C",
     .result = "The text with each run of that character written once.",
     .errors = "Error 182 when memory runs out.",
     .example = "? '[' + STR_REDUCE('  a  b') + ']'\n"
@@ -103,6 +111,7 @@ ROW("STR_LTRIM", "C,C", DOC(
     .summary = "A text without its leading run of one character.",
     .params = "cText: the text\n"
               "cChar: its first character is the one removed",
+    .returns = "C",
     .result = "The text from its first character that is not cChar; the empty text when it "
               "holds nothing else.",
     .errors = "Error 182 when memory runs out.",
@@ -113,6 +122,7 @@ ROW("STR_CHRSWA", "C,C,C", DOC(
     .params = "cText: the text\n"
               "cFrom: its first character is the one replaced\n"
               "cTo: its first character replaces it; an empty text replaces with CHR(0)",
+    .returns = "C",
     .result = "The text with every cFrom changed to cTo. With an empty cTo the result ends "
               "before the first replaced character.",
     .errors = "Error 182 when memory runs out.",
@@ -124,6 +134,7 @@ ROW("STR_KEEP", "C,C", DOC(
     .summary = "Only the characters of a text that occur in a set.",
     .params = "cText: the text\n"
               "cSet: the characters to keep",
+    .returns = "C",
     .result = "The characters of the text found in cSet, in their order.",
     .errors = "Error 182 when memory runs out.",
     .example = "? STR_KEEP('(01) 23-45', '0123456789')",
@@ -132,6 +143,7 @@ ROW("STR_EXCLUDE", "C,C", DOC(
     .summary = "A text without the characters that occur in a set.",
     .params = "cText: the text\n"
               "cSet: the characters to remove",
+    .returns = "C",
     .result = "The characters of the text not found in cSet, in their order.",
     .errors = "Error 182 when memory runs out.",
     .example = "? STR_EXCLUDE('(01) 23-45', '() -')",
@@ -141,6 +153,7 @@ ROW("STR_DIONLY", "C,.C", DOC(
     .summary = "Only the digits and points of a text.",
     .params = "cText: the text\n"
               "cIgnored: accepted and never read",
+    .returns = "C",
     .result = "The characters 0 to 9 and \".\" of the text, in their order.",
     .errors = "Error 182 when memory runs out.",
     .example = "? STR_DIONLY('Total: 1,234.50 EUR')",
@@ -148,6 +161,7 @@ ROW("STR_DIONLY", "C,.C", DOC(
 ROW("STR_MIRROR", "C", DOC(
     .summary = "A text in reverse order.",
     .params = "cText: the text; zero bytes count too",
+    .returns = "C",
     .result = "The characters of the text from the last to the first.",
     .errors = "Error 182 when memory runs out.",
     .example = "? STR_MIRROR('stressed')",
@@ -158,6 +172,7 @@ ROW("STR_POKE", "C,I,I", DOC(
     .params = "cText: the text\n"
               "nPosition: the position, from 1\n"
               "nCode: the new character's code (its low byte); 0 cuts the text there",
+    .returns = "C",
     .result = "The changed text; with a code of 0, its first nPosition - 1 characters. A "
               "position outside the text gives the text unchanged.",
     .errors = "Error 182 when memory runs out.",
@@ -167,6 +182,7 @@ ROW("STR_POKE", "C,I,I", DOC(
               "ca"), Fn<StrPoke>)
 ROW("STR_NULL", "", DOC(
     .summary = "The empty text.",
+    .returns = "C",
     .result = "The empty text.",
     .example = "? LEN(STR_NULL())",
     .output = "         0"), Fn<StrNull>)
@@ -174,12 +190,14 @@ ROW("STR_MIXUP", "C,I", DOC(
     .summary = "The empty text, whatever its parameters.",
     .params = "cIgnored: never read\n"
               "nIgnored: never read",
+    .returns = "C",
     .result = "The empty text.",
     .example = "? LEN(STR_MIXUP('abc', 3))",
     .output = "         0"), Fn<StrMixup>)
 ROW("STR_FSTDIG", "C", DOC(
     .summary = "Does nothing with its text.",
     .params = "cText: any text",
+    .returns = "",
     .result = "No value of its own (the host takes .T.).",
     .errors = "Error 182 when memory runs out.",
     .example = "? STR_FSTDIG('a1')",
@@ -188,6 +206,7 @@ ROW("STR_SHL", "C,I", DOC(
     .summary = "A text as one string of bits, rotated left.",
     .params = "cText: the text; its first byte holds the most significant bits\n"
               "nBits: by how many bits, 0 to 8",
+    .returns = "C",
     .result = "A text of the same length whose bits are rotated left: the bits that leave the "
               "first byte enter the last. Zero bytes are kept. 0, and a count outside 0 to 8, "
               "give the text unchanged; 8 moves the first byte to the end.",
@@ -199,6 +218,7 @@ ROW("STR_SHR", "C,I", DOC(
     .summary = "A text as one string of bits, rotated right.",
     .params = "cText: the text; its first byte holds the most significant bits\n"
               "nBits: by how many bits, 0 to 8",
+    .returns = "C",
     .result = "A text of the same length whose bits are rotated right: the bits that leave the "
               "last byte enter the first. Zero bytes are kept. 0, and a count outside 0 to 8, "
               "give the text unchanged; 8 moves the last byte to the front.",
@@ -209,6 +229,7 @@ ROW("STR_SHR", "C,I", DOC(
 ROW("STR_RELIN", "C", DOC(
     .summary = "A text packed by runs of equal characters.",
     .params = "cText: the text",
+    .returns = "C",
     .result = "The text with each run of 4 to 226 equal characters written as three bytes: "
               "CHR(1), CHR(length + 28) and the character. Shorter runs stay as they are; "
               "longer ones continue as further runs.",
@@ -223,6 +244,7 @@ ROW("STR_RELIN", "C", DOC(
 ROW("STR_RELOUT", "C", DOC(
     .summary = "A text packed by STR_RELIN, unpacked.",
     .params = "cPacked: the packed text",
+    .returns = "C",
     .result = "The text with each triple CHR(1), count, character written as count - 28 copies "
               "of the character (none below 1). Every other byte is copied, and so is a "
               "CHR(1) with fewer than two characters after it.",
@@ -234,6 +256,7 @@ ROW("STR_COMMA", "C,C", DOC(
     .params = "cNumber: the number as text, with \".\" as its decimal point\n"
               "cStyle: \",\" writes a decimal comma and groups with points; anything else a "
               "decimal point and groups with commas",
+    .returns = "C",
     .result = "The text with a group mark before every three characters of its whole part, "
               "counted from the point; the fraction comes unchanged after the decimal mark. "
               "Every character before the point counts, a sign too: \"-123456\" gives "
@@ -250,6 +273,7 @@ ROW("STR_PROPER", "C,C", DOC(
     .summary = "A text in upper case after delimiters and lower case elsewhere.",
     .params = "cText: the text\n"
               "cDelimiters: the characters after which a letter is upper-cased",
+    .returns = "C",
     .result = "The text with each letter a to z upper-cased when the character before it is a "
               "delimiter, and lower-cased otherwise; the first character is upper-cased. A "
               "backslash is dropped and the character after it keeps its case.",
@@ -268,6 +292,7 @@ ROW("STR_INTSTR", "I,.C", DOC(
     .params = "nSlot: 1, 2 or 3\n"
               "cText: when given, stored in the slot after its content is read (up to 255 "
               "characters)",
+    .returns = "C",
     .result = "The slot's content before the call; the slots are empty at load. Another slot "
               "number answers no value (the host takes .T.) and stores nothing.",
     .errors = "Error 182 when memory runs out.",

@@ -10,6 +10,7 @@ FAMILY(Unit, "Unit conversions",
     ROW(name, "N",                                                               \
         DOC(.summary = "Converts a length from " from " to " to ".",             \
             .params = "nLength: the length",                                     \
+            .returns = "N",                                                      \
             .result = "The length times " factor ", with 8 decimals.",           \
             .example = "? " name "(2.5)", .output = printed),                    \
         Fn<MetConvert<constant>, 8>)

@@ -9,17 +9,20 @@ FAMILY(Input, "Keyboard, mouse, screen and locale",
 // A key held down: name, the key, its virtual-key code.
 #define KEY_DOWN_ROW(name, key, code)                                                           \
     ROW(name, "", DOC(.summary = "Whether the " key " key is down (GetKeyState " #code ").",    \
+                      .returns = "L",                                                           \
                       .result = ".T. while the key is held down.",                              \
                       .example = "? " name "()", .output = ".F."),                              \
         Fn<KeyDown<code>>)
 // A toggle key: its reader, its writer, the key, its virtual-key code.
 #define TOGGLE_ROWS(isName, setName, key, code)                                                 \
     ROW(isName, "", DOC(.summary = "Whether " key " is on in the keyboard state.",              \
+                        .returns = "L",                                                         \
                         .result = ".T. when the key's state byte is not 0.",                    \
                         .example = "=" setName "(.T.)\n? " isName "()", .output = ".T."),        \
         Fn<ToggleOn<code>>)                                                                     \
     ROW(setName, "L", DOC(.summary = "Switches " key " on or off in the keyboard state.",       \
                           .params = "lOn: .T. on, .F. off",                                     \
+                          .returns = "L",                                                       \
                           .result = ".T. when Windows took the new state.",                     \
                           .notes = "The state byte (virtual key " #code ") becomes 1 or 0; "    \
                                    "the lamp on the keyboard may not follow.",                  \
@@ -28,6 +31,7 @@ FAMILY(Input, "Keyboard, mouse, screen and locale",
 // A system metric: name, what it is, its GetSystemMetrics index.
 #define METRIC_ROW(name, what, index)                                                           \
     ROW(name, "", DOC(.summary = "The " what " (GetSystemMetrics " #index ").",                 \
+                      .returns = "I",                                                           \
                       .result = "In pixels.",                                                   \
                       .example = "? " name "() > 0", .output = ".T."),                          \
         Fn<Metric<index>>)
@@ -35,6 +39,7 @@ FAMILY(Input, "Keyboard, mouse, screen and locale",
 #define TYPEMATIC_ROW(name, what, rate)                                                         \
     ROW(name, "", DOC(.summary = "Sets the keyboard's repeat to " what ", through the keyboard " \
                                  "controller.",                                                 \
+                      .returns = "L",                                                           \
                       .result = ".T.",                                                          \
                       .notes = "Writes 243 and then " #rate " to port 96 where the system "     \
                                "allows it.",                                                    \
@@ -44,6 +49,7 @@ FAMILY(Input, "Keyboard, mouse, screen and locale",
 #define MOUSE_BUTTON_ROW(name, what, flag)                                                      \
     ROW_NOFUZZ(name, "", "injects mouse input into the session",                                \
                DOC(.summary = "Sends the system a " what " (mouse_event " #flag ").",           \
+                   .returns = "",                                                               \
                    .result = "No value of its own (the host takes .T.).",                       \
                    .notes = "The event goes to whatever window is under the pointer.",          \
                    .example = "=" name "()"),                                                   \
@@ -52,11 +58,13 @@ FAMILY(Input, "Keyboard, mouse, screen and locale",
 ROW("KEY_GETASYNCKEYSTATE", "I", DOC(
     .summary = "Whether a key is down at this moment (GetAsyncKeyState).",
     .params = "nKey: the virtual-key code (65 for A, 1 the left mouse button ...)",
+    .returns = "L",
     .result = ".T. while the key is held down.",
     .example = "? KEY_GETASYNCKEYSTATE(65)",
     .output = ".F."), Fn<KeyGetAsyncKeyState>)
 ROW("KEY_ISINS", "", DOC(
     .summary = "Whether Insert mode is on in the keyboard state.",
+    .returns = "L",
     .result = ".T. when the Insert key's state byte is 0 (the byte is read the other way "
               "round).",
     .example = "=KEY_SETINS(.T.)\n"
@@ -65,6 +73,7 @@ ROW("KEY_ISINS", "", DOC(
 ROW("KEY_SETINS", "L", DOC(
     .summary = "Switches Insert mode on or off in the keyboard state.",
     .params = "lOn: .T. on (the state byte becomes 0), .F. off (1)",
+    .returns = "L",
     .result = ".T. when Windows took the new state.",
     .example = "? KEY_SETINS(.F.), KEY_ISINS()",
     .output = ".T. .F."), Fn<KeySetIns>)
@@ -103,37 +112,44 @@ TYPEMATIC_ROW("KEY_SLOW", "its slowest", 127)
 TYPEMATIC_ROW("KEY_NORM", "normal", 44)
 ROW("KEY_FMAX", "", DOC(
     .summary = "The number of function keys on the keyboard (GetKeyboardType 2).",
+    .returns = "I",
     .result = "The count, such as 12.",
     .example = "? KEY_FMAX() > 0",
     .output = ".T."), Fn<KeyFmax>)
 ROW("KEY_TYPE", "I", DOC(
     .summary = "What Windows knows of the keyboard (GetKeyboardType).",
     .params = "nWhich: 0 the type, 1 the subtype, 2 the number of function keys",
+    .returns = "I",
     .result = "Windows' answer; 0 for another number.",
     .example = "? KEY_TYPE(2) = KEY_FMAX()",
     .output = ".T."), Fn<KeyType>)
 ROW("KEY_GETLAYOUTNAME", "", DOC(
     .summary = "The name of the keyboard layout in use (GetKeyboardLayoutNameA).",
+    .returns = "C",
     .result = "Eight hexadecimal digits, such as 00000409 for US English.",
     .example = "? LEN(KEY_GETLAYOUTNAME())",
     .output = "         8"), Fn<KeyGetLayoutName>)
 ROW("KEY_CODEPAGE", "", DOC(
     .summary = "The system's OEM code page (GetOEMCP).",
+    .returns = "I",
     .result = "The code page, such as 437 or 850.",
     .example = "? KEY_CODEPAGE() > 0",
     .output = ".T."), Fn<KeyCodePage>)
 ROW("MOU_X", "", DOC(
     .summary = "The mouse pointer's horizontal position, as the host gives it.",
+    .returns = "I",
     .result = "In screen pixels.",
     .example = "? VARTYPE(MOU_X())",
     .output = "N"), Fn<MouX>)
 ROW("MOU_Y", "", DOC(
     .summary = "The mouse pointer's vertical position, as the host gives it.",
+    .returns = "I",
     .result = "In screen pixels.",
     .example = "? VARTYPE(MOU_Y())",
     .output = "N"), Fn<MouY>)
 ROW("MOU_ISDOWN", "", DOC(
     .summary = "Whether a mouse button is down, as the host tells it.",
+    .returns = "L",
     .result = ".T. while a button is held down.",
     .example = "? MOU_ISDOWN()",
     .output = ".F."), Fn<MouIsDown>)
@@ -143,12 +159,14 @@ ROW_NOFUZZ("MOU_CLIPCURSOR", "I,I,I,I", "confines the session's mouse pointer", 
               "nLeft: left\n"
               "nBottom: bottom\n"
               "nRight: right",
+    .returns = "",
     .result = "No value of its own (the host takes .T.).",
     .notes = "MOU_FREECLIPCURSOR frees the pointer again.",
     .example = "=MOU_CLIPCURSOR(0, 0, 200, 300)\n"
                "=MOU_FREECLIPCURSOR()"), Fn<MouClipCursor>)
 ROW("MOU_FREECLIPCURSOR", "", DOC(
     .summary = "Lets the mouse pointer move over the whole screen again.",
+    .returns = "",
     .result = "No value of its own (the host takes .T.).",
     .example = "=MOU_FREECLIPCURSOR()\n"
                "? 'free'",
@@ -163,6 +181,7 @@ ROW_NOFUZZ("MOU_MOVE", "I,I", "moves the session's mouse pointer", DOC(
     .summary = "Moves the mouse pointer to a point of the screen.",
     .params = "nX: the column, in screen pixels\n"
               "nY: the row, in screen pixels",
+    .returns = "",
     .result = "No value of its own (the host takes .T.).",
     .notes = "Sent as an absolute move of mouse_event, so windows see the move as if the "
              "mouse had made it.",
@@ -171,6 +190,7 @@ ROW("MOU_SETHOR", "I,I", DOC(
     .summary = "Sets the DOS mouse driver's horizontal limits (function 7 of interrupt 51).",
     .params = "nMinimum: the leftmost column\n"
               "nMaximum: the rightmost column",
+    .returns = "",
     .result = "No value of its own (the host takes .T.).",
     .notes = "Only where the system lets a program call the DOS driver; elsewhere nothing "
              "happens.",
@@ -181,6 +201,7 @@ ROW("MOU_SETVER", "I,I", DOC(
     .summary = "Sets the DOS mouse driver's vertical limits (function 8 of interrupt 51).",
     .params = "nMinimum: the top row\n"
               "nMaximum: the bottom row",
+    .returns = "",
     .result = "No value of its own (the host takes .T.).",
     .notes = "Only where the system lets a program call the DOS driver; elsewhere nothing "
              "happens.",
@@ -190,6 +211,7 @@ ROW("MOU_SETVER", "I,I", DOC(
 ROW("CUR_LOAD", "C", DOC(
     .summary = "Loads a cursor file (.cur or .ani) and makes it the mouse pointer.",
     .params = "cFile: the cursor file",
+    .returns = "L",
     .result = ".T.; .F. when the file gives no cursor.",
     .errors = "Error 182 when memory runs out.",
     .example = "? CUR_LOAD('missing.cur')",
@@ -206,11 +228,13 @@ METRIC_ROW("SCR_BITMAPHEIGHT", "height of a title-bar bitmap", 31)
 ALIAS("SYS_BITMAPHEIGHT", "SCR_BITMAPHEIGHT")
 ROW("SCR_COLORS", "", DOC(
     .summary = "The number of colours of the screen's device (GetDeviceCaps NUMCOLORS).",
+    .returns = "I",
     .result = "The count; -1 for a display of more than 256 colours.",
     .example = "? VARTYPE(SCR_COLORS())",
     .output = "N"), Fn<ScrColors>)
 ROW("SCR_COLORDEPTH", "", DOC(
     .summary = "The number of colours the display shows: 2 to its colour depth.",
+    .returns = "I",
     .result = "65536 or 32768 for 16 bits a pixel (32768 when each channel keeps 32 levels), "
               "16777216 for 24 bits; 0 for 32 bits, whose count does not fit an integer; 1 "
               "when the display cannot be asked.",
@@ -219,6 +243,7 @@ ROW("SCR_COLORDEPTH", "", DOC(
 ROW("SCR_ROLOC", "I", DOC(
     .summary = "The low byte of a number with its two 4-bit halves swapped.",
     .params = "nValue: the number",
+    .returns = "I",
     .result = "0 to 255.",
     .example = "? SCR_ROLOC(18), SCR_ROLOC(0x1F2)",
     .output = "        33         47"), Fn<ScrRoloc>)
@@ -226,6 +251,7 @@ ROW("LNG_SET", ".I", DOC(
     .summary = "Keeps a language setting for the program: answers it and, given one, keeps the "
                "new one.",
     .params = "nLanguage: the new setting",
+    .returns = "I",
     .result = "The setting before the call; 0 at load.",
     .notes = "Nothing else in the library reads it.",
     .example = "? LNG_SET(1036), LNG_SET()",
@@ -234,17 +260,20 @@ ROW("LNG_MAKELANGID", "I,I", DOC(
     .summary = "A language id from a primary language and a sublanguage.",
     .params = "nPrimary: the primary language (its low 16 bits)\n"
               "nSub: the sublanguage (its low 16 bits, shifted left by 10)",
+    .returns = "I",
     .result = "The language id.",
     .example = "? LNG_MAKELANGID(12, 1)",
     .output = "      1036"), Fn<LngMakeLangId>)
 ROW("LOC_GETUSERDEFAULTLANGUAGE", "", DOC(
     .summary = "The user's default language id (GetUserDefaultLangID).",
+    .returns = "I",
     .result = "The id, such as 1033 for US English.",
     .example = "? LOC_GETUSERDEFAULTLANGUAGE() > 0",
     .output = ".T."), Fn<LocGetUserDefaultLanguage>)
 ALIAS("GETUSERDEFAULTLANGID", "LOC_GETUSERDEFAULTLANGUAGE")
 ROW("LOC_GETSYSTEMDEFAULTLANGUAGE", "", DOC(
     .summary = "The system's default language id (GetSystemDefaultLangID).",
+    .returns = "I",
     .result = "The id, such as 1033 for US English.",
     .example = "? LOC_GETSYSTEMDEFAULTLANGUAGE() > 0",
     .output = ".T."), Fn<LocGetSystemDefaultLanguage>)
@@ -252,12 +281,14 @@ ALIAS("GETSYSTEMDEFAULTLANGID", "LOC_GETSYSTEMDEFAULTLANGUAGE")
 ROW("LOC_GETUSERPRIMARYLANGUAGE", ".I", DOC(
     .summary = "The primary language of a language id: its low 10 bits.",
     .params = "nLanguage: the language id; the user's default when left out",
+    .returns = "I",
     .result = "The primary language, such as 12 for French.",
     .example = "? LOC_GETUSERPRIMARYLANGUAGE(1036)",
     .output = "        12"), Fn<LocGetUserPrimaryLanguage>)
 ROW("LOC_GETUSERSUBLANGUAGE", ".I", DOC(
     .summary = "The sublanguage of a language id: the id shifted right by 10.",
     .params = "nLanguage: the language id; the user's default when left out",
+    .returns = "I",
     .result = "The sublanguage, such as 1 for French of France.",
     .example = "? LOC_GETUSERSUBLANGUAGE(1036)",
     .output = "         1"), Fn<LocGetUserSubLanguage>)
@@ -266,6 +297,7 @@ ROW("LOC_GETLOCALESETTING", "I,.I", DOC(
     .params = "nItem: the item (14 the decimal sign, 31 the short date format, 2 the language's "
               "name ...)\n"
               "nLocale: the locale id; 1024, the user's default, when left out",
+    .returns = "C",
     .result = "The setting's text; empty when Windows has none for that item or locale.",
     .errors = "Error 182 when memory runs out.",
     .example = "? LOC_GETLOCALESETTING(14, 1033), LEN(LOC_GETLOCALESETTING(99999))",

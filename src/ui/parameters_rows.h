@@ -8,6 +8,7 @@ FAMILY(Parameter, "System parameters",
 // what the result is.
 #define SPI_GET_ROW(name, what, action, kind, answer)                                           \
     ROW(name, "", DOC(.summary = "The " what " (SystemParametersInfoA action " #action ").",    \
+                      .returns = #kind[3] == 'F' ? "L" : "I",                                   \
                       .result = answer,                                                         \
                       .example = "? VARTYPE(" name "())",                                       \
                       .output = #kind[3] == 'F' ? "L" : "N"),                                   \
@@ -17,14 +18,16 @@ FAMILY(Parameter, "System parameters",
 #define SPI_SET_ROW(name, reader, what, action, setter, param)                                  \
     ROW_NOFUZZ(name, #setter[6] == 'F' ? "L" : "I", "changes the user's settings",               \
                DOC(.summary = "Sets the " what " (SystemParametersInfoA action " #action ").",  \
-                   .params = param, .result = ".T. when Windows took the setting.",             \
+                   .params = param, .returns = "L",                                             \
+                   .result = ".T. when Windows took the setting.",                              \
                    .example = "? " name "(" reader "())", .output = ".T."),                     \
                Fn<setter<action>>)
 // A setting written that has no reader.
 #define SPI_SET_ONLY_ROW(name, what, action, setter, param, shown)                              \
     ROW_NOFUZZ(name, #setter[6] == 'F' ? "L" : "I", "changes the user's settings",               \
                DOC(.summary = "Sets the " what " (SystemParametersInfoA action " #action ").",  \
-                   .params = param, .result = ".T. when Windows took the setting.",             \
+                   .params = param, .returns = "L",                                             \
+                   .result = ".T. when Windows took the setting.",                              \
                    .example = "=" name "(" shown ")"),                                          \
                Fn<setter<action>>)
 
@@ -38,6 +41,7 @@ SPI_SET_ROW("SPI_SETKBDSPEED", "SPI_GETKBDSPEED", "keyboard's repeat speed", 11,
             "nSpeed: 0 (slowest) to 31 (fastest)")
 ROW("SPI_GETLANGUAGEDRIVER", "", DOC(
     .summary = "The file name of the keyboard language driver (SystemParametersInfoA action 12).",
+    .returns = "C",
     .result = "The name, at most 127 characters; empty when Windows names none.",
     .example = "? VARTYPE(SPI_GETLANGUAGEDRIVER())",
     .output = "C"), Fn<SpiGetLanguageDriver>)
@@ -55,6 +59,7 @@ SPI_SET_ROW("SPI_SETGRID", "SPI_GETGRID", "desktop's sizing grid", 19, SpiSetNum
 ROW_NOFUZZ("SPI_SETWALLPAPER", "C", "changes the user's settings", DOC(
     .summary = "Sets the desktop's wallpaper (SystemParametersInfoA action 20).",
     .params = "cFile: the bitmap file; empty for no wallpaper",
+    .returns = "L",
     .result = ".T.; .F. when Windows refused it, and SPI_GETLASTERROR then answers why.",
     .errors = "Error 182 when memory runs out.",
     .notes = "Wine takes any name, an existing file or not.",
@@ -91,11 +96,13 @@ ROW_NOFUZZ("SPI_SETWORKAREA", "I,I,I,I", "changes the user's settings", DOC(
               "nLeft: left\n"
               "nBottom: bottom\n"
               "nRight: right",
+    .returns = "L",
     .result = ".T. when Windows took it; .F. on other systems.",
     .notes = "The change is not written to the profile.",
     .example = "? SPI_SETWORKAREA(0, 0, 740, 1024)"), Fn<SpiSetWorkArea>)
 ROW("SPI_GETWORKAREA", "", DOC(
     .summary = "The desktop's work area, on Windows 95 only (SystemParametersInfoA action 48).",
+    .returns = "C",
     .result = "Top, left, bottom and right joined by \",\", such as \"0,0,740,1024\"; empty on "
               "other systems.",
     .example = "? VARTYPE(SPI_GETWORKAREA())",
@@ -104,16 +111,19 @@ SPI_SET_ROW("SPI_SETSHOWSOUNDS", "SPI_GETSHOWSOUNDS", "show-sounds option", 57, 
             "lOn: .T. to show sounds as pictures")
 ROW("SPI_GETSCREENREADER", "", DOC(
     .summary = "Whether a screen reader runs, on Windows 95 only (SystemParametersInfoA action 70).",
+    .returns = "L",
     .result = ".T. when one runs; .F. when none does, and on other systems.",
     .example = "? VARTYPE(SPI_GETSCREENREADER())",
     .output = "L"), Fn<SpiGetScreenReader>)
 ROW("SPI_GETSHOWSOUNDS", "", DOC(
     .summary = "The show-sounds option (GetSystemMetrics 70).",
+    .returns = "L",
     .result = ".T. when programs show their sounds as pictures.",
     .example = "? VARTYPE(SPI_GETSHOWSOUNDS())",
     .output = "L"), Fn<SpiGetShowSounds>)
 ROW("SPI_GETLASTERROR", "", DOC(
     .summary = "Why the last refused SPI_SETWALLPAPER was refused.",
+    .returns = "I",
     .result = "The Windows error number; 0 when none was refused since the library loaded. A "
               "later success keeps it.",
     .example = "? SPI_GETLASTERROR()",

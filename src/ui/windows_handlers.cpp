@@ -54,9 +54,13 @@ std::string WinGetChildren() { return ChildList(); }
 
 bool WinLock(std::int32_t handle) { return LockWindowUpdate(H(handle)) != 0; }
 
+// The instance and the window procedure are pointers, which a 64-bit
+// process reads with GetWindowLongPtrA (GetWindowLongA answers 0 for them);
+// the 32-bit build has only GetWindowLongA. Addresses fit the protocol's
+// 32 bits in both builds.
 template <int Index>
 std::int32_t WindowLong(Window w) {
-    return GetWindowLongA(FromAddr<HWND__>(w.hwnd), Index);
+    return static_cast<std::int32_t>(GetWindowLongPtrA(FromAddr<HWND__>(w.hwnd), Index));
 }
 
 bool WinClearRect(std::int32_t top, std::int32_t left, std::int32_t bottom, std::int32_t right) {

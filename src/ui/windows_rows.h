@@ -11,6 +11,7 @@ FAMILY(Window, "Windows",
     ROW(name, "I",                                                                              \
         DOC(.summary = "The " what " of a window (GetWindowLongA, index " #index ").",          \
             .params = "nHwnd: the Windows handle of the window",                                \
+            .returns = "I",                                                                     \
             .result = "The " what "; 0 for a handle that names no window.",                     \
             .example = "? " name "(WIN_HWND('SCREEN')) <> 0, " name "(0)",                      \
             .output = ".T.          0"),                                                        \
@@ -20,6 +21,7 @@ FAMILY(Window, "Windows",
     ROW(name, "I",                                                                              \
         DOC(.summary = "The " what " of a host window, in screen pixels.",                      \
             .params = "nWindow: the host's number of the window (WIN_MAIN, WIN_HANDLE)",        \
+            .returns = "I",                                                                     \
             .result = "What the host answers (GetWindowMetric " #which "); 0 for a number "    \
                       "that names no window.",                                                  \
             .example = "? " name "(WIN_HANDLE('NoSuchWindow'))", .output = "         0"),       \
@@ -34,6 +36,7 @@ FAMILY(Window, "Windows",
                       "nBottom: its bottom\n"                                                   \
                       "nRight: its right\n"                                                     \
                       "nHdc: the device context to draw on",                                    \
+            .returns = "L",                                                                     \
             .result = ".T. when Windows drew it.",                                              \
             .example = "DECLARE INTEGER CreateCompatibleDC IN gdi32 INTEGER\n"                  \
                        "DECLARE INTEGER DeleteDC IN gdi32 INTEGER\n"                            \
@@ -49,6 +52,7 @@ ROW_NOFUZZ("WIN_MSGBOX", "C,I,C,I", "shows a modal message box that waits for a 
               "nStyle: MessageBox's style (buttons, icon, default button)\n"
               "cCaption: the title\n"
               "nLanguage: the language of the buttons (its low 16 bits)",
+    .returns = "I",
     .result = "The button pressed: 1 OK, 2 Cancel, 6 Yes, 7 No ...; 0 when the box cannot be "
               "shown.",
     .errors = "Error 182 when memory runs out.",
@@ -62,6 +66,7 @@ ROW("WIN_DIALOG", "I,.C,.C,.C,.C", DOC(
               "cButton1: the first button's caption\n"
               "cButton2: the second's\n"
               "cButton3: the third's",
+    .returns = "I",
     .result = "The number of the button chosen; button 1 is both the default and the escape "
               "button.",
     .errors = "Error 182 when memory runs out.",
@@ -70,6 +75,7 @@ ROW("WIN_DIALOG", "I,.C,.C,.C,.C", DOC(
     .output = "         1"), Fn<WinDialog>)
 ROW("WIN_ENUMCHILDREN", "", DOC(
     .summary = "Lists the child windows of the active window for WIN_GETCHILDREN.",
+    .returns = "L",
     .result = ".T.; .F. when no window is active, and the list is then kept.",
     .notes = "The list is made afresh each time: each child's handle in decimal followed by "
              "\"^\", in the order Windows enumerates them, however many there are.",
@@ -77,6 +83,7 @@ ROW("WIN_ENUMCHILDREN", "", DOC(
     .output = "L"), Fn<WinEnumChildren>)
 ROW("WIN_GETCHILDREN", "", DOC(
     .summary = "The list of child windows the last WIN_ENUMCHILDREN made.",
+    .returns = "C",
     .result = "Handles in decimal, each followed by \"^\" (\"100^200^\"); empty before any "
               "enumeration.",
     .example = "? LEN(WIN_GETCHILDREN())",
@@ -84,6 +91,7 @@ ROW("WIN_GETCHILDREN", "", DOC(
 ROW("WIN_LOCK", "I", DOC(
     .summary = "Stops or allows the drawing of a window (LockWindowUpdate).",
     .params = "nHwnd: the window to lock; 0 unlocks the locked one",
+    .returns = "L",
     .result = ".T. when Windows did it; .F. when another window is locked already.",
     .example = "? WIN_LOCK(0)",
     .output = ".T."), Fn<WinLock>)
@@ -99,6 +107,7 @@ ROW("WIN_CLEARRECT", "I,I,I,I", DOC(
               "nLeft: left\n"
               "nBottom: bottom\n"
               "nRight: right",
+    .returns = "L",
     .result = ".T.",
     .example = "? WIN_CLEARRECT(10, 20, 30, 40)",
     .output = ".T."), Fn<WinClearRect>)
@@ -111,6 +120,7 @@ ROW("WIN_DRAWEDGE", "I,I,I,I,N,I,I", DOC(
               "nHdc: the device context to draw on\n"
               "nEdge: DrawEdge's edge (5 raised, 10 sunken ...)\n"
               "nFlags: DrawEdge's flags (15 all sides, 2048 fill the middle ...)",
+    .returns = "L",
     .result = ".T. when Windows drew it.",
     .example = "DECLARE INTEGER CreateCompatibleDC IN gdi32 INTEGER\n"
                "DECLARE INTEGER DeleteDC IN gdi32 INTEGER\n"
@@ -124,6 +134,7 @@ EDGE_ROW("WIN_RAISED", "raised", 5)
 ROW("WIN_GETWINDOWDC", "I", DOC(
     .summary = "The device context of a whole window, frame included (GetWindowDC).",
     .params = "nHwnd: the window; 0 for the whole screen",
+    .returns = "I",
     .result = "The device context's handle; -1 when Windows gives none. Give it back with "
               "WIN_RELEASEDC.",
     .example = "hDC = WIN_GETWINDOWDC(0)\n"
@@ -134,12 +145,14 @@ ROW("WIN_RELEASEDC", "I,N", DOC(
     .summary = "Gives back a window's device context (ReleaseDC).",
     .params = "nHwnd: the window\n"
               "nHdc: its device context",
+    .returns = "L",
     .result = ".T. when Windows released it; .F. for one not released, or released already.",
     .example = "? WIN_RELEASEDC(0, 0)",
     .output = ".F."), Fn<WinReleaseDc>)
 ALIAS("RELEASEDC", "WIN_RELEASEDC")
 ROW("WIN_GETACTIVEWINDOW", "", DOC(
     .summary = "The active window of the host's thread (GetActiveWindow).",
+    .returns = "I",
     .result = "Its Windows handle; 0 when none is active.",
     .example = "? VARTYPE(WIN_GETACTIVEWINDOW())",
     .output = "N"), Fn<WinGetActiveWindow>)
@@ -147,6 +160,7 @@ ALIAS("GETACTIVEWINDOW", "WIN_GETACTIVEWINDOW")
 ROW("WIN_SETACTIVEWINDOW", "I", DOC(
     .summary = "Activates a window of the host's thread (SetActiveWindow).",
     .params = "nHwnd: the window",
+    .returns = "",
     .result = "No value of its own (the host takes .T.).",
     .example = "=WIN_SETACTIVEWINDOW(WIN_GETACTIVEWINDOW())\n"
                "? 'done'",
@@ -155,6 +169,7 @@ ALIAS("SETACTIVEWINDOW", "WIN_SETACTIVEWINDOW")
 ROW("WIN_SETFOREGROUNDWINDOW", "I", DOC(
     .summary = "Brings a window to the foreground (SetForegroundWindow).",
     .params = "nHwnd: the window",
+    .returns = "",
     .result = "No value of its own (the host takes .T.).",
     .example = "=WIN_SETFOREGROUNDWINDOW(WIN_HWND('SCREEN'))\n"
                "? 'done'",
@@ -163,12 +178,14 @@ ALIAS("SETFOREGROUNDWINDOW", "WIN_SETFOREGROUNDWINDOW")
 ROW("WIN_SETFOCUS", "I", DOC(
     .summary = "Gives the keyboard focus to a window (SetFocus).",
     .params = "nHwnd: the window",
+    .returns = "I",
     .result = "4, whether or not the focus could be given.",
     .example = "? WIN_SETFOCUS(0)",
     .output = "         4"), Fn<WinSetFocus>)
 ROW("WIN_SETFOCUSS", "C", DOC(
     .summary = "Finds a top-level window by its title, shows it and brings it to the top.",
     .params = "cTitle: the exact title",
+    .returns = "I",
     .result = "The window's handle; 0 when there is none.",
     .errors = "Error 182 when memory runs out.",
     .example = "? WIN_SETFOCUSS('No window has this title')",
@@ -176,6 +193,7 @@ ROW("WIN_SETFOCUSS", "C", DOC(
 ROW("WIN_GETHANDLE", "C", DOC(
     .summary = "Finds a top-level window by its title (FindWindowA).",
     .params = "cTitle: the exact title",
+    .returns = "I",
     .result = "The window's handle; 0 when there is none.",
     .errors = "Error 182 when memory runs out.",
     .example = "? WIN_GETHANDLE('TARVO host') = WIN_HWND('SCREEN')",
@@ -188,6 +206,7 @@ ROW("WIN_GETCLIENTAREA", "I,R,R,R,R", DOC(
               "rLeft: gets the left\n"
               "rBottom: gets the bottom\n"
               "rRight: gets the right",
+    .returns = "L",
     .result = ".T.; .F. for a handle that names no window, and the variables keep their "
               "values.",
     .errors = "A variable's load or store the host refuses raises that error.",
@@ -202,6 +221,7 @@ ROW("WIN_GETCLIENTAREA", "I,R,R,R,R", DOC(
 ROW("WIN_HANDLE", "C", DOC(
     .summary = "The host's number of the host window with that name.",
     .params = "cName: the window's name (a form's Name, a DEFINE WINDOW name, SCREEN)",
+    .returns = "I",
     .result = "The host window's number; 0 when the host knows no window of that name.",
     .errors = "Error 182 when memory runs out.",
     .example = "? WIN_HANDLE('SCREEN') = WIN_MAIN(), WIN_HANDLE('nosuch')",
@@ -209,6 +229,7 @@ ROW("WIN_HANDLE", "C", DOC(
 ROW("WIN_HWND", "C", DOC(
     .summary = "The Windows handle of the host window with that name.",
     .params = "cName: the window's name (a form's Name, a DEFINE WINDOW name, SCREEN)",
+    .returns = "I",
     .result = "Its Windows handle; 0 when the host knows no window of that name.",
     .errors = "Error 182 when memory runs out.",
     .example = "oForm = CREATEOBJECT('Form')\n"
@@ -220,11 +241,13 @@ ALIAS("WIN_FINDFORM", "WIN_HWND")
 ROW("WIN_WHANDLETOHWND", "I", DOC(
     .summary = "The Windows handle of a host window given by the host's number.",
     .params = "nWindow: the host's number of the window",
+    .returns = "I",
     .result = "Its Windows handle; 0 for a number that names no window.",
     .example = "? WIN_WHANDLETOHWND(WIN_MAIN()) = WIN_HWND('SCREEN')",
     .output = ".T."), Fn<WinWhandleToHwnd>)
 ROW("WIN_MAIN", "", DOC(
     .summary = "The host's number of its main window.",
+    .returns = "I",
     .result = "The number, for WIN_WHANDLETOHWND and the metric functions.",
     .example = "? WIN_MAIN() > 0",
     .output = ".T."), Fn<WinMain>)
@@ -236,18 +259,21 @@ HOST_METRIC_ROW("WIN_HEIGHT", "height", 4)
 HOST_METRIC_ROW("WIN_WIDTH", "width", 5)
 ROW("WIN_ARRANGEICONICWINDOWS", "", DOC(
     .summary = "Arranges the minimized child windows of the host's main window.",
+    .returns = "",
     .result = "No value of its own (the host takes .T.).",
     .example = "=WIN_ARRANGEICONICWINDOWS()\n"
                "? 'arranged'",
     .output = "arranged"), Fn<WinArrangeIconicWindows>)
 ROW("WIN_TILE", "", DOC(
     .summary = "Tiles the child windows of the host's main window horizontally (TileWindows).",
+    .returns = "I",
     .result = "The number of windows arranged.",
     .notes = "Under Wine TileWindows does nothing and answers 0.",
     .example = "? VARTYPE(WIN_TILE())",
     .output = "N"), Fn<WinTile>)
 ROW("WIN_CASCADE", "", DOC(
     .summary = "Cascades the child windows of the host's main window (CascadeWindows).",
+    .returns = "I",
     .result = "The number of windows arranged.",
     .notes = "Under Wine CascadeWindows does nothing and answers 0.",
     .example = "? VARTYPE(WIN_CASCADE())",

@@ -141,9 +141,20 @@ TEST_F(ProtocolTest, TestEntryAnswersItsList) {
 }
 
 TEST_F(ProtocolTest, ArgumentsAreCheckedAgainstTheTypeString) {
-    EXPECT_EQ(host.Call("TST_TEST", {}).error, 11);
-    EXPECT_EQ(host.Call("TST_TEST", {Value::Char("3")}).error, 11);
-    EXPECT_EQ(host.Call("TST_TEST", {Value::Int(1), Value::Int(2)}).error, 11);
+    // Error 11 as the host gives it, and which argument did not fit.
+    Outcome none = host.Call("TST_TEST", {});
+    EXPECT_EQ(none.error, 11);
+    EXPECT_EQ(none.detail, "0 arguments given where TST_TEST takes 1.");
+    Outcome text = host.Call("TST_TEST", {Value::Char("3")});
+    EXPECT_EQ(text.error, 11);
+    EXPECT_EQ(text.detail, "Argument 1 is a text where an integer is declared.");
+    EXPECT_EQ(host.Call("TST_TEST", {Value::Int(1), Value::Int(2)}).detail,
+              "2 arguments given where TST_TEST takes 1.");
+    // A range of counts for optional parameters; a date where a text is declared.
+    EXPECT_EQ(host.Call("STR_MAKETIME", {}).detail, "0 arguments given where STR_MAKETIME takes 1 to 2.");
+    EXPECT_EQ(host.Call("STR_LEFT", {Value::Date(2440588), Value::Int(1)}).detail,
+              "Argument 1 is a date where a text is declared.");
+    EXPECT_EQ(host.Call("TST_TEST", {Value::Int(3)}).detail, "");
     EXPECT_FALSE(host.Call("NO_SUCH_NAME", {}).found);
 }
 

@@ -963,7 +963,11 @@ TEST_F(InterpreterTest, AnErrorInATimersCommandFollowsOnErrorOrIsReported) {
                   "  ? 'handled', number, line\n"),
               "\nhandled " + Num("12") + " " + Num("14") + "\nwent on " + Num("1") + "\ndone " + Num("4") + "\n");
     host.StopTimer(timer);
-    EXPECT_EQ(reported, (std::vector<std::string>{"Error 12 at line 14 (TICK): Variable 'NOSUCH' is not found."}));
+    // The report names the statement and the command that ran the procedure,
+    // at the line of the message loop that took it.
+    EXPECT_EQ(reported, (std::vector<std::string>{"Error 12 at line 14 (TICK): Variable 'NOSUCH' is not found.\n"
+                                                  "  at line 14 (TICK): x = nosuch\n"
+                                                  "  called from line 6 (TEST): DO tick"}));
 }
 
 // READ EVENTS may run inside an event command: CLEAR EVENTS ends the
@@ -993,7 +997,7 @@ TEST_F(InterpreterTest, AnEventCommandCannotReleaseTheLibrary) {
     EXPECT_EQ(Run("= INKEY(0.05)\n? TST_TEST(3)"), "\n" + Num("27") + "\n");
     host.StopTimer(timer);
     ASSERT_FALSE(reported.empty());
-    EXPECT_EQ(reported[0], "Error 3 at line 1 (TEST): File is in use.");
+    EXPECT_EQ(reported[0], "Error 3 at line 1 (TEST): File is in use.\n  at line 1 (TEST): RELEASE LIBRARY");
 }
 
 // An event command runs in the procedure running at the time, as its
@@ -1003,7 +1007,9 @@ TEST_F(InterpreterTest, AnEventCommandsErrorIsReportedAtItsMessageLoop) {
     EXPECT_EQ(Run("DO p\n? 'went on'\nPROCEDURE p\n* a comment\n= INKEY(0.02)"), "\nwent on\n");
     host.StopTimer(timer);
     ASSERT_FALSE(reported.empty());
-    EXPECT_EQ(reported[0], "Error 12 at line 5 (P): Variable 'NOSUCH' is not found.");
+    EXPECT_EQ(reported[0], "Error 12 at line 5 (P): Variable 'NOSUCH' is not found.\n"
+                           "  at line 5 (P): x = nosuch\n"
+                           "  called from line 1 (TEST): DO p");
 }
 
 TEST_F(InterpreterTest, QuitInATimersCommandEndsTheProgram) {

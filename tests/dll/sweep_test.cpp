@@ -90,6 +90,29 @@ protected:
     }
 };
 
+// The result type the reference shows (Doc::returns) is the letter of the
+// record the call sends back: C a text (or a handle), I an integer, N a
+// number, L, D, T; "" no record at all; ? any.
+void ExpectDeclaredResult(const std::string& name, const Outcome& o) {
+    const CatalogueEntry* e = nullptr;
+    for (const CatalogueEntry& c : Catalogue())
+        if (name == c.name) e = &c;
+    ASSERT_NE(e, nullptr) << name;
+    const char* declared = nullptr;
+    for (const CatalogueEntry& c : Catalogue())
+        if (!c.doc.aliasOf && (e->doc.aliasOf ? std::string(c.name) == e->doc.aliasOf : &c == e))
+            declared = c.doc.returns;
+    ASSERT_NE(declared, nullptr) << name;
+    if (*declared == '?' || o.error) return;
+    if (!*declared) {
+        EXPECT_FALSE(o.hasValue()) << name << " is declared to answer no value";
+        return;
+    }
+    ASSERT_TRUE(o.hasValue()) << name << " is declared to answer " << declared;
+    const char got = o.returns[0].type == 'H' ? 'C' : o.returns[0].type;
+    EXPECT_EQ(std::string(1, got), declared) << name;
+}
+
 TEST_F(SweepTest, EveryCallGivesBackItsHandles) {
     WalkCopy walk;
     for (const Call& c : Calls()) {
@@ -99,6 +122,7 @@ TEST_F(SweepTest, EveryCallGivesBackItsHandles) {
         EXPECT_LE(o.returns.size(), 1u) << c.name;
         EXPECT_EQ(o.protocol, "") << c.name;
         walk.Check(c.name, o, before, host.HandlesInUse());
+        ExpectDeclaredResult(c.name, o);
     }
 }
 

@@ -14,8 +14,12 @@ fail=0
 
 (cd "$work" && timeout --kill-after=10 60 "$TARVO_WINE" "$TARVO_WIN_DIR/tarvo-run.exe" --list) |
   sed -e 's/\r$//' >"$work/list"
-awk '{print $1}' "$work/list" | sort >"$work/table"
-awk '$2 >= 0 {print $1, $2}' "$work/list" | sort >"$work/callable"
+# --list: a header line, then name, type string ("-" for none, "(hook)"),
+# result type and summary.
+awk 'NR > 1 {print $1}' "$work/list" | sort >"$work/table"
+awk 'NR > 1 && $2 != "(hook)" {
+       n = 0; if ($2 != "-") for (i = split($2, t, ","); i > 0; i--) if (t[i] != "") n++
+       print $1, n }' "$work/list" | sort >"$work/callable"
 if [ "$(wc -l <"$work/table")" -lt 60 ]; then
   echo "tarvo-run --list gave too few names:"; cat "$work/list"; exit 1
 fi
@@ -35,23 +39,24 @@ same "index.html" "$work/index.html"
 # The family pages: a section per main name, and every alias named in its
 # main name's section.
 family_md() { grep -h -o '^## [A-Z0-9_]*$\|^\*\*Alias\(es\)\?\.\*\* .*' "$@" | grep -o '[A-Z][A-Z0-9_]*[A-Z0-9]' | grep -v '^Alias'; }
-family_md $(ls "$ref"/*.md | grep -v '/index.md$') | sort >"$work/pages.md"
+family_md $(ls "$ref"/*.md | grep -v '/index.md$\|/coverage.md$') | sort >"$work/pages.md"
 same "the family pages (Markdown)" "$work/pages.md"
 family_html() { grep -h -o '^<h2>[A-Z0-9_]*</h2>$\|<strong>Alias\(es\)\?\.</strong> .*' "$@" | grep -o '[A-Z][A-Z0-9_]*[A-Z0-9]' | grep -v '^Alias'; }
-family_html $(ls "$ref"/*.html | grep -v '/index.html$') | sort >"$work/pages.html"
+family_html $(ls "$ref"/*.html | grep -v '/index.html$\|/coverage.html$') | sort >"$work/pages.html"
 same "the family pages (HTML)" "$work/pages.html"
 
-# The search box's data.
-grep -o '"n": "[A-Z0-9_]*"' "$ref/names.js" | cut -d'"' -f4 | sort >"$work/names.js"
+# The search box's data: the table's names, and the names of the complete
+# library this build has not yet (marked "x").
+grep -v '"x": 1' "$ref/names.js" | grep -o '"n": "[A-Z0-9_]*"' | cut -d'"' -f4 | sort >"$work/names.js"
 same "names.js" "$work/names.js"
 
 # The tips program: each callable name once, its signature's parameter count
-# the record's.
+# the record's (the signature ends with " -> " and the result type).
 sed -e 's/\r$//' "$ref/tarvo_tips.prg" >"$work/tarvo_tips.prg"
 tips=$work/tarvo_tips.prg
 sed -n 's/^=TarvoTip("\([A-Z0-9_]*\)", "\([^"]*\)", .*/\1 \2/p' "$tips" >"$work/tips"
 while read -r name sig; do
-  args=${sig#*(}; args=${args%)}
+  args=${sig#*(}; args=${args%%)*}
   n=$(printf '%s' "$args" | tr -d '[] ' | tr ',' '\n' | grep -c .)
   [ "${sig%%(*}" = "$name" ] || echo "tarvo_tips.prg: $name has the signature $sig"
   echo "$name $n"

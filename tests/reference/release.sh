@@ -29,9 +29,10 @@ check "the package's checksum is right" '(cd "$out" && sha256sum -c --quiet "$na
 unzip -q "$zip" -d "$work/unzipped"
 pkg=$work/unzipped/$name
 check "the package holds one folder $name" '[ "$(ls "$work/unzipped")" = "$name" ]'
-for f in TARVO.fll KERNEL.DLL tarvo-run.exe tarvo_tips.prg README.txt LICENSE.txt SHA256SUMS \
+for f in TARVO.fll KERNEL.DLL tarvo-run.exe tarvo_tips.prg README.txt CHANGES.txt LICENSE.txt SHA256SUMS \
          reference/index.html reference/index.md reference/names.js reference/search.js \
-         reference/reference.css; do
+         reference/reference.css reference/coverage.html reference/minisearch/minisearch.js \
+         reference/minisearch/LICENSE.txt; do
   check "the package holds $f" '[ -s "$pkg/$f" ]'
 done
 for f in "$root"/examples/*.prg; do
@@ -46,6 +47,8 @@ check "SHA256SUMS lists every other file" \
 check "every checksum in SHA256SUMS is right" '(cd "$pkg" && sha256sum -c --quiet SHA256SUMS)'
 check "README.txt names the version, SET LIBRARY TO and the system directory" \
   'grep -q "TARVO $version" "$pkg/README.txt" && grep -q "SET LIBRARY TO TARVO.fll" "$pkg/README.txt" && grep -q "SysWOW64" "$pkg/README.txt"'
+check "README.txt says what is missing, counted as the reference counts it" \
+  'tr -d "\r" <"$pkg/README.txt" | tr "\n" " " | tr -s " " | grep -qF "What is missing: $("$tarvo_build/tools/reference/tarvo-reference" --coverage-line)"'
 check "the reference names the version" 'grep -q "^# TARVO $version reference" "$pkg/reference/index.md"'
 
 dump() { i686-w64-mingw32-objdump -p "$1"; }

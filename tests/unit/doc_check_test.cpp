@@ -17,8 +17,8 @@ TEST(DocCheck, EveryRowOfTheTableIsDocumented) {
 const FamilyInfo kFamily[] = {{"F", "About F."}};
 
 Doc Full(const char* params) {
-    return {.summary = "Does it.", .params = params, .result = "It.", .example = "? X()",
-            .output = "1"};
+    return {.summary = "Does it.", .params = params, .returns = "C", .result = "It.",
+            .example = "? X()", .output = "1"};
 }
 
 std::vector<std::string> Check(std::vector<CatalogueEntry> rows) {
@@ -31,7 +31,7 @@ TEST(DocCheck, FindsWhatARowLacks) {
     Doc bare{};
     const auto p = Check({{"F", "A", "C", 1, nullptr, bare}});
     EXPECT_EQ(p, (std::vector<std::string>{"A: has no summary", "A: has no result",
-                                           "A: has no example",
+                                           "A: has no result type (.returns)", "A: has no example",
                                            "A: documents 0 parameters; its type string has 1"}));
 
     Doc twoLines = Full("");
@@ -41,6 +41,37 @@ TEST(DocCheck, FindsWhatARowLacks) {
               (std::vector<std::string>{"B: has a summary of more than one line",
                                         "B: has an example without its output",
                                         "B: documents 1 parameters; its type string has 0"}));
+}
+
+TEST(DocCheck, KnowsEveryResultTypeLetterAndNoOther) {
+    for (const char* letter : {"C", "I", "N", "L", "D", "T", "?", ""}) {
+        Doc d = Full(nullptr);
+        d.returns = letter;
+        EXPECT_TRUE(Check({{"F", "A", "", 0, nullptr, d}}).empty()) << letter;
+        EXPECT_STRNE(ResultName(letter), "") << letter;
+    }
+    for (const char* letter : {"X", "CI"}) {
+        Doc d = Full(nullptr);
+        d.returns = letter;
+        EXPECT_EQ(Check({{"F", "A", "", 0, nullptr, d}}),
+                  (std::vector<std::string>{std::string("A: has the result type \"") + letter +
+                                            "\", which the reference does not know"}));
+    }
+    EXPECT_STREQ(ResultName(""), "no value");
+    EXPECT_STREQ(ResultName("C"), "text");
+}
+
+TEST(DocCheck, SignaturesShowTheResultTypeOfTheMainName) {
+    const CatalogueEntry* left = FindEntry("STR_LEFT");
+    ASSERT_NE(left, nullptr);
+    EXPECT_EQ(TypedSignature(*left), "STR_LEFT(cText, nCount) -> text");
+    const CatalogueEntry* alias = FindEntry("STR_REVERS");
+    ASSERT_NE(alias, nullptr);
+    EXPECT_EQ(TypedSignature(*alias), "STR_REVERS(cText) -> text");  // its main name's
+    const CatalogueEntry* hook = FindEntry("TARVOIN");
+    ASSERT_NE(hook, nullptr);
+    EXPECT_EQ(TypedSignature(*hook), "TARVOIN");
+    EXPECT_EQ(FindEntry("NO_SUCH_NAME"), nullptr);
 }
 
 TEST(DocCheck, HoldsParametersToTheTypeString) {

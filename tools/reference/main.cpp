@@ -6,6 +6,10 @@
 //                                   ASSETS holds search.js and reference.css
 //   tarvo-reference --check         lists what the documentation lacks and
 //                                   fails when anything does
+//   tarvo-reference --families      the families as a Markdown table
+//   tarvo-reference --coverage      every record of the complete library by
+//                                   family, in this build or not yet (Markdown)
+//   tarvo-reference --coverage-line the same counted in one sentence
 //   tarvo-reference --version       the version number
 #include <cstdio>
 #include <cstring>
@@ -91,12 +95,21 @@ int main(int argc, char** argv) {
         std::printf("%zu rows, %zu problems\n", Catalogue().size(), problems.size());
         return problems.empty() ? 0 : 1;
     }
+    if (argc == 2 && std::strcmp(argv[1], "--coverage") == 0) {
+        std::fputs(ref::CoverageMarkdown().c_str(), stdout);
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--coverage-line") == 0) {
+        std::printf("%s\n", ref::CoverageLine().c_str());
+        return 0;
+    }
     if (argc == 2 && std::strcmp(argv[1], "--families") == 0) {
         std::fputs(ref::FamilyTable().c_str(), stdout);
         return 0;
     }
     if (argc != 3) {
-        std::fprintf(stderr, "usage: tarvo-reference OUTDIR ASSETS | --check | --families | --version\n");
+        std::fprintf(stderr, "usage: tarvo-reference OUTDIR ASSETS | --check | --families | --coverage | "
+                     "--coverage-line | --version\n");
         return 2;
     }
     try {

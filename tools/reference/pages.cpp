@@ -5,6 +5,7 @@
 #include <cstring>
 #include <fstream>
 #include <map>
+#include <set>
 #include <sstream>
 #include <stdexcept>
 
@@ -68,25 +69,6 @@ std::vector<const CatalogueEntry*> AliasesOf(const CatalogueEntry& main) {
     for (const CatalogueEntry& e : Catalogue())
         if (e.doc.aliasOf && std::strcmp(e.doc.aliasOf, main.name) == 0) out.push_back(&e);
     return out;
-}
-
-std::string Signature(const CatalogueEntry& entry) {
-    if (IsHook(entry)) return entry.name;
-    const CatalogueEntry& main = Main(entry);
-    const bool sameTypes = std::strcmp(main.types, entry.types) == 0;
-    const std::vector<DocParam> params = DocParams(sameTypes ? main : entry);
-    std::string s = std::string(entry.name) + "(";
-    std::size_t open = 0;
-    for (std::size_t i = 0; i < params.size(); ++i) {
-        if (params[i].type.optional) {
-            s += i > 0 ? " [" : "[";
-            ++open;
-        }
-        if (i > 0) s += ", ";
-        s += params[i].name;
-    }
-    s += std::string(open, ']') + ")";
-    return s;
 }
 
 const char* TypeName(char letter) {
@@ -257,9 +239,58 @@ std::string Table(const Format& f, const std::vector<std::string>& head,
     return s + "\n";
 }
 
+// Every page's way to the others: all names, coverage and each family.
 std::string VersionLine(const Format& f) {
-    return Para(f, "TARVO " + std::string(TARVO_VERSION_TEXT) + " reference. " +
-                       f.Link("All names", std::string("index") + f.ext) + ".");
+    std::string families;
+    for (const Page& p : Pages())
+        families += (families.empty() ? "" : " · ") + f.Link(f.Escape(p.family->title), p.slug + f.ext);
+    std::string s = "TARVO " + std::string(TARVO_VERSION_TEXT) + " reference: " +
+                    f.Link("all names", std::string("index") + f.ext) + ", " +
+                    f.Link("coverage", std::string("coverage") + f.ext) + ". Families: " + families + ".";
+    return f.html ? "<p class=\"families\">" + s + "</p>\n" : s + "\n\n";
+}
+
+// The rows an entry names in its documentation, and those that name it:
+// main names, in table order, the entry and its aliases left out.
+std::vector<const CatalogueEntry*> SeeAlso(const CatalogueEntry& e) {
+    auto names = [](const CatalogueEntry& row) {
+        std::set<std::string> out;
+        const Doc& d = row.doc;
+        for (const char* text : {d.summary, d.params, d.result, d.errors, d.notes}) {
+            std::string_view s = text ? text : "";
+            std::size_t i = 0;
+            while (i < s.size()) {
+                auto word = [&](std::size_t k) {
+                    return k < s.size() && (std::isupper(static_cast<unsigned char>(s[k])) ||
+                                            std::isdigit(static_cast<unsigned char>(s[k])) || s[k] == '_');
+                };
+                if (!word(i)) {
+                    ++i;
+                    continue;
+                }
+                std::size_t j = i;
+                while (word(j)) ++j;
+                if (const CatalogueEntry* named = Find(s.substr(i, j - i))) out.insert(Main(*named).name);
+                i = j;
+            }
+        }
+        return out;
+    };
+    static const std::map<std::string, std::set<std::string>> named = [&] {
+        std::map<std::string, std::set<std::string>> m;
+        for (const CatalogueEntry& row : Catalogue())
+            if (!row.doc.aliasOf) m[row.name] = names(row);
+        return m;
+    }();
+    std::vector<const CatalogueEntry*> out;
+    const std::set<std::string>& mine = named.at(e.name);
+    for (const CatalogueEntry& row : Catalogue()) {
+        if (row.doc.aliasOf || &row == &e) continue;
+        const auto theirs = named.find(row.name);
+        if (mine.count(row.name) || (theirs != named.end() && theirs->second.count(e.name)))
+            out.push_back(&row);
+    }
+    return out;
 }
 
 // --- one name ---------------------------------------------------------------------
@@ -272,7 +303,7 @@ std::string Entry(const Format& f, const CatalogueEntry& e, const std::string& s
     } else {
         s += "<a id=\"" + std::string(e.name) + "\"></a>\n\n## " + e.name + "\n\n";
     }
-    s += Para(f, f.Code(Signature(e)));
+    s += Para(f, f.Code(TypedSignature(e)));
     s += Para(f, Prose(f, d.summary ? d.summary : "(not described yet)", slug));
 
     const std::vector<DocParam> params = DocParams(e);
@@ -297,6 +328,13 @@ std::string Entry(const Format& f, const CatalogueEntry& e, const std::string& s
         s += Labelled(f, aliases.size() == 1 ? "Alias" : "Aliases", list);
     }
     if (d.notes) s += Labelled(f, "Notes", Prose(f, d.notes, slug));
+    const std::vector<const CatalogueEntry*> related = SeeAlso(e);
+    if (!related.empty()) {
+        std::string list;
+        for (const CatalogueEntry* r : related)
+            list += (list.empty() ? "" : ", ") + f.Link(f.Code(r->name), Target(f, *r, slug));
+        s += Labelled(f, "See also", list);
+    }
     if (d.example) {
         s += f.html ? "<p><strong>Example</strong></p>\n" : "**Example**\n\n";
         s += f.Block(d.example, "foxpro");
@@ -324,10 +362,11 @@ std::string HtmlPage(const std::string& title, const std::string& body) {
            "<link rel=\"stylesheet\" href=\"reference.css\">\n</head>\n<body>\n"
            "<nav><a href=\"index.html\">TARVO " TARVO_VERSION_TEXT
            "</a>\n"
-           "<input id=\"search\" type=\"search\" placeholder=\"Search names and descriptions\" "
+           "<input id=\"search\" type=\"search\" placeholder=\"Search: words in any order, or a name\" "
            "autocomplete=\"off\">\n<ul id=\"hits\"></ul></nav>\n<main>\n" +
            body +
-           "</main>\n<script src=\"names.js\"></script>\n<script src=\"search.js\"></script>\n"
+           "</main>\n<script src=\"minisearch/minisearch.js\"></script>\n"
+           "<script src=\"names.js\"></script>\n<script src=\"search.js\"></script>\n"
            "</body>\n</html>\n";
 }
 
@@ -349,6 +388,7 @@ std::string FamilyPage(const Format& f, const Page& p) {
 
 std::string IndexPage(const Format& f) {
     std::string s = Title(f, "TARVO " TARVO_VERSION_TEXT " reference", 1);
+    s += VersionLine(f);
     s += Para(f, "TARVO.fll adds these functions to the host language. Load it with " +
                      f.Code("SET LIBRARY TO TARVO.fll") +
                      "; KERNEL.DLL belongs in the Windows system directory. Every name is "
@@ -363,6 +403,9 @@ std::string IndexPage(const Format& f) {
                   " starts a new line and writes numbers right-aligned in ten columns, "
                   "logical values as .T. and .F. A carriage return that a function writes "
                   "shows as a line break.");
+    s += Para(f, f.Escape(CoverageLine()) + " " +
+                     f.Link("Coverage", std::string("coverage") + f.ext) +
+                     " lists every record, in this build or not yet.");
     std::vector<std::vector<std::string>> fams;
     for (const Page& p : Pages()) {
         std::size_t n = p.entries.size();
@@ -391,6 +434,41 @@ std::string IndexPage(const Format& f) {
     return f.html ? HtmlPage("Reference", s) : s;
 }
 
+// Every record of the complete library by family: the names this build has
+// (linked to their entries when `linked`) and those it has not yet.
+std::string CoveragePage(const Format& f, bool linked) {
+    std::string s = Title(f, "Coverage: what this build has", 1);
+    if (linked) s += VersionLine(f);
+    s += Para(f, f.Escape(CoverageLine()) +
+                     " A record is a name with its parameters, as the function table of the "
+                     "complete library lists it; a few names stand twice. A call of a name "
+                     "listed here as not yet fails as a call of any unknown name does.");
+    std::vector<std::vector<std::string>> rows;
+    const std::vector<CoverageFamily> families = Coverage();
+    for (const CoverageFamily& c : families)
+        rows.push_back({f.Link(f.Code(c.family), "#family-" + Slug(c.family.c_str())),
+                        std::to_string(c.recordsIn + c.recordsMissing),
+                        std::to_string(c.recordsIn), std::to_string(c.recordsMissing)});
+    s += Table(f, {"Family", "Records", "In this build", "Not yet"}, rows);
+    auto list = [&](const std::vector<const ManifestRecord*>& names, bool present) {
+        std::string out;
+        for (const ManifestRecord* r : names) {
+            if (!out.empty()) out += ", ";
+            const CatalogueEntry* e = present && linked ? Find(r->name) : nullptr;
+            out += e ? f.Link(f.Code(r->name), Target(f, *e, "")) : f.Code(r->name);
+        }
+        return out;
+    };
+    for (const CoverageFamily& c : families) {
+        const std::string id = "family-" + Slug(c.family.c_str());
+        s += f.html ? "<h2 id=\"" + id + "\">" + f.Escape(c.family) + "</h2>\n"
+                    : "<a id=\"" + id + "\"></a>\n\n## " + c.family + "\n\n";
+        if (!c.present.empty()) s += Labelled(f, "In this build", list(c.present, true));
+        if (!c.missing.empty()) s += Labelled(f, "Not yet", list(c.missing, false));
+    }
+    return f.html ? HtmlPage("Coverage", s) : s;
+}
+
 std::string Json(std::string_view s) {
     std::string out = "\"";
     for (char c : s) {
@@ -408,35 +486,58 @@ std::string Json(std::string_view s) {
     return out + "\"";
 }
 
-// The search box's data: every name with its page, summary and main name.
+// The search box's data: every name with its page and summary; a main
+// name with its parameters, notes and aliases, an alias with its main name.
 std::string NamesScript() {
     const Format f{true, ".html"};
     std::string s =
-        "// Every name of the reference, for the search box (search.js).\nvar TARVO_NAMES = [\n";
+        "// Every name of the reference, for the search box (search.js):\n"
+        "// n name, p page, s summary, a main name of an alias, w parameters,\n"
+        "// o notes, l aliases, x not in this build yet.\nvar TARVO_NAMES = [\n";
     for (const CatalogueEntry& e : Catalogue()) {
         const CatalogueEntry& main = Main(e);
         s += "  {\"n\": " + Json(e.name) + ", \"p\": " + Json(Target(f, e, "")) +
-             ", \"s\": " + Json(main.doc.summary ? main.doc.summary : "") +
-             ", \"a\": " + Json(e.doc.aliasOf ? e.doc.aliasOf : "") + "},\n";
+             ", \"s\": " + Json(main.doc.summary ? main.doc.summary : "");
+        if (e.doc.aliasOf) {
+            s += ", \"a\": " + Json(e.doc.aliasOf);
+        } else {
+            std::string aliases;
+            for (const CatalogueEntry* a : AliasesOf(e)) aliases += (aliases.empty() ? "" : " ") + std::string(a->name);
+            s += ", \"w\": " + Json(e.doc.params ? e.doc.params : "") +
+                 ", \"o\": " + Json(e.doc.notes ? e.doc.notes : "") + ", \"l\": " + Json(aliases);
+        }
+        s += "},\n";
     }
-    return s + "];\n";
+    // The names of the complete library this build has not yet.
+    for (const CoverageFamily& c : Coverage())
+        for (const ManifestRecord* r : c.missing)
+            s += "  {\"n\": " + Json(r->name) + ", \"p\": " +
+                 Json("coverage.html#family-" + Slug(c.family.c_str())) +
+                 ", \"s\": \"Not in this build yet (" + c.family + " family).\", \"x\": 1},\n";
+    return s + "];\nif (typeof module === 'object' && module.exports) module.exports = TARVO_NAMES;\n";
 }
 
 }  // namespace
 
+std::string CoverageMarkdown() { return CoveragePage(Format{false, ".md"}, false); }
+
 void WriteMarkdown(const fs::path& dir) {
     const Format f{false, ".md"};
     WriteFile(dir / "index.md", IndexPage(f));
+    WriteFile(dir / "coverage.md", CoveragePage(f, true));
     for (const Page& p : Pages()) WriteFile(dir / (p.slug + ".md"), FamilyPage(f, p));
 }
 
 void WriteHtml(const fs::path& dir, const fs::path& assets) {
     const Format f{true, ".html"};
     WriteFile(dir / "index.html", IndexPage(f));
+    WriteFile(dir / "coverage.html", CoveragePage(f, true));
     for (const Page& p : Pages()) WriteFile(dir / (p.slug + ".html"), FamilyPage(f, p));
     WriteFile(dir / "names.js", NamesScript());
-    for (const char* asset : {"search.js", "reference.css"})
+    for (const char* asset : {"search.js", "reference.css", "minisearch/minisearch.js", "minisearch/LICENSE.txt"}) {
+        fs::create_directories((dir / asset).parent_path());
         fs::copy_file(assets / asset, dir / asset, fs::copy_options::overwrite_existing);
+    }
 }
 
 }  // namespace tarvo::ref

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "host/catalogue.h"
+#include "host/doc_check.h"
+#include "host/manifest.h"
 
 namespace tarvo::ref {
 
@@ -22,9 +24,6 @@ std::vector<Page> Pages();
 
 // The rows whose main name is `main` (its aliases), in table order.
 std::vector<const CatalogueEntry*> AliasesOf(const CatalogueEntry& main);
-// "STR_REDUCE(cText [, cChar])"; a hook is its name alone. An alias takes the
-// parameter names of its main row when it has the same type string.
-std::string Signature(const CatalogueEntry& entry);
 // What each type letter is called in the reference ("text", "integer" ...).
 const char* TypeName(char letter);
 
@@ -39,5 +38,25 @@ void WriteExamples(const std::filesystem::path& dir);
 std::string FamilyTable();
 // The tips program's text.
 std::string TipsProgram();
+
+// Every record of the complete library by family (the name's prefix, as
+// host/manifest.h tells it), the families by prefix, their names in
+// manifest order: the names this build has and
+// those it has not yet, each name once; the counts are of records (a name
+// the table lists twice counts twice).
+struct CoverageFamily {
+    std::string family;
+    std::vector<const ManifestRecord*> present, missing;
+    int recordsIn, recordsMissing;
+};
+std::vector<CoverageFamily> Coverage();
+struct CoverageCount {
+    int records = 0, recordsIn = 0, families = 0, familiesMissing = 0;
+};
+CoverageCount CountCoverage();
+// One sentence: how many records this build has, how many are missing.
+std::string CoverageLine();
+// The coverage page in Markdown for docs/coverage.md (names not linked).
+std::string CoverageMarkdown();
 
 }  // namespace tarvo::ref

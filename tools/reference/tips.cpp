@@ -58,7 +58,7 @@ std::string TipsProgram() {
         const CatalogueEntry* main = found ? found : &e;
         std::string tip = main->doc.summary ? main->doc.summary : "";
         if (e.doc.aliasOf) tip += " (The same as " + std::string(e.doc.aliasOf) + ".)";
-        s += "=TarvoTip(" + Literal(e.name) + ", " + Literal(Signature(e)) + ", " + Literal(tip) +
+        s += "=TarvoTip(" + Literal(e.name) + ", " + Literal(TypedSignature(e)) + ", " + Literal(tip) +
              ")\n";
     }
     s += "USE IN tarvotips\n"

@@ -16,7 +16,9 @@ if [ -z "$tarvo_flavour" ]; then
     tarvo_flavour=win64
   fi
 fi
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C LC_ALL=C
+# winedbg.exe=d: a program that crashes ends at once with its failure
+# instead of waiting in the debugger until its time limit.
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d" LANG=C LC_ALL=C
 unset DISPLAY
 case $tarvo_flavour in
   win32) TARVO_WINE=/usr/lib/wine/wine;   export WINEARCH=win32 ;;

@@ -10,20 +10,20 @@ FAMILY(Notification, "Files: change notifications",
        "failure text for NOT_LASTERROR; slot numbers outside 0 to 49 touch nothing.")
 // A constant of the table: name, what it is, the value.
 #define TABLE_CONSTANT_ROW(name, what, value, shown)                                            \
-    ROW(name, "", DOC(.summary = "The " what ".", .result = #value ".",                          \
+    ROW(name, "", DOC(.summary = "The " what ".", .returns = "I", .result = #value ".",          \
                       .example = "? " name "()", .output = shown),                               \
         Fn<Constant<value>>)
 // Suspending and resuming: name, what it does, the flag; the same for all slots.
 #define SUSPEND_ROW(name, what, flag, shown)                                                    \
     ROW(name, "I", DOC(.summary = what " one notification.",                                    \
-                       .params = "nSlot: the slot",                                             \
+                       .params = "nSlot: the slot", .returns = "",                              \
                        .result = "No value of its own (the host takes .T.).",                   \
                        .notes = "A free slot keeps the flag for the next NOT_SET into it.",     \
                        .example = "=" name "(0)\n? NOT_INFO(0, 5)",                             \
                        .output = shown),                                                        \
         Fn<Suspend<flag>>)
 #define SUSPEND_ALL_ROW(name, what, flag, shown)                                                \
-    ROW(name, "", DOC(.summary = what " every notification, free slots included.",              \
+    ROW(name, "", DOC(.summary = what " every notification, free slots included.", .returns = "", \
                       .result = "No value of its own (the host takes .T.).",                    \
                       .example = "=" name "()\n? NOT_INFO(49, 5)",                              \
                       .output = shown),                                                         \
@@ -37,6 +37,7 @@ ROW("NOT_SET", "C,C,L,I", DOC(
               "lSubtree: .T. to watch the folders below it too\n"
               "nFilter: what counts as a change: 1 file names, 2 folder names, 4 attributes, 8 "
               "sizes, 16 last writes, 256 security, added up",
+    .returns = "I",
     .result = "The slot, the lowest free one; -1 when all 50 are taken or Windows refuses the "
               "folder (missing, a file), and NOT_LASTERROR then says \"Cannot set notification "
               "on\" and the folder.",
@@ -55,6 +56,7 @@ ROW("NOT_SET", "C,C,L,I", DOC(
 ROW("NOT_KILL", "I", DOC(
     .summary = "Stops a notification and frees its slot.",
     .params = "nSlot: the slot",
+    .returns = "L",
     .result = ".T.; .F. for a free slot or one outside 0 to 49, and when Windows refuses to "
               "close it (NOT_LASTERROR then has Windows' text).",
     .notes = "Freeing the last notification stops the poll.",
@@ -71,6 +73,7 @@ ROW("NOT_STRATEGY", "I,I", DOC(
     .params = "nSlot: the slot\n"
               "nStrategy: 1 the host command DO command WITH slot; any other value starts the "
               "program \"command slot\"",
+    .returns = "I",
     .result = "The strategy before the call; -1 for a slot outside 0 to 49.",
     .example = "? NOT_STRATEGY(0, 2), NOT_STRATEGY(0, 1)",
     .output = "         1          2"), Fn<NotStrategy>)
@@ -78,6 +81,7 @@ ROW("NOT_FREQUENCY", ".I", DOC(
     .summary = "Answers how often the notifications are polled and, given a period, polls "
              "that often from now on.",
     .params = "nMilliseconds: the new period",
+    .returns = "I",
     .result = "The period before the call, in milliseconds; 5000 at load.",
     .notes = "A running poll is restarted with the new period.",
     .example = "? NOT_FREQUENCY(1000), NOT_FREQUENCY()",
@@ -87,6 +91,7 @@ ROW("NOT_INFO", "I,I", DOC(
     .params = "nSlot: the slot\n"
               "nWhat: 1 the folder, 2 the command, 3 the subtree flag, 4 the filter, 5 the "
               "suspended flag, 6 the strategy",
+    .returns = "?",
     .result = "A text for 1 and 2, a logical for 3 and 5, an integer for 4 and 6; the empty "
               "text for another nWhat (NOT_LASTERROR: \"Parameter not supported\") or a slot "
               "outside 0 to 49.",
@@ -96,6 +101,7 @@ ROW("NOT_INFO", "I,I", DOC(
               ".T. Parameter not supported"), Fn<NotInfo>)
 ROW("NOT_HANDLESFREE", "", DOC(
     .summary = "How many of the 50 slots are free.",
+    .returns = "I",
     .result = "0 to 50.",
     .example = "? NOT_HANDLESFREE()",
     .output = "        50"), Fn<NotHandlesFree>)
@@ -104,18 +110,21 @@ TABLE_CONSTANT_ROW("NOT_MAXHANDLE", "highest slot number", 49, "        49")
 TABLE_CONSTANT_ROW("NOT_MINHANDLE", "lowest slot number", 0, "         0")
 ROW("NOT_ISTIMER", "", DOC(
     .summary = "Whether the poll runs.",
+    .returns = "L",
     .result = ".T. from the first NOT_SET until NOT_KILLTIMER or the last NOT_KILL.",
     .example = "? NOT_ISTIMER()",
     .output = ".F."), Fn<NotIsTimer>)
 ROW("NOT_KILLTIMER", "", DOC(
     .summary = "Stops the poll; the notifications stay, unpolled, until the next NOT_SET starts "
                "it again.",
+    .returns = "L",
     .result = ".T. when it is stopped (or none ran); .F. when Windows refuses (NOT_LASTERROR "
               "then has Windows' text).",
     .example = "? NOT_KILLTIMER(), NOT_ISTIMER()",
     .output = ".T. .F."), Fn<NotKillTimer>)
 ROW("NOT_LASTERROR", "", DOC(
     .summary = "What the last notification function left: success or why it failed.",
+    .returns = "C",
     .result = "\"The operation completed successfully.\", a failure text, or the empty text "
               "(at load, after the poll started, after NOT_ZAPALL); a poll resets it to "
               "success.",
@@ -123,12 +132,14 @@ ROW("NOT_LASTERROR", "", DOC(
     .output = ".T. .T. The operation completed successfully."), Fn<NotLastError>)
 ROW("NOT_ZAPALL", "", DOC(
     .summary = "Stops every notification and frees every slot; the poll goes on.",
+    .returns = "",
     .result = "No value of its own (the host takes .T.).",
     .example = "=NOT_ZAPALL()\n"
                "? NOT_HANDLESFREE()",
     .output = "        50"), Fn<NotZapAll>)
 ROW("NOT_SAVEALL", "", DOC(
     .summary = "All 50 slots as one text, for NOT_RESTOREALL.",
+    .returns = "C",
     .result = "A record for each slot, in order, joined by \"^\": folder;command;subtree;filter;"
               "suspended;strategy (the last four as numbers). A free slot gives ;;0;0;0;1 when "
               "never used.",
@@ -137,6 +148,7 @@ ROW("NOT_SAVEALL", "", DOC(
 ROW("NOT_RESTOREALL", "C", DOC(
     .summary = "Frees every slot and sets again the notifications a NOT_SAVEALL text holds.",
     .params = "cSaved: the text",
+    .returns = "L",
     .result = ".T. when every record was set; .F. at the first one Windows refuses, and "
               "NOT_LASTERROR then says \"Cannot restore notification on\" and the folder "
               "(the records before it stay set).",
@@ -154,6 +166,7 @@ ROW("NOT_RESTOREALL", "C", DOC(
     .output = ".T. OnB"), Fn<NotRestoreAll>)
 ROW("NOT_TEST", "", DOC(
     .summary = "A fixed text, to check the library answers.",
+    .returns = "C",
     .result = "\"Hello;0\".",
     .example = "? NOT_TEST()",
     .output = "Hello;0"), Fn<NotTest>)

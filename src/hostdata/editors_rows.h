@@ -11,7 +11,7 @@ FAMILY(Editor, "Editor windows",
 #define EDIT_ROW(name, what, call)                                                              \
     ROW(name, "I", DOC(.summary = what " in an editor.",                                        \
                        .params = "nSlot: the editor's slot",                                    \
-                       .result = ".T.; .F. for a free slot.",                                   \
+                       .returns = "L", .result = ".T.; .F. for a free slot.",                    \
                        .example = "? " name "(49)", .output = ".F."),                           \
         Fn<call>)
 // A flag of the editor's settings: name, the setting, the record field.
@@ -21,6 +21,7 @@ FAMILY(Editor, "Editor windows",
                           .params = "nSlot: the editor's slot\n"                                \
                                     "lOn: the new setting; a value of another type is not "     \
                                     "taken",                                                    \
+                          .returns = "L",                                                       \
                           .result = "The setting before the call; .F. for a free slot.",         \
                           .example = "? " name "(49)", .output = ".F."),                        \
         Fn<EnvironmentFlag<&EditorEnvironmentRecord::field>>)
@@ -28,6 +29,7 @@ FAMILY(Editor, "Editor windows",
 ROW("EDI_OPEN", "C", DOC(
     .summary = "Opens a file in an editor window of the host; answers its slot.",
     .params = "cFile: the file",
+    .returns = "I",
     .result = "The slot, the lowest free one; -1 when all 50 are taken. When the host cannot "
               "open the file the slot is answered all the same and stays free.",
     .errors = "Error 182 when memory runs out.",
@@ -44,6 +46,7 @@ ROW("EDI_OPEN", "C", DOC(
 ROW("EDI_CLOSE", "I", DOC(
     .summary = "Closes an editor and frees its slot.",
     .params = "nSlot: the editor's slot",
+    .returns = "I",
     .result = "What the host answers (tarvo-run: 1); -1 for a free slot.",
     .notes = "Changes not saved are lost.",
     .example = "? EDI_CLOSE(49)",
@@ -51,6 +54,7 @@ ROW("EDI_CLOSE", "I", DOC(
 ROW("EDI_SAVE", "I", DOC(
     .summary = "Saves an editor's text to its file.",
     .params = "nSlot: the editor's slot",
+    .returns = "L",
     .result = ".T.; .F. for a free slot.",
     .notes = "With the backup setting on, the file as it was is kept as a .bak file first.",
     .example = "? EDI_SAVE(49)",
@@ -64,6 +68,7 @@ ROW("EDI_SENDKEY", "I,C", DOC(
     .summary = "Types one character into an editor, as the keyboard would.",
     .params = "nSlot: the editor's slot\n"
             "cKey: its first character is sent; the rest is not read",
+    .returns = "L",
     .result = ".T.; .F. for a free slot.",
     .errors = "Error 182 when memory runs out.",
     .example = "? EDI_SENDKEY(49, 'x')",
@@ -72,6 +77,7 @@ ROW("EDI_INSERT", "I,C", DOC(
     .summary = "Inserts a text at an editor's cursor, in place of its selection.",
     .params = "nSlot: the editor's slot\n"
               "cText: the text",
+    .returns = "L",
     .result = ".T.; .F. for a free slot.",
     .errors = "Error 182 when memory runs out.",
     .example = "? EDI_INSERT(49, 'text')",
@@ -79,6 +85,7 @@ ROW("EDI_INSERT", "I,C", DOC(
 ROW("EDI_GETPOS", "I", DOC(
     .summary = "The position of an editor's cursor.",
     .params = "nSlot: the editor's slot",
+    .returns = "I",
     .result = "The position; -1 for a free slot.",
     .example = "? EDI_GETPOS(49)",
     .output = "        -1"), Fn<EdiGetPos>)
@@ -86,6 +93,7 @@ ROW("EDI_SETPOS", "I,I", DOC(
     .summary = "Moves an editor's cursor.",
     .params = "nSlot: the editor's slot\n"
               "nPosition: where to (a position past the end is the end)",
+    .returns = "L",
     .result = ".T.; .F. for a free slot.",
     .example = "? EDI_SETPOS(49, 0)",
     .output = ".F."), Fn<EdiSetPos>)
@@ -93,6 +101,7 @@ ROW("EDI_GETLINEPOS", "I,I", DOC(
     .summary = "The position where a line of an editor starts.",
     .params = "nSlot: the editor's slot\n"
               "nLine: the line",
+    .returns = "I",
     .result = "The position; what the host answers for a line past the end (tarvo-run: -1); "
               "-1 for a free slot.",
     .example = "? EDI_GETLINEPOS(49, 0)",
@@ -101,6 +110,7 @@ ROW("EDI_GETLINENUM", "I,.I", DOC(
     .summary = "The line a position of an editor stands on.",
     .params = "nSlot: the editor's slot\n"
               "nPosition: the position; the cursor's when left out",
+    .returns = "I",
     .result = "The line; -1 for a free slot.",
     .example = "? EDI_GETLINENUM(49)",
     .output = "        -1"), Fn<EdiGetLineNum>)
@@ -108,6 +118,7 @@ ROW("EDI_POSINVIEW", "I,.I", DOC(
     .summary = "Whether a position of an editor is in its window's view.",
     .params = "nSlot: the editor's slot\n"
               "nPosition: the position; the cursor's when left out",
+    .returns = "L",
     .result = ".T. when it is visible; .F. for a free slot.",
     .example = "? EDI_POSINVIEW(49)",
     .output = ".F."), Fn<EdiPosInView>)
@@ -116,6 +127,7 @@ ROW("EDI_SELECT", "I,I,I", DOC(
     .params = "nSlot: the editor's slot\n"
               "nStart: where the selection starts\n"
               "nEnd: where it ends",
+    .returns = "L",
     .result = ".T.; .F. for a free slot.",
     .example = "? EDI_SELECT(49, 0, 5)",
     .output = ".F."), Fn<EdiSelect>)
@@ -123,24 +135,28 @@ ROW("EDI_GROUPUNDO", "I,L", DOC(
     .summary = "Starts or ends a group of changes that EDI_UNDO undoes as one.",
     .params = "nSlot: the editor's slot\n"
               "lGroup: .T. to start the group, .F. to end it",
+    .returns = "L",
     .result = ".T.; .F. for a free slot.",
     .example = "? EDI_GROUPUNDO(49, .T.)",
     .output = ".F."), Fn<EdiGroupUndo>)
 ROW("EDI_DIRTY", "I", DOC(
     .summary = "Whether an editor's text was changed since it was opened or saved.",
     .params = "nSlot: the editor's slot",
+    .returns = "L",
     .result = ".T. when it was; .F. for a free slot.",
     .example = "? EDI_DIRTY(49)",
     .output = ".F."), Fn<EdiDirty>)
 ROW("EDI_FILENAME", "I", DOC(
     .summary = "The file name of an editor, as the host names it.",
     .params = "nSlot: the editor's slot",
+    .returns = "C",
     .result = "The name (tarvo-run: the full path); empty for a free slot.",
     .example = "? LEN(EDI_FILENAME(49))",
     .output = "         0"), Fn<EdiFileName>)
 ROW("EDI_FULLFILENAME", "I", DOC(
     .summary = "The file name an editor was opened with, as EDI_OPEN was given it.",
     .params = "nSlot: the editor's slot",
+    .returns = "C",
     .result = "The name; empty for a free slot.",
     .example = "? LEN(EDI_FULLFILENAME(49))",
     .output = "         0"), Fn<EdiFullFileName>)
@@ -152,6 +168,7 @@ ROW("EDI_FONTNAME", "I,.C", DOC(
     .params = "nSlot: the editor's slot\n"
               "cFont: the new font's name (at most 72 characters are kept); a value of "
               "another type is not taken",
+    .returns = "C",
     .result = "The font's name before the call; empty for a free slot.",
     .errors = "Error 182 when memory runs out.",
     .example = "? LEN(EDI_FONTNAME(49))",

@@ -1407,8 +1407,6 @@ TEST_F(InterpreterTest, ServicesNotServedYetAnswerTheirSafeDefaults) {
     auto i32 = [](std::uint32_t v) { return static_cast<std::int32_t>(v); };
     for (std::uint32_t code : {12u, 13u, 14u, 15u, 16u, 18u, 19u, 20u, 21u, 22u, 86u, 87u, 88u})
         EXPECT_EQ(Service(code, 0xFFFFFFFF, 1), 0u) << "table service " << code;
-    for (std::uint32_t code : {95u, 96u, 99u, 100u, 103u, 104u, 105u, 108u, 109u, 110u, 111u})
-        EXPECT_EQ(Service(code, 1, 2), 0u) << "editor service " << code;
     EXPECT_EQ(Service(kSvcSetObjectProperty, 0, 0, 0, 1), 1u) << "failure";
     EXPECT_EQ(Service(kSvcReadKey, 0xFFFFFFFF, 2), 0u) << "no key waiting";
     std::int32_t point[2] = {-7, -7};

@@ -137,6 +137,7 @@ struct Host {
     // Runs the unload hook, releases the library, then the groups' state.
     void Unload();
     bool loaded() const { return module_ != nullptr; }
+    HMODULE module() const { return module_; }
 
     const FunctionInfo* Find(const std::string& name) const;
     const std::vector<FunctionInfo>& functions() const { return functions_; }

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "runner/host.h"
+#include "runner/imports.h"
 
 namespace tarvo::run {
 namespace {
@@ -61,31 +62,8 @@ HGLOBAL WINAPI HostileGlobalReAlloc(HGLOBAL block, SIZE_T size, UINT flags) {
 }  // namespace
 
 void PatchLibraryAllocator(HMODULE module) {
-    auto* base = reinterpret_cast<std::uint8_t*>(module);
-    auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
-    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
-    const IMAGE_DATA_DIRECTORY& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    if (!dir.VirtualAddress) return;
-    for (auto* imp = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + dir.VirtualAddress);
-         imp->Name; ++imp) {
-        if (_stricmp(reinterpret_cast<const char*>(base + imp->Name), "KERNEL32.dll") != 0)
-            continue;
-        auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + imp->OriginalFirstThunk);
-        auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + imp->FirstThunk);
-        for (; names->u1.AddressOfData; ++names, ++slots) {
-            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
-            auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
-            const char* n = reinterpret_cast<const char*>(byName->Name);
-            void* hook = nullptr;
-            if (std::strcmp(n, "GlobalAlloc") == 0) hook = reinterpret_cast<void*>(&HostileGlobalAlloc);
-            if (std::strcmp(n, "GlobalReAlloc") == 0) hook = reinterpret_cast<void*>(&HostileGlobalReAlloc);
-            if (!hook) continue;
-            DWORD old;
-            VirtualProtect(&slots->u1.Function, sizeof(void*), PAGE_READWRITE, &old);
-            slots->u1.Function = reinterpret_cast<ULONG_PTR>(hook);
-            VirtualProtect(&slots->u1.Function, sizeof(void*), old, &old);
-        }
-    }
+    PatchImport(module, "KERNEL32.dll", "GlobalAlloc", reinterpret_cast<void*>(&HostileGlobalAlloc));
+    PatchImport(module, "KERNEL32.dll", "GlobalReAlloc", reinterpret_cast<void*>(&HostileGlobalReAlloc));
 }
 
 }  // namespace tarvo::run

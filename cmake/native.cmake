@@ -156,6 +156,12 @@ if(TARVO_WINDOWS)
       tarvo_wine_test(${flavour} dll_tests_bare_hostile COMMAND ${run} --gtest_filter=${without_companion}
                       REQUIRES prefix_bare TIMEOUT 300
                       ENVIRONMENT TARVO_NO_COMPANION=1 TARVO_PREFIX=bare TARVO_HOSTILE=1)
+      # The tests of the library's Windows 95 branches, in dll_tests95.exe,
+      # which the prefix runs as Windows 95 (their suites skip elsewhere).
+      tarvo_wine_test(${flavour} dll_tests_win95
+                      COMMAND ${S}/wine-run.sh ${CMAKE_BINARY_DIR} 600 dll_tests95.exe
+                              --gtest_filter=*Win95*
+                      REQUIRES prefix TIMEOUT 700)
       # The tests that depend on the local zone again in a zone with daylight
       # saving time (the others run in the machine's zone, UTC).
       tarvo_wine_test(${flavour} dll_tests_zone COMMAND ${run} --gtest_filter=*Zone*

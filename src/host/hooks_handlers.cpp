@@ -9,6 +9,7 @@
 #include "messaging/post_office_state.h"
 #include "strings/random.h"
 #include "strings/tokenizer.h"
+#include "system/drive_text.h"
 #include "system/version_word.h"
 #include "ui/custom_colors.h"
 
@@ -24,6 +25,7 @@ void TarvoIn(ParamBlock*) {
     RandomSeedFromClock();
     ResetCustomColors();
     VersionWord() = GetVersion();
+    SharedVolumeFlag() = {};
 }
 
 void TarvoOut(ParamBlock*) {

@@ -10,6 +10,7 @@
 #include "strings/random.h"
 #include "strings/tokenizer.h"
 #include "system/drive_text.h"
+#include "system/registry_values.h"
 #include "system/version_word.h"
 #include "ui/custom_colors.h"
 
@@ -26,6 +27,7 @@ void TarvoIn(ParamBlock*) {
     ResetCustomColors();
     VersionWord() = GetVersion();
     SharedVolumeFlag() = {};
+    RegistryLastError() = kRegNothingRecorded;
 }
 
 void TarvoOut(ParamBlock*) {

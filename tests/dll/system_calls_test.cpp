@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <direct.h>
+#include <mmsystem.h>
 
 #include <cstdint>
 #include <cstring>
@@ -214,6 +215,189 @@ TEST_F(SystemCallsTest, DriveLettersAndTheCurrentDrive) {
     const std::string letters = Text("SYS_DRIVESTRING", {});
     for (const PrefixDrive& d : kPrefixDrives) EXPECT_NE(letters.find(d.letter), std::string::npos) << d.letter;
     EXPECT_EQ(letters.find(kMissingDrive), std::string::npos);
+}
+
+// System information.
+std::int32_t Address(const void* p) { return Held(reinterpret_cast<std::uintptr_t>(p)); }
+std::int32_t ModuleNumber(const void* m) {
+    const auto n = reinterpret_cast<std::uintptr_t>(m);
+    return n > 0xFFFFFFFFu ? -1 : static_cast<std::int32_t>(static_cast<std::uint32_t>(n));
+}
+OSVERSIONINFOA Version() {
+    OSVERSIONINFOA v = {};
+    v.dwOSVersionInfoSize = sizeof v;
+    GetVersionExA(&v);
+    return v;
+}
+SYSTEM_INFO SystemInfo() {
+    SYSTEM_INFO s;
+    GetSystemInfo(&s);
+    return s;
+}
+SYSTEM_POWER_STATUS Power() {
+    SYSTEM_POWER_STATUS p = {};
+    GetSystemPowerStatus(&p);
+    return p;
+}
+std::string ModulePath(HMODULE m) {
+    char path[MAX_PATH * 4] = {};
+    GetModuleFileNameA(m, path, sizeof path);
+    return path;
+}
+std::string SystemIni(const char* section, const char* key) {
+    char text[133] = {};
+    GetPrivateProfileStringA(section, key, "", text, sizeof text, "SYSTEM.INI");
+    return text;
+}
+std::string Domain(const char* account) {
+    char sid[256], domain[256] = {};
+    DWORD sidSize = sizeof sid, domainSize = sizeof domain;
+    SID_NAME_USE use;
+    return LookupAccountNameA(nullptr, account, sid, &sidSize, domain, &domainSize, &use) ? domain : "";
+}
+std::string Ansi(const WCHAR* w) {
+    char text[256] = {};
+    WideCharToMultiByte(CP_ACP, 0, w, -1, text, sizeof text, nullptr, nullptr);
+    return text;
+}
+TIME_ZONE_INFORMATION Zone() {
+    TIME_ZONE_INFORMATION z;
+    GetTimeZoneInformation(&z);
+    return z;
+}
+std::string ArchitectureName(WORD a) {
+    switch (a) {
+    case PROCESSOR_ARCHITECTURE_INTEL: return "Intel";
+    case PROCESSOR_ARCHITECTURE_MIPS: return "MIPS";
+    case PROCESSOR_ARCHITECTURE_ALPHA: return "Alpha";
+    case PROCESSOR_ARCHITECTURE_PPC: return "PowerPC";
+    default: return "Unknown";
+    }
+}
+
+TEST_F(SystemCallsTest, VersionProcessorPowerAndScreen) {
+    std::vector<OneCall> calls = {
+        {"SYS_WINMAJ", {}, IntOf([] { return Version().dwMajorVersion; })},
+        {"SYS_WINDOWSMINOR", {}, IntOf([] { return Version().dwMinorVersion; })},
+        {"SYS_WINBUILD", {}, IntOf([] { return Version().dwBuildNumber; })},
+        {"SYS_OS", {I(1)}, IntOf([] { return Version().dwMajorVersion; })},
+        {"SYS_OS", {I(2)}, IntOf([] { return Version().dwMinorVersion; })},
+        {"SYS_OS", {I(3)}, IntOf([] { return Version().dwBuildNumber; })},
+        {"SYS_OS", {I(4)}, IntOf([] { return Version().dwPlatformId; })},
+        {"SYS_OS", {I(5)}, TextOf([] { return std::string(Version().szCSDVersion); })},
+        {"SYS_OS", {I(0)}, BoolOf([] { return false; })},
+        {"SYS_OS", {I(6)}, BoolOf([] { return false; })},
+        {"DOSMAJOR", {}, IntOf([] { return GetVersion() >> 24; })},
+        {"SYS_DOSMIN", {}, IntOf([] { return (GetVersion() >> 16) & 0xFF; })},
+        {"ISNT", {}, BoolOf([] { return !(GetVersion() & 0x80000000u); })},
+        {"SYS_PROCESSORARCHITECTURE", {}, TextOf([] { return ArchitectureName(SystemInfo().wProcessorArchitecture); })},
+        {"SYS_OEMID", {}, IntOf([] { return SystemInfo().dwOemId; })},
+        {"SYS_PAGESIZE", {}, IntOf([] { return SystemInfo().dwPageSize; })},
+        {"MINAPPLADDRESS", {}, IntOf([] { return Address(SystemInfo().lpMinimumApplicationAddress); })},
+        {"SYS_MAXAPPLADDRESS", {}, IntOf([] { return Address(SystemInfo().lpMaximumApplicationAddress); })},
+        {"SYS_PROCESSORMASK", {}, IntOf([] { return Held(SystemInfo().dwActiveProcessorMask); })},
+        {"SYS_NUMBEROFPROCESSORS", {}, IntOf([] { return SystemInfo().dwNumberOfProcessors; })},
+        {"SYS_PROCESSORTYPE", {}, IntOf([] { return SystemInfo().dwProcessorType; })},
+        {"ACLINESTATUS", {}, IntOf([] { return Power().ACLineStatus; })},
+        {"SYS_BATTERYFLAG", {}, IntOf([] { return Power().BatteryFlag; })},
+        {"SYS_BATTERYLIFEPERCENT", {}, IntOf([] { return Power().BatteryLifePercent; })},
+        {"BATTERYLIFETIME", {}, IntOf([] { return static_cast<std::int32_t>(Power().BatteryLifeTime); })},
+        {"SYS_BATTERYFULLLIFETIME", {}, IntOf([] { return static_cast<std::int32_t>(Power().BatteryFullLifeTime); })},
+        {"SYS_GETSYSTEMMETRICS", {I(0)}, IntOf([] { return GetSystemMetrics(0); })},
+        {"SYS_GETSYSTEMMETRICS", {I(SM_CYSCREEN)}, IntOf([] { return GetSystemMetrics(SM_CYSCREEN); })},
+        {"SYS_GETSYSTEMMETRICS", {I(-5)}, IntOf([] { return GetSystemMetrics(-5); })},
+        {"SYS_ISPEN", {}, BoolOf([] { return GetSystemMetrics(SM_PENWINDOWS) != 0; })},
+        {"GETSYSCOLOR", {I(COLOR_WINDOW)}, IntOf([] { return GetSysColor(COLOR_WINDOW); })},
+        {"SYS_GETSYSCOLOR", {I(COLOR_HIGHLIGHT)}, IntOf([] { return GetSysColor(COLOR_HIGHLIGHT); })},
+        {"SYS_GETSYSCOLOR", {I(-1)}, IntOf([] { return GetSysColor(-1); })},
+        {"SYS_GETMENUCHECKMARKDIMENSIONS", {}, IntOf([] { return GetMenuCheckMarkDimensions(); })},
+        {"GETCARETBLINKTIME", {}, IntOf([] { return GetCaretBlinkTime(); })},
+        {"SYS_JOYSTICKENUMDEVS", {}, IntOf([] { return joyGetNumDevs(); })},
+        {"SYS_JOYSTICKCAPS", {I(0)}, BoolOf([] {
+             JOYCAPSA caps;
+             return joyGetDevCapsA(0, &caps, sizeof caps) == JOYERR_NOERROR;
+         })},
+        {"SYS_JOYSTICKCAPS", {I(-1)}, BoolOf([] {
+             JOYCAPSA caps;
+             return joyGetDevCapsA(static_cast<UINT>(-1), &caps, sizeof caps) == JOYERR_NOERROR;
+         })},
+        {"GETTHREADLOCALE", {}, IntOf([] { return GetThreadLocale(); })},
+        {"SYS_ISVALIDLOCALE", {I(0x409), I(LCID_SUPPORTED)}, BoolOf([] { return IsValidLocale(0x409, LCID_SUPPORTED) != 0; })},
+        {"SYS_ISVALIDLOCALE", {I(0x9999), I(LCID_SUPPORTED)}, BoolOf([] { return IsValidLocale(0x9999, LCID_SUPPORTED) != 0; })},
+        {"SYS_GETCONSOLECP", {}, IntOf([] { return GetConsoleCP(); })},
+    };
+    Check(calls);
+}
+
+TEST_F(SystemCallsTest, HostModulesFoldersAndSettings) {
+    const HMODULE library = host.module();
+    char libraryName[MAX_PATH];
+    GetModuleFileNameA(library, libraryName, MAX_PATH);
+    const std::string libraryFile = std::string(libraryName).substr(std::string(libraryName).find_last_of('\\') + 1);
+    const HWND main = host.mainWindow();
+    std::vector<OneCall> calls = {
+        {"SYS_GETCOMMANDLINE", {}, TextOf([] { return GetCommandLineA(); })},
+        {"GETHINSTANCE", {}, IntOf([main] { return ModuleNumber(reinterpret_cast<void*>(GetWindowLongPtrA(main, GWLP_HINSTANCE))); })},
+        {"SYS_EXENAM", {}, TextOf([] { return ModulePath(nullptr); })},
+        {"REALEXECUTABLENAME", {}, TextOf([] { return ModulePath(nullptr); })},
+        {"SYS_MODULENAME", {I(ModuleNumber(library))}, TextOf([library] { return ModulePath(library); })},
+        {"SYS_MODULENAME", {I(0)}, TextOf([] { return ModulePath(nullptr); })},
+        {"SYS_MODULENAME", {I(1)}, TextOf([] { return ""; })},
+        {"SYS_MODULEHANDLE", {C(libraryFile)}, IntOf([library] { return ModuleNumber(library); })},
+        {"MODULEHANDLE", {C("")}, IntOf([] { return ModuleNumber(GetModuleHandleA(nullptr)); })},
+        {"SYS_MODULEHANDLE", {C("NOSUCH.DLL")}, IntOf([] { return -1; })},
+        {"SYS_WINDIR", {}, TextOf([] {
+             char d[MAX_PATH];
+             GetWindowsDirectoryA(d, MAX_PATH);
+             return std::string(d);
+         })},
+        {"SYS_SYSDIR", {}, TextOf([] {
+             char d[MAX_PATH];
+             GetSystemDirectoryA(d, MAX_PATH);
+             return std::string(d);
+         })},
+        {"GETTMPPATH", {}, TextOf([] {
+             char d[MAX_PATH + 1];
+             GetTempPathA(sizeof d, d);
+             return std::string(d);
+         })},
+        {"SYS_SWAP", {}, TextOf([] { return SystemIni("386Enh", "pagingfile"); })},
+        {"SYS_NETWOR", {}, TextOf([] { return SystemIni("boot.description", "network.drv"); })},
+        {"SYS_MOUSE", {}, TextOf([] { return SystemIni("boot.description", "mouse.drv"); })},
+        {"SYS_DISPLA", {}, TextOf([] { return SystemIni("boot.description", "display.drv"); })},
+        {"SYS_LOOKUPDOMAIN", {C("Administrators")}, TextOf([] { return Domain("Administrators"); })},
+        {"SYS_LOOKUPDOMAIN", {C("nobody of that name")}, TextOf([] { return Domain("nobody of that name"); })},
+        {"SYS_LOOKUPDOMAIN", {C(std::string(32767, 'a'))}, TextOf([] { return ""; })},  // not asked
+        {"GETTIMEZONEINFORMATION", {I(1)}, IntOf([] { return Zone().Bias; })},
+        {"SYS_GETTIMEZONEINFORMATION", {I(2)}, TextOf([] { return Ansi(Zone().StandardName); })},
+        {"SYS_GETTIMEZONEINFORMATION", {I(4)}, IntOf([] { return Zone().StandardBias; })},
+        {"SYS_GETTIMEZONEINFORMATION", {I(5)}, TextOf([] { return Ansi(Zone().DaylightName); })},
+        {"SYS_GETTIMEZONEINFORMATION", {I(7)}, IntOf([] { return Zone().DaylightBias; })},
+        {"SYS_GETTIMEZONEINFORMATION", {I(3)}, TextOf([] { return "Not yet supported"; })},
+        {"SYS_GETTIMEZONEINFORMATION", {I(6)}, TextOf([] { return "Not yet supported"; })},
+        {"SYS_GETTIMEZONEINFORMATION", {I(0)}, TextOf([] { return "Don't know what you want"; })},
+        {"SYS_GETTIMEZONEINFORMATION", {I(8)}, TextOf([] { return "Don't know what you want"; })},
+    };
+    Check(calls);
+}
+
+// The equipment word is 0: every decoder answers the same on every machine.
+TEST_F(SystemCallsTest, EquipmentWord) {
+    auto always = [](std::int32_t n) { return IntOf([n] { return n; }); };
+    auto never = [](bool b) { return BoolOf([b] { return b; }); };
+    Check({{"SYS_EQUIP", {}, always(0)}, {"SYS_ISDISK", {}, never(false)},
+           {"SYS_ISMATH", {}, never(false)}, {"SYS_VIDEO", {}, always(0)},
+           {"SYS_NUMFLO", {}, always(1)}, {"SYS_ISDMA", {}, never(true)}, {"ISDMA", {}, never(true)},
+           {"SYS_RS232", {}, always(0)}, {"SYS_ISGAME", {}, never(false)},
+           {"SYS_ISMODE", {}, never(false)}, {"SYS_NUMPRN", {}, always(0)}});
+    // The table holds SYS_ISDISK and SYS_EXENAM twice, with one handler each.
+    int disks = 0, names = 0;
+    for (const run::FunctionInfo& f : host.functions()) {
+        disks += f.name == "SYS_ISDISK";
+        names += f.name == "SYS_EXENAM";
+    }
+    EXPECT_EQ(disks, 2);
+    EXPECT_EQ(names, 2);
 }
 
 }  // namespace

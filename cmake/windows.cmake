@@ -45,7 +45,7 @@ add_library(TARVO SHARED ${LIB_SRC} ${CMAKE_SOURCE_DIR}/src/host/version.rc)
 set_target_properties(TARVO PROPERTIES PREFIX "" OUTPUT_NAME "TARVO" SUFFIX ".fll")
 target_compile_options(TARVO PRIVATE ${WARN})
 target_link_libraries(TARVO PRIVATE tarvo_core_win user32 gdi32 kernel32 advapi32 shell32 ole32
-                      mpr lz32 winmm)
+                      mpr lz32 winmm winspool)
 tarvo_link(TARVO 0x10000000)
 
 # A test library over the same host code, whose rows exercise the row

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "system_test.h"
+#include "without_companion.h"
 
 namespace tarvo::test {
 namespace {
@@ -179,6 +180,28 @@ TEST_F(DriveTest, BadDriveTextsAnswerFailures) {
         EXPECT_EQ(Ask("SYS_SETDRI", {C(long300)}), "L .F.");
     }
     EXPECT_EQ(OpenHandles(), handles);
+}
+
+// Without KERNEL.DLL the companion's questions fail: no names, -1 and the
+// volume error flag, counts of 0. Windows' own calls answer as ever, and
+// the letters still name their drives (upper-cased or not, modulo 32).
+using DriveWithoutCompanion = WithoutCompanion<DriveTest>;
+
+TEST_F(DriveWithoutCompanion, CompanionAnswersFailAndLettersStillWork) {
+    EXPECT_EQ(Ask("SYS_VOLUMENAME", {C("C:\\")}), "C ");
+    EXPECT_EQ(Ask("SYS_LASTERROR", {}), "I 1");
+    EXPECT_EQ(Ask("SYS_FILESYSTEMNAME", {C("C:\\")}), "C ");
+    EXPECT_EQ(Ask("SYS_VOLUMESERIAL", {C("C:\\")}), "I -1");
+    EXPECT_EQ(Ask("SYS_MAXFILELENGTH", {C("C:\\")}), "I -1");
+    for (const char* count : {"SYS_DSKSPA", "SYS_DISKSIZE", "SYS_TOTCLU", "SYS_AVACLU", "SYS_SECCLU", "SYS_BYTSEC"})
+        EXPECT_EQ(Ask(count, {C("C:\\")}), "I 0") << count;
+    char fileSystem[256] = {};
+    ASSERT_TRUE(GetVolumeInformationA("C:\\", nullptr, 0, nullptr, nullptr, nullptr, fileSystem, sizeof fileSystem));
+    EXPECT_EQ(Ask("SYS_VOLUME", {C("C:\\"), I(5)}), AnswerOf(fileSystem));
+    EXPECT_EQ(Ask("SYS_DOESDRIVEEXIST", {C("c")}), "L .T.");
+    EXPECT_EQ(Ask("SYS_ISDRIVEREADY", {C("c")}), "L .T.");
+    EXPECT_EQ(Ask("SYS_SETDRI", {C("f")}), "L .T.");
+    EXPECT_EQ(Ask("SYS_CURDRI", {}), "C F");
 }
 
 }  // namespace

@@ -18,8 +18,8 @@ ROW("SYS_TASKS", ".L,.L", DOC(
               "title that ends before the 1024th character. The empty text when there is no "
               "PROGMAN window.",
     .notes = "Wine has no PROGMAN window: the list is empty there unless a program made one.",
-    .example = "? '[' + SYS_TASKS() + ']'",
-    .output = "[]"), Fn<SysTasks>)
+    .example = "? VARTYPE(SYS_TASKS()), LEN(SYS_TASKS(.T., .T.)) < 1024",
+    .output = "C .T."), Fn<SysTasks>)
 ROW("SYS_PROCESSES", ".I", DOC(
     .summary = "The names of the running processes, from the tool-help snapshots (Windows 95 "
                "and 98 only).",

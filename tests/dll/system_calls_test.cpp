@@ -153,7 +153,6 @@ TEST_F(SystemCallsTest, DrivesAndVolumes) {
             if (!GetDiskFreeSpaceA(root.c_str(), &c[0], &c[1], &c[2], &c[3])) return std::int32_t{0};
             return static_cast<std::int32_t>(c[which]);
         };
-        calls.push_back({"SYS_DSKSPA", {C(root)}, IntOf([bytes] { return bytes(false); })});
         calls.push_back({"DISKSIZE", {C(letter)}, IntOf([bytes] { return bytes(true); })});
         calls.push_back({"SYS_SECCLU", {C(small)}, IntOf([clusters] { return clusters(0); })});
         calls.push_back({"BYTESPERSECTOR", {C(root)}, IntOf([clusters] { return clusters(1); })});
@@ -166,16 +165,21 @@ TEST_F(SystemCallsTest, DrivesAndVolumes) {
     Check(calls);
 }
 
-// The free clusters move while other programs write: within 64 MB.
-TEST_F(SystemCallsTest, FreeClustersFollowTheDisk) {
+// Free space moves while other programs write: within 64 MB of
+// GetDiskFreeSpace(Ex)'s, bytes held at 2147483647.
+TEST_F(SystemCallsTest, FreeSpaceFollowsTheDisk) {
     for (const PrefixDrive& d : kPrefixDrives) {
         const std::string root = std::string(1, d.letter) + ":\\";
         DWORD c[4] = {};
+        ULARGE_INTEGER available{}, all{}, free{};
         ASSERT_TRUE(GetDiskFreeSpaceA(root.c_str(), &c[0], &c[1], &c[2], &c[3])) << root;
-        const std::int32_t answer = Int("AVAILABLECLUSTERS", {C(root)});
-        EXPECT_NEAR(answer, static_cast<double>(c[2]), 64.0 * 1024 * 1024 / (c[0] * c[1])) << root;
+        ASSERT_TRUE(GetDiskFreeSpaceExA(root.c_str(), &available, &all, &free)) << root;
+        const double margin = 64.0 * 1024 * 1024;
+        EXPECT_NEAR(Int("AVAILABLECLUSTERS", {C(root)}), static_cast<double>(c[2]), margin / (c[0] * c[1])) << root;
+        EXPECT_NEAR(Int("SYS_DSKSPA", {C(root)}), static_cast<double>(Held(available.QuadPart)), margin) << root;
     }
     EXPECT_EQ(Int("SYS_AVACLU", {C(std::string(1, kMissingDrive))}), 0);
+    EXPECT_EQ(Int("DISKROOM", {C(std::string(1, kMissingDrive))}), 0);
 }
 
 TEST_F(SystemCallsTest, DriveLettersAndTheCurrentDrive) {

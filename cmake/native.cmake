@@ -161,10 +161,10 @@ if(TARVO_WINDOWS)
       tarvo_wine_test(${flavour} dll_tests_zone COMMAND ${run} --gtest_filter=*Zone*
                       REQUIRES prefix TIMEOUT 400 ENVIRONMENT TZ=Europe/Paris)
       # The Windows 95 branches: dll_tests95.exe, a copy the prefix runs as
-      # Windows 95 (scripts/wine-prefix.sh), runs the *OnWindows95 tests.
+      # Windows 95 (scripts/wine-prefix.sh), runs the suites named *Win95* and the *OnWindows95 tests.
       tarvo_wine_test(${flavour} dll_tests_win95
                       COMMAND ${S}/wine-run.sh ${CMAKE_BINARY_DIR} 300 dll_tests95.exe
-                              --gtest_filter=*OnWindows95*
+                              --gtest_filter=*Win95*:*OnWindows95*
                       REQUIRES prefix TIMEOUT 400 ENVIRONMENT TARVO_WINDOWS95=1)
     endif()
 

@@ -45,7 +45,7 @@ add_library(TARVO SHARED ${LIB_SRC} ${CMAKE_SOURCE_DIR}/src/host/version.rc)
 set_target_properties(TARVO PROPERTIES PREFIX "" OUTPUT_NAME "TARVO" SUFFIX ".fll")
 target_compile_options(TARVO PRIVATE ${WARN})
 target_link_libraries(TARVO PRIVATE tarvo_core_win user32 gdi32 kernel32 advapi32 shell32 ole32
-                      mpr lz32 comdlg32)
+                      mpr lz32 comdlg32 winmm winspool)
 tarvo_link(TARVO 0x10000000)
 
 # A test library over the same host code, whose rows exercise the row
@@ -99,13 +99,16 @@ if(DLL_TEST_SRC)
   set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
   add_executable(dll_tests ${DLL_TEST_SRC})
-  target_link_libraries(dll_tests PRIVATE tarvo_host gtest_main)
+  target_link_libraries(dll_tests PRIVATE tarvo_host gtest_main winmm advapi32 shell32 winspool)
   tarvo_link(dll_tests 0x00400000)
-  add_dependencies(dll_tests TARVO KERNEL ADAPTEST)
-  # The same program under another name, which the test prefix runs as
-  # Windows 95 (its per-program version setting).
+  # The same program under another name, which the test prefixes run as
+  # Windows 95 (scripts/wine-prefix.sh), for the library's Windows 95 branches.
   add_custom_command(TARGET dll_tests POST_BUILD
-    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:dll_tests> ${CMAKE_BINARY_DIR}/dll_tests95.exe)
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:dll_tests> $<TARGET_FILE_DIR:dll_tests>/dll_tests95.exe)
+  # A program the tests start, list and end (tests/child).
+  add_executable(test_child ${CMAKE_SOURCE_DIR}/tests/child/child_win.cpp)
+  tarvo_link(test_child 0x00400000)
+  add_dependencies(dll_tests TARVO KERNEL ADAPTEST test_child)
 endif()
 
 file(GLOB WIN_BENCH_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/win/*.cpp)

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "runner/host.h"
+#include "runner/imports.h"
 
 namespace tarvo::run {
 namespace {
@@ -62,8 +63,8 @@ HGLOBAL WINAPI HostileGlobalReAlloc(HGLOBAL block, SIZE_T size, UINT flags) {
 }  // namespace
 
 void PatchLibraryAllocator(HMODULE module) {
-    RedirectImport(module, "KERNEL32.dll", "GlobalAlloc", reinterpret_cast<void*>(&HostileGlobalAlloc));
-    RedirectImport(module, "KERNEL32.dll", "GlobalReAlloc", reinterpret_cast<void*>(&HostileGlobalReAlloc));
+    PatchImport(module, "KERNEL32.dll", "GlobalAlloc", reinterpret_cast<void*>(&HostileGlobalAlloc));
+    PatchImport(module, "KERNEL32.dll", "GlobalReAlloc", reinterpret_cast<void*>(&HostileGlobalReAlloc));
 }
 
 }  // namespace tarvo::run

@@ -8,7 +8,10 @@
 # NAME: build/wineprefix32-NAME (or 64); the prefix named "bare" never holds
 # KERNEL.DLL, for the tests of a missing companion library.
 # The prefix uses Wine's null graphics driver and no audio, so windows,
-# dialogs and timers work without an X server.
+# dialogs and timers work without an X server. It has a drive of each kind
+# besides C: and Z:, each a folder of the build (F: fixed, M: RAM disk,
+# N: network, R: removable, S: CD-ROM; Q: stays free), and it runs
+# dll_tests95.exe, a copy of dll_tests.exe, as Windows 95.
 set -euo pipefail
 TARVO_PREFIX=${2:-}
 . "$(dirname "$0")/wine-env.sh" "$1"
@@ -20,10 +23,18 @@ if [ ! -f "$WINEPREFIX/.tarvo-ready" ]; then
   timeout 60 wineserver -w || true
   touch "$WINEPREFIX/.tarvo-ready"
 fi
-# dll_tests95.exe (a copy of dll_tests.exe) runs as Windows 95.
-if ! grep -q 'dll_tests95.exe' "$WINEPREFIX/user.reg" 2>/dev/null; then
-  "$TARVO_WINE" reg.exe add 'HKCU\Software\Wine\AppDefaults\dll_tests95.exe' /v Version /d win95 /f >/dev/null 2>&1
-  timeout 60 wineserver -w || true
+if [ ! -f "$WINEPREFIX/.tarvo-system" ]; then
+  drives=$tarvo_build/wine-drives/$(basename "$WINEPREFIX")
+  for drive in f:hd m:ramdisk n:network r:floppy s:cdrom; do
+    letter=${drive%%:*} kind=${drive#*:}
+    mkdir -p "$drives/$kind"
+    ln -sfn "$drives/$kind" "$WINEPREFIX/dosdevices/$letter:"
+    "$TARVO_WINE" reg.exe add 'HKLM\Software\Wine\Drives' /v "$letter:" /d "$kind" /f >/dev/null 2>&1
+  done
+  "$TARVO_WINE" reg.exe add 'HKCU\Software\Wine\AppDefaults\dll_tests95.exe' /v Version /d win95 /f \
+    >/dev/null 2>&1
+  timeout 60 wineserver -w || true  # drives count once the prefix's services restart
+  touch "$WINEPREFIX/.tarvo-system"
 fi
 kernel=$WINEPREFIX/drive_c/windows/system32/KERNEL.DLL
 if [ "$TARVO_PREFIX" = bare ]; then

@@ -236,7 +236,9 @@ FuzzReport FuzzNames(Host& host, const FuzzOptions& options,
     std::vector<const FunctionInfo*> names;
     for (const FunctionInfo& f : host.functions()) {
         if (f.count < 0 || skip(f.name)) continue;
-        if (!options.only.empty() && f.name != options.only) continue;
+        if (!options.only.empty() &&
+            ("," + options.only + ",").find("," + f.name + ",") == std::string::npos)
+            continue;
         bool seen = false;  // a name standing twice is fuzzed once
         for (const FunctionInfo* n : names) seen = seen || n->name == f.name;
         if (!seen) names.push_back(&f);

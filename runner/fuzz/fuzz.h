@@ -27,7 +27,7 @@ struct FuzzOptions {
     std::uint64_t seed = 1;
     int callsPerName = 40;
     bool hostile = false;         // moving blocks, 0xCC fill, failing allocations
-    std::string only;             // one name (replay), or every name when empty
+    std::string only;             // names separated by commas (one: a replay), or all when empty
     std::string scratch;          // the folder paths point into (and the current one)
 };
 

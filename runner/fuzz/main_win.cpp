@@ -1,6 +1,6 @@
 // tarvo-fuzz: the signature fuzzer over the loaded library.
 //
-//   tarvo-fuzz [--seed N] [--count N] [--hostile] [--only NAME] [--limit SECONDS] [--lib PATH]
+//   tarvo-fuzz [--seed N] [--count N] [--hostile] [--only NAME[,NAME...]] [--limit SECONDS] [--lib PATH]
 //
 // Calls every name of the table (but the hooks and the names kept away from
 // random arguments) --count times with arguments made from its type string,
@@ -97,7 +97,7 @@ int main(int argc, char** argv) {
         else if (a == "--limit" && more) limitSeconds = static_cast<unsigned>(std::atoi(argv[++i]));
         else if (a == "--lib" && more) lib = argv[++i];
         else {
-            std::fprintf(stderr, "usage: tarvo-fuzz [--seed N] [--count N] [--hostile] [--only NAME] "
+            std::fprintf(stderr, "usage: tarvo-fuzz [--seed N] [--count N] [--hostile] [--only NAME[,NAME...]] "
                                  "[--limit SECONDS] [--lib PATH]\n");
             return 2;
         }

@@ -2,7 +2,7 @@
 // reading only (generic read, sharing for reading and writing, existing
 // files only) unless a function writes, and closed before it returns.
 // Names Windows finds are written into areas that grow to what Windows asks
-// for (GrownName).
+// for (GrownText).
 #include <windows.h>
 
 #include <shellapi.h>
@@ -20,6 +20,7 @@
 #include "files/info.h"
 #include "files/names.h"
 #include "files/open_file.h"
+#include "host/grown_text.h"
 #include "host/services.h"
 
 namespace tarvo {
@@ -77,23 +78,6 @@ bool ReplaceDosPart(const char* file, Opt<std::int32_t> which, std::optional<WOR
     return SetFileTime(f.h, chosen == WhichTime::kCreation ? &stored : nullptr,
                        chosen == WhichTime::kLastAccess ? &stored : nullptr,
                        chosen == WhichTime::kLastWrite ? &stored : nullptr) != 0;
-}
-
-// A name Windows writes into an area it sizes: `get` answers 0 on failure,
-// the length on success, or the size needed when the area is too small.
-template <typename Get>
-std::string GrownName(Get get) {
-    std::string area(MAX_PATH, '\0');
-    for (int tries = 0; tries < 8; ++tries) {
-        const DWORD n = get(area.data(), static_cast<DWORD>(area.size()));
-        if (n == 0) return {};
-        if (n < area.size()) {
-            area.resize(n);
-            return area;
-        }
-        area.assign(n + 1, '\0');
-    }
-    return {};
 }
 
 }  // namespace
@@ -196,11 +180,11 @@ const char* FilOwner(const char* file) {
 // --- names Windows finds -----------------------------------------------------
 
 std::string FilShortName(const char* path) {
-    return GrownName([&](char* area, DWORD size) { return GetShortPathNameA(path, area, size); });
+    return GrownText([&](char* area, DWORD size) { return GetShortPathNameA(path, area, size); });
 }
 
 std::string FilFullName(const char* path) {
-    return GrownName(
+    return GrownText(
         [&](char* area, DWORD size) { return GetFullPathNameA(path, size, area, nullptr); });
 }
 
@@ -256,7 +240,7 @@ std::string FilGetTempFileName(const char* directory, const char* prefix, std::i
 std::string FilWhere(const char* file, const char* variable) {
     if (!*file) return {};
     if (GetFileAttributesA(file) != INVALID_FILE_ATTRIBUTES) return FilFullName(file);
-    const std::string value = GrownName(
+    const std::string value = GrownText(
         [&](char* area, DWORD size) { return GetEnvironmentVariableA(variable, area, size); });
     if (value.empty()) return {};
     for (const std::string& candidate : SearchCandidates(file, value))

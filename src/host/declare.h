@@ -14,7 +14,10 @@
 // the parameter count is the number of entries in the type string. A
 // function returning a double names its decimals: `Fn<F, 4>`. Names that
 // differ only by a constant are one template and one short row each
-// (`Fn<TestAttribute<4>>`), their documentation one shared macro.
+// (`Fn<TestAttribute<4>>`), their documentation one shared macro. A Windows
+// function whose parameters and result are integers is a row as it is
+// (`Fn<&GetSysColor>`); system/calls_win.h has templates for the other
+// shapes of one Windows call.
 //
 // An alias row names its main row, from which it takes the handler and
 // the type string; ALIAS_TYPED writes a type string of its own, which the

@@ -11,7 +11,8 @@ HOOK("TARVOIN", -2, DOC(
               "without it.",
     .notes = "Loads KERNEL.DLL, seeds the random generator from the clock, leaves no post "
              "office file in use and the message field buffers empty, makes the colour "
-             "dialog's 16 custom colours white and reads the Windows version.",
+             "dialog's 16 custom colours white, reads the Windows version, clears the volume "
+             "error flag and sets the registry last error to -14444.",
     .example = "SET LIBRARY TO TARVO\n"
                "? TST_TEST(3)",
     .output = "        27"), Raw(TarvoIn))

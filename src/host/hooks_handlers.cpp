@@ -11,6 +11,8 @@
 #include "messaging/post_office_state.h"
 #include "strings/random.h"
 #include "strings/tokenizer.h"
+#include "system/drive_text.h"
+#include "system/registry_values.h"
 #include "system/version_word.h"
 #include "ui/custom_colors.h"
 
@@ -28,6 +30,8 @@ void TarvoIn(ParamBlock*) {
     RandomSeedFromClock();
     ResetCustomColors();
     VersionWord() = GetVersion();
+    SharedVolumeFlag() = {};
+    RegistryLastError() = kRegNothingRecorded;
 }
 
 void TarvoOut(ParamBlock*) {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "dll_test.h"
+#include "runner/imports.h"
 
 namespace tarvo::test {
 namespace {
@@ -92,7 +93,35 @@ TEST_F(DateTimeTest, ResultRecords) {
     EXPECT_EQ(Text("TIM_FORMATMILLISECONDS", {Value::Num(1e20)}), "596:31:23.647");
     EXPECT_EQ(Text("STR_MAKETIME", {Value::Int(3723), Value::Int(4)}), "02:03");
     EXPECT_EQ(Int("TIM_MAKESECONDS", {Value::Char("01-02-03")}), 3723);
+}
+
+// The clock is never set: SetSystemTime is a stand-in in the library's
+// imports that keeps what it was given.
+SYSTEMTIME g_clock = {};
+int g_clockCalls = 0;
+BOOL WINAPI FakeSetSystemTime(const SYSTEMTIME* t) {
+    g_clock = *t;
+    ++g_clockCalls;
+    return FALSE;
+}
+
+TEST_F(DateTimeTest, SystemClockIsAskedNotSet) {
+    run::ImportPatch clock(host.module(), "KERNEL32.dll", "SetSystemTime",
+                           reinterpret_cast<void*>(&FakeSetSystemTime));
+    ASSERT_TRUE(clock.active());
+    g_clockCalls = 0;
+    SYSTEMTIME before, after;
+    GetSystemTime(&before);
+    EXPECT_FALSE(host.Call("TIM_SETSYSTEMTIME", {Value::Char("12:34:56")}).hasValue());
+    GetSystemTime(&after);
+    EXPECT_EQ(g_clockCalls, 1);
+    EXPECT_EQ(g_clock.wHour * 10000 + g_clock.wMinute * 100 + g_clock.wSecond, 123456);
+    EXPECT_TRUE(g_clock.wDay == before.wDay || g_clock.wDay == after.wDay);  // the UTC date stays
+    EXPECT_TRUE(g_clock.wYear == before.wYear || g_clock.wYear == after.wYear);
+    // Fields out of range go to Windows as they are; it refuses them.
     EXPECT_FALSE(host.Call("TIM_SETSYSTEMTIME", {Value::Char("99:99:99")}).hasValue());
+    EXPECT_EQ(g_clock.wHour, 99);
+    EXPECT_EQ(g_clockCalls, 2);
 }
 
 TEST_F(DateTimeTest, VariablesByReference) {

@@ -148,7 +148,7 @@ BOOL WINAPI SeeCustomColours(CHOOSECOLORA* cc) {
 }
 
 TEST_F(DeviceTest, CustomColoursStay) {
-    g_realChooseColor = reinterpret_cast<ChooseColorFn>(run::RedirectImport(
+    g_realChooseColor = reinterpret_cast<ChooseColorFn>(run::PatchImport(
         host.module(), "COMDLG32.dll", "ChooseColorA", reinterpret_cast<void*>(&SeeCustomColours)));
     ASSERT_NE(g_realChooseColor, nullptr);
     bool seen = false;
@@ -163,7 +163,7 @@ TEST_F(DeviceTest, CustomColoursStay) {
     EXPECT_EQ(g_firstCustom, RGB(255, 255, 255)) << "white at load";
     EXPECT_EQ(WithDriver("#32770", Press(IDCANCEL), &seen, color).value().integer, -1);
     EXPECT_EQ(g_firstCustom, 0x00AA55u) << "kept from the cancelled dialog";
-    run::RedirectImport(host.module(), "COMDLG32.dll", "ChooseColorA", reinterpret_cast<void*>(g_realChooseColor));
+    run::PatchImport(host.module(), "COMDLG32.dll", "ChooseColorA", reinterpret_cast<void*>(g_realChooseColor));
 }
 
 TEST_F(DeviceTest, DrawingOnTheActiveWindow) {

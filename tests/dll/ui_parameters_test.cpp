@@ -88,10 +88,10 @@ BOOL WINAPI RefuseWallpaper(UINT action, UINT ui, PVOID pv, UINT flags) {
 TEST_F(ParameterTest, WallpaperRefusalIsKept) {
     EXPECT_EQ(Int("SPI_GETLASTERROR", {}), 0);
     g_realSpi = reinterpret_cast<SpiFn>(
-        run::RedirectImport(host.module(), "USER32.dll", "SystemParametersInfoA", reinterpret_cast<void*>(&RefuseWallpaper)));
+        run::PatchImport(host.module(), "USER32.dll", "SystemParametersInfoA", reinterpret_cast<void*>(&RefuseWallpaper)));
     ASSERT_NE(g_realSpi, nullptr);
     EXPECT_FALSE(Logical("SPI_SETWALLPAPER", {Value::Char("missing.bmp")}));
-    run::RedirectImport(host.module(), "USER32.dll", "SystemParametersInfoA", reinterpret_cast<void*>(g_realSpi));
+    run::PatchImport(host.module(), "USER32.dll", "SystemParametersInfoA", reinterpret_cast<void*>(g_realSpi));
     EXPECT_EQ(Int("SPI_GETLASTERROR", {}), ERROR_FILE_NOT_FOUND);
 }
 

@@ -75,7 +75,7 @@ TEST_F(DllTest, DrawingGivesBackWhatItTakes) {
         {"GDI32.dll", "CreateDCA", reinterpret_cast<void*>(&CountCreateDc)},
     };
     for (int i = 0; i < 8; ++i) {
-        g_real[i] = run::RedirectImport(host.module(), calls[i].dll, calls[i].name, calls[i].stand);
+        g_real[i] = run::PatchImport(host.module(), calls[i].dll, calls[i].name, calls[i].stand);
         ASSERT_NE(g_real[i], nullptr) << calls[i].name;
     }
     HWND w = CreateWindowA("STATIC", "canvas", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 150, nullptr, nullptr,
@@ -95,7 +95,7 @@ TEST_F(DllTest, DrawingGivesBackWhatItTakes) {
     host.Call("SCR_COLORDEPTH", {});
     EXPECT_GT(g_taken, 10);
     EXPECT_EQ(g_given, g_taken);
-    for (int i = 0; i < 8; ++i) run::RedirectImport(host.module(), calls[i].dll, calls[i].name, g_real[i]);
+    for (int i = 0; i < 8; ++i) run::PatchImport(host.module(), calls[i].dll, calls[i].name, g_real[i]);
     DestroyWindow(w);
 }
 

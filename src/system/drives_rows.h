@@ -13,6 +13,7 @@ FAMILY(Drive, "System: drives and volumes",
     ROW(name, "C",                                                                         \
         DOC(.summary = "Whether " what " (file-system flag " value ").",                   \
             .params = "cRoot: the root path of the volume, such as C:\\",                  \
+            .returns = "L",                                                                \
             .result = ".T. when the volume's flags hold it; .F. when they do not or the "  \
                       "volume cannot be read. Sets the volume error flag.",                \
             .example = shown, .output = printed),                                          \
@@ -25,6 +26,8 @@ FAMILY(Drive, "System: drives and volumes",
         DOC(.summary = "The " what " of a drive (KERNEL.DLL's " #function ").",              \
             .params = "cDrive: a drive letter with or without \":\" and \"\\\" (\"C\", "     \
                       "\"C:\", \"C:\\\") or a root path; the empty text is the current drive", \
+            \
+            .returns = "I",                                                                  \
             .result = more " 0 when the drive cannot be asked, or without KERNEL.DLL.",      \
             .example = shown, .output = printed),                                            \
         Fn<DiskCount<&wrapper>>)
@@ -34,6 +37,8 @@ FAMILY(Drive, "System: drives and volumes",
     ROW(name, "C",                                                                       \
         DOC(.summary = "Whether a drive is " kind " (drive type " #code ").",            \
             .params = "cRoot: the root path of the drive, such as C:\\",                 \
+            \
+            .returns = "L",                                                              \
             .result = ".T. when SYS_DRIVETYPE of the same text answers " #code ".",      \
             .example = shown, .output = printed),                                        \
         Fn<DriveTypeIs<code>>)
@@ -43,6 +48,7 @@ ROW("SYS_VOLUME", "C,I", DOC(
     .params = "cRoot: the root path of the volume, such as C:\\\n"
               "nItem: 1 the label, 2 the serial number, 3 the longest name a file-name "
               "component may have, 4 the file-system flags, 5 the file system's name",
+    .returns = "?",
     .result = "A text for items 1 and 5, an integer for 2 to 4 (the serial number and the "
               "flags as signed 32-bit values); .F. when the volume cannot be read or the item "
               "is none of these. The volume error flag becomes 1 then, else 0.",
@@ -55,6 +61,7 @@ ROW("SYS_VOLUME", "C,I", DOC(
 ROW("SYS_VOLUMENAME", "C", DOC(
     .summary = "The label of a volume (KERNEL.DLL's _TARVO_SYS_VolumeName).",
     .params = "cRoot: the root path of the volume, such as C:\\",
+    .returns = "C",
     .result = "The label (at most 255 characters); the empty text when the volume cannot be "
               "read. The volume error flag becomes 1 then, else 0.",
     .example = "? '[' + SYS_VOLUMENAME('C:\\') + ']', SYS_LASTERROR()\n"
@@ -64,6 +71,7 @@ ROW("SYS_VOLUMENAME", "C", DOC(
 ROW("SYS_FILESYSTEMNAME", "C", DOC(
     .summary = "The name of a volume's file system (KERNEL.DLL's _TARVO_SYS_FileSystemName).",
     .params = "cRoot: the root path of the volume, such as C:\\",
+    .returns = "C",
     .result = "The name, such as NTFS or CDFS; the empty text when the volume cannot be read. "
               "The volume error flag becomes 1 then, else 0.",
     .example = "? SYS_FILESYSTEMNAME('C:\\'), SYS_LASTERROR()",
@@ -73,6 +81,7 @@ ALIAS("FSNAME", "SYS_FILESYSTEMNAME")
 ROW("SYS_VOLUMESERIAL", "C", DOC(
     .summary = "The serial number of a volume (KERNEL.DLL's _TARVO_SYS_VolumeSerial).",
     .params = "cRoot: the root path of the volume, such as C:\\",
+    .returns = "I",
     .result = "The serial number as a signed 32-bit integer; -1 when the volume cannot be read. "
               "The volume error flag becomes 1 then, else 0.",
     .example = "? SYS_VOLUMESERIAL('C:\\') = SYS_VOLUME('C:\\', 2), SYS_VOLUMESERIAL('Q:\\')",
@@ -81,6 +90,7 @@ ROW("SYS_MAXFILELENGTH", "C", DOC(
     .summary = "The longest name a file-name component may have on a volume (KERNEL.DLL's "
                "_TARVO_SYS_MaxFileLength).",
     .params = "cRoot: the root path of the volume, such as C:\\",
+    .returns = "I",
     .result = "The length in characters; -1 when the volume cannot be read. The volume error "
               "flag becomes 1 then, else 0.",
     .example = "? SYS_MAXFILELENGTH('C:\\'), SYS_MAXFILELENGTH('Q:\\')",
@@ -89,6 +99,7 @@ ALIAS("MAXCOMPONENTLENGTH", "SYS_MAXFILELENGTH")
 ALIAS("MAXFILELENGTH", "SYS_MAXFILELENGTH")
 ROW("SYS_LASTERROR", "", DOC(
     .summary = "Reads and clears the volume error flag.",
+    .returns = "I",
     .result = "1 when the last volume query failed (SYS_VOLUME, SYS_VOLUMENAME, "
               "SYS_FILESYSTEMNAME, SYS_VOLUMESERIAL, SYS_MAXFILELENGTH and the file-system "
               "flag tests), 0 when it succeeded or the flag was read since; 0 after loading. "
@@ -115,6 +126,7 @@ ROW_NOFUZZ("SYS_SETVOL", "C,C", "renames the volumes of the machine's drives", D
     .summary = "Sets the label of a volume (SetVolumeLabel).",
     .params = "cRoot: the root path of the volume, such as D:\\\n"
               "cLabel: the new label; the empty text removes the label",
+    .returns = "L",
     .result = ".T. when Windows set it.",
     .notes = "Under Wine the new label shows only once the prefix's services have restarted.",
     .example = "? SYS_SETVOLUMELABEL('D:\\', 'BACKUP')"), Fn<SysSetVol>)
@@ -148,6 +160,7 @@ DISK_COUNT_ROW("SYS_BYTSEC", "bytes per sector", _TARVO_bytes_per_sector, BytesP
 ALIAS("BYTESPERSECTOR", "SYS_BYTSEC")
 ROW("SYS_CURDRI", "", DOC(
     .summary = "The letter of the current drive (the C runtime's _getdrive).",
+    .returns = "C",
     .result = "One upper-case letter; the empty text when the current folder lies on no drive "
               "letter (a network path).",
     .example = "= SYS_SETDRI('c')\n"
@@ -159,6 +172,7 @@ ROW_NOFUZZ("SYS_SETDRI", "C", "moves the current folder to another drive, where 
     .summary = "Makes a drive the current one (the C runtime's _chdrive).",
     .params = "cDrive: the drive, by its first character: \"d\", \"D:\" and \"d:\\dir\" all "
               "name D",
+    .returns = "L",
     .result = ".T. when the current drive changed; .F. for a drive that does not exist and "
               "for a text that does not start with a letter of A to Z.",
     .notes = "The current folder becomes the one Windows keeps for that drive, its root at "
@@ -168,6 +182,7 @@ ROW_NOFUZZ("SYS_SETDRI", "C", "moves the current folder to another drive, where 
 ROW("SYS_MAKEDRIVE", "I", DOC(
     .summary = "The letter of a drive number.",
     .params = "nDrive: 1 for A, 2 for B ...",
+    .returns = "C",
     .result = "The one character whose code is the low 8 bits of the number plus 64; no range "
               "is checked, so 0 gives \"@\" and -64 the character of code 0.",
     .example = "? SYS_MAKEDRIVE(3), SYS_MAKEDRIVE(26), SYS_MAKEDRIVE(0)",
@@ -175,6 +190,7 @@ ROW("SYS_MAKEDRIVE", "I", DOC(
 ALIAS("MIS_MAKEDRIVE", "SYS_MAKEDRIVE")
 ROW("SYS_GETCURRENTDIRECTORY", "", DOC(
     .summary = "The current folder (GetCurrentDirectory).",
+    .returns = "C",
     .result = "Its full path, of any length.",
     .example = "MKDIR sub\n"
                "CD sub\n"
@@ -184,12 +200,14 @@ ALIAS("GETCURRENTDIR", "SYS_GETCURRENTDIRECTORY")
 ALIAS("GETCURRENTDIRECTORY", "SYS_GETCURRENTDIRECTORY")
 ROW("SYS_DRISTR", "", DOC(
     .summary = "The letters of the drives there are (GetLogicalDriveStrings).",
+    .returns = "C",
     .result = "The letters in Windows' order, such as ACD.",
     .example = "? AT('C', SYS_DRISTR()) > 0, AT('Q', SYS_DRISTR())",
     .output = ".T.          0"), Fn<SysDriStr>)
 ALIAS("SYS_DRIVESTRING", "SYS_DRISTR")
 ROW("SYS_GETNUMDRIVES", "", DOC(
     .summary = "How many drives there are (the bits of GetLogicalDrives).",
+    .returns = "I",
     .result = "The number of drive letters in use.",
     .example = "? SYS_GETNUMDRIVES() = LEN(SYS_DRISTR())",
     .output = ".T."), Fn<SysGetNumDrives>)
@@ -199,6 +217,7 @@ ALIAS("GETNUMDRIVES", "SYS_GETNUMDRIVES")
 ROW("SYS_DOESDRIVEEXIST", "C", DOC(
     .summary = "Whether a drive letter is in use (GetLogicalDrives).",
     .params = "cDrive: the drive, by its first character, upper-cased",
+    .returns = "L",
     .result = ".T. when the drive exists.",
     .notes = "The drive is the character's distance from A, counted modulo 32: the characters "
              "just after Z (\"[\" ...) name no drive, and a character below A counts from the "
@@ -209,6 +228,7 @@ ROW("SYS_DOESDRIVEEXIST", "C", DOC(
 ROW("SYS_ISDRIV", "C", DOC(
     .summary = "Whether a drive is ready (its free space can be read).",
     .params = "cDrive: the drive, by its first character",
+    .returns = "L",
     .result = ".T. when Windows tells the free space of the drive's root (GetDiskFreeSpace, "
               "asked with critical-error boxes off, so an empty floppy drive answers .F. "
               "without a box); .F. for a missing drive and a text that does not start with a "
@@ -221,6 +241,7 @@ ALIAS("ISDRIVEREADY", "SYS_ISDRIV")
 ROW("SYS_DRIVETYPE", "C", DOC(
     .summary = "The kind of a drive (GetDriveType).",
     .params = "cRoot: the root path of the drive, such as C:\\",
+    .returns = "I",
     .result = "0 unknown, 1 no such root (a text that is no root path, such as C), 2 "
               "removable, 3 fixed, 4 remote, 5 CD-ROM, 6 RAM disk.",
     .notes = "Windows wants the final \"\\\"; Wine also takes \"C:\" and a path below a root "
@@ -254,6 +275,7 @@ ALIAS("ISRAMDISK", "SYS_ISRAM")
 ROW("SYS_MEDIATYPE", "C", DOC(
     .summary = "The media type byte of a drive, as DOS reports it (Windows 95 and 98 only).",
     .params = "cDrive: the drive, by its first character",
+    .returns = "I",
     .result = "The media type, 0 to 255, from the DOS request \"get device parameters\" (int "
               "21h, 440Dh, 0860h) sent through the VWIN32 device; -1 when the device cannot "
               "be opened (always on Windows NT), the request fails or the text does not start "
@@ -266,6 +288,7 @@ ROW("SYS_ERRHAN", "I", DOC(
     .summary = "Sets the process's error mode (SetErrorMode).",
     .params = "nMode: the new mode: 1 no critical-error boxes, 2 no fault boxes, 32768 no "
               "box when a file cannot be opened, or their sum",
+    .returns = "I",
     .result = "The mode before.",
     .example = "n = SYS_ERRHAN(1)\n"
                "? SYS_ERRHAN(n)",
@@ -273,6 +296,7 @@ ROW("SYS_ERRHAN", "I", DOC(
 ROW_NOFUZZ("SYS_FORMATDRIVE", "I", "opens the dialog that formats a drive", DOC(
     .summary = "Opens Windows' dialog for formatting a drive (SHFormatDrive).",
     .params = "nDrive: the drive, counted from 0 for A",
+    .returns = "",
     .result = "No value of its own (the host takes .T.).",
     .notes = "The dialog is owned by the active window and offers the default format. Under "
              "Wine no dialog shows.",
@@ -280,6 +304,7 @@ ROW_NOFUZZ("SYS_FORMATDRIVE", "I", "opens the dialog that formats a drive", DOC(
 ROW("SYS_FORMAT", "C", DOC(
     .summary = "Formats nothing: an old name kept callable.",
     .params = "cDrive: any text",
+    .returns = "",
     .result = "No value of its own (the host takes .T.).",
     .example = "? SYS_FORMAT('A:')",
     .output = ".T."), Fn<SysFormat>)

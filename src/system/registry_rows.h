@@ -14,6 +14,7 @@ ROW("REG_CREATEKEY", "C,C", DOC(
                "exists (RegCreateKeyEx).",
     .params = "cRoot: the root key's name\n"
               "cKey: the key's path below it, such as Software\\Maker\\Program",
+    .returns = "I",
     .result = "0 when the key exists now; the registry's code otherwise; -14443 for a root "
               "name that is none.",
     .example = "? REG_CREATEKEY('HKEY_CURRENT_USER', 'Software\\TarvoExamples\\CreateKey'), "
@@ -27,6 +28,7 @@ ROW("REG_DELETEKEY", "C,C", DOC(
     .summary = "Deletes a key that has no keys below it (RegDeleteKey).",
     .params = "cRoot: the root key's name\n"
               "cKey: the key's path below it",
+    .returns = "I",
     .result = "0 when the key was deleted with its values; 2 when it does not exist, 5 when "
               "keys lie below it; -14443 for a root name that is none.",
     .example = "= REG_CREATEKEY('HKEY_CURRENT_USER', 'Software\\TarvoExamples\\DeleteKey\\Sub')\n"
@@ -45,6 +47,7 @@ ROW("REG_CREATEVALUE", "C,C,C,?", DOC(
               "eValue: a text, written as registry type 1 with its terminating zero, or a "
               "number, written as type 4 (a fraction cut off toward zero, values beyond the "
               "32-bit range held at its ends)",
+    .returns = "I",
     .result = "0 when the value was written; the registry's code otherwise; 17 when the key "
               "cannot be created or opened; -14443 for a root name that is none; -14442 for a "
               "value of any other type (nothing is written).",
@@ -63,6 +66,7 @@ ROW("REG_QUERYVALUE", "C,C,C", DOC(
     .params = "cRoot: the root key's name\n"
               "cKey: the key's path below it\n"
               "cName: the value's name; the empty text for the key's default value",
+    .returns = "?",
     .result = "The text of a value of type 1 or 2 (up to its first zero byte), the number of "
               "a value of type 4 as an integer, a message for a value of a type it does not "
               "read: \"TARVO cannot handle binary values\" (3), \"TARVO cannot handle Big "
@@ -85,6 +89,7 @@ ROW("REG_DELETEVALUE", "C,C,C", DOC(
     .params = "cRoot: the root key's name\n"
               "cKey: the key's path below it\n"
               "cName: the value's name",
+    .returns = "I",
     .result = "0 when the value was deleted; 2 when it does not exist; 17 when the key cannot "
               "be opened; 3 for a root name that is none.",
     .example = "k = 'Software\\TarvoExamples\\DeleteValue'\n"
@@ -101,6 +106,7 @@ ROW("REG_GETDATA", "C,C,C", DOC(
     .params = "cRoot: the root key's name\n"
               "cKey: the key's path below it\n"
               "cName: the value's name, in any case",
+    .returns = "C",
     .result = "The text of the first value of that name (compared without regard to ASCII "
               "case) when it is of type 1 or 2, of any length; the empty text otherwise.",
     .notes = "Sets the registry last error: -14444 when a text was found; 15 when no value "
@@ -124,6 +130,7 @@ ROW("REG_SETDATA", "C,C,C,?", DOC(
               "cKey: the key's path below it\n"
               "cName: a value's name, not used\n"
               "eValue: a value, not used (REG_CREATEVALUE writes values)",
+    .returns = "C",
     .result = "No value of its own (the host takes .T.) when the key exists now; the empty "
               "text when it cannot be created or the root name is none.",
     .notes = "Sets the registry last error: -14444, or 16 when the key cannot be created, 3 "
@@ -138,6 +145,7 @@ ROW("REG_SETDATA", "C,C,C,?", DOC(
               "         0"), Fn<RegSetData>)
 ROW("REG_GETLASTERROR", "", DOC(
     .summary = "The registry last error.",
+    .returns = "I",
     .result = "-14444 after loading and after a REG_GETDATA that found a text or a "
               "REG_SETDATA that made its key; else the code the last of them, or the last "
               "function given a root name that is none, recorded (see REG_GETDATA and "

@@ -42,6 +42,10 @@ target_compile_options(tarvo_core_win PRIVATE ${WARN})
 set(LIB_SRC ${ALL_SRC})
 list(FILTER LIB_SRC INCLUDE REGEX "(_handlers|_win)\\.cpp$")
 add_library(TARVO SHARED ${LIB_SRC} ${CMAKE_SOURCE_DIR}/src/host/version.rc)
+# windres does not report the headers a resource script includes: the version
+# resources are rebuilt when the version number changes.
+set_source_files_properties(${CMAKE_SOURCE_DIR}/src/host/version.rc ${CMAKE_SOURCE_DIR}/kernel/version.rc
+  PROPERTIES OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/src/host/version.h)
 set_target_properties(TARVO PROPERTIES PREFIX "" OUTPUT_NAME "TARVO" SUFFIX ".fll")
 target_compile_options(TARVO PRIVATE ${WARN})
 target_link_libraries(TARVO PRIVATE tarvo_core_win user32 gdi32 kernel32 advapi32 shell32 ole32

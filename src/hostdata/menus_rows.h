@@ -24,11 +24,10 @@ ROW("MNU_TARVOFORM", "C", DOC(
     .errors = "Error 182 when memory runs out.",
     .notes = "The entry's command identifier is 500000; what the form does with it is the "
              "program's affair.",
-    .example = "DECLARE INTEGER FindWindow IN user32 STRING, STRING\n"
-               "DECLARE INTEGER GetSystemMenu IN user32 INTEGER, INTEGER\n"
+    .example = "DECLARE INTEGER GetSystemMenu IN user32 INTEGER, INTEGER\n"
                "DECLARE INTEGER GetMenuString IN user32 INTEGER, INTEGER, STRING @, INTEGER, INTEGER\n"
                "=MNU_TARVOFORM('SCREEN')\n"
-               "hMenu = GetSystemMenu(FindWindow('TarvoHostMain', .NULL.), 0)\n"
+               "hMenu = GetSystemMenu(WIN_HWND('SCREEN'), 0)\n"
                "cText = SPACE(40)\n"
                "nLength = GetMenuString(hMenu, 500000, @cText, 40, 0)\n"
                "? LEFT(cText, nLength)",
@@ -44,11 +43,10 @@ ROW("MNU_ADDSYSTEM", "C,C", DOC(
     .notes = "An identifier is read as its leading digits (0 when there are none); a last "
              "entry without an identifier is left out. Under Wine the system menu then no "
              "longer pops up through MNU_PLAYSYSTEM (it answers 0), since it is the menu bar.",
-    .example = "DECLARE INTEGER FindWindow IN user32 STRING, STRING\n"
-               "DECLARE INTEGER GetMenu IN user32 INTEGER\n"
+    .example = "DECLARE INTEGER GetMenu IN user32 INTEGER\n"
                "DECLARE INTEGER GetMenuString IN user32 INTEGER, INTEGER, STRING @, INTEGER, INTEGER\n"
                "=MNU_ADDSYSTEM('SCREEN', 'Print^101^\\-^Close^102')\n"
-               "hMenu = GetMenu(FindWindow('TarvoHostMain', .NULL.))\n"
+               "hMenu = GetMenu(WIN_HWND('SCREEN'))\n"
                "cText = SPACE(40)\n"
                "nLength = GetMenuString(hMenu, 102, @cText, 40, 0)\n"
                "? LEFT(cText, nLength)",

@@ -24,7 +24,7 @@ expected="app.prg:8: STR_REVRS is no function of TARVO.fll, no built-in function
 app.prg:9: STR_LEFT takes 2 arguments, here 1 (error 11 when it runs).
 app.prg:10: STR_LEFT: argument 2 is a text where an integer is declared (error 11 when it runs).
 app.prg:11: STR_LEFT takes 2 arguments, here 3 (error 11 when it runs).
-app.prg:12: REG_CREATEKEY is a TARVO.fll function this build does not have yet (the REG_ family).
+app.prg:12: DBF_RECCOUNT is a TARVO.fll function this build does not have yet (the DBF_ family).
 app.prg:17: DO NOWHERE: no procedure or program of that name (error 1 when it runs).
 app.prg:18: DO HELPERR: no procedure or program of that name (error 1 when it runs); did you mean HELPER?
 app.prg:19: BROWSE LAST: tarvo-run does not support this command (error 16: Unrecognized command verb.)

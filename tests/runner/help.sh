@@ -29,8 +29,8 @@ run --doc STR_REVERS </dev/null
 { [ "$rc" -eq 0 ] && has "$out" "STR_REVERS(" && has "$out" "(another name of STR_MIRROR)"; } ||
   fail "--doc of an alias"
 
-run --doc REG_CREATEKEY </dev/null
-{ [ "$rc" -eq 0 ] && has "$out" "REG_CREATEKEY belongs to the complete TARVO.fll (the REG_ family" &&
+run --doc DBF_RECCOUNT </dev/null
+{ [ "$rc" -eq 0 ] && has "$out" "DBF_RECCOUNT belongs to the complete TARVO.fll (the DBF_ family" &&
   has "$out" "not in this build yet"; } || fail "--doc of a name this build lacks"
 
 run --doc STR_REVRS </dev/null

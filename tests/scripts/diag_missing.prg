@@ -5,4 +5,4 @@ TRY
 CATCH TO e
   ? e.ErrorNo, e.Message
 ENDTRY
-=REG_CREATEKEY("HKEY_CURRENT_USER", "Software\Tarvo")
+=DBF_RECCOUNT(1)

@@ -37,8 +37,8 @@ TEST(Manifest, FamilyIsTheNamesPrefixElseItsGroupsElseOtherNames) {
 }
 
 TEST(Manifest, TellsOfANameThisBuildLacks) {
-    const std::string text = MissingDocText("REG_CREATEKEY");
-    EXPECT_NE(text.find("REG_CREATEKEY belongs to the complete TARVO.fll (the REG_ family"),
+    const std::string text = MissingDocText("DBF_RECCOUNT");
+    EXPECT_NE(text.find("DBF_RECCOUNT belongs to the complete TARVO.fll (the DBF_ family"),
               std::string::npos)
         << text;
     EXPECT_EQ(MissingDocText("NO_SUCH_NAME"), "");

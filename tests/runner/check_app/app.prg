@@ -9,7 +9,7 @@ DECLARE INTEGER GetTickCount IN kernel32
 x = STR_LEFT("abc")
 y = STR_LEFT("abc", "2")
 z = STR_LEFT("abc", 2, 3)
-=REG_CREATEKEY("HKEY_CURRENT_USER", "Software\Tarvo")
+=DBF_RECCOUNT(1)
 lines(1) = UPPER(Helper("a"))
 n = ALINES(parts, "a,b", 0, ",")
 ? parts(1), Tidy(" b ")

@@ -47,6 +47,7 @@ WebInterface No
 PreserveJobFiles Yes
 PreserveJobHistory Yes
 MaxJobs 0
+DirtyCleanInterval 0
 <Location />
   Order allow,deny
   Allow all

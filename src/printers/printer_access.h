@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <winspool.h>
 
+#include <cstring>
 #include <string>
 
 namespace tarvo {
@@ -16,11 +17,16 @@ struct PrinterHandle {
     PrinterHandle(const PrinterHandle&) = delete;
     PrinterHandle& operator=(const PrinterHandle&) = delete;
     ~PrinterHandle() { if (handle) ClosePrinter(handle); }
-    // Opens the printer of that name; false when no handle came back.
+    // Opens the printer of that name; false when no handle came back. A
+    // name longer than a path names no printer and never reaches the
+    // spooler (Wine's fails on names of some 32,000 characters).
     bool Open(const char* name, PRINTER_DEFAULTSA* defaults = nullptr) {
-        if (!OpenPrinterA(const_cast<char*>(name), &handle, defaults)) handle = nullptr;
+        if (std::strlen(name) >= kLongestPrinterName ||
+            !OpenPrinterA(const_cast<char*>(name), &handle, defaults))
+            handle = nullptr;
         return handle != nullptr;
     }
+    static constexpr std::size_t kLongestPrinterName = MAX_PATH;
 };
 
 struct LocalBlock {

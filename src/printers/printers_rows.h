@@ -66,6 +66,8 @@ ROW("PRN_GETPRNDATA", "C,I", DOC(
               "successful\", \"TARVO : <null> DEVMODE pointer\" (a printer without settings, "
               "whatever the item), \"TARVO : all settings not supported yet\" (9000), "
               "\"TARVO : information not supported\" (any other item).",
+    .notes = "A name of 260 characters or more names no printer (it cannot be opened), here "
+             "and wherever a printer is named.",
     .example = "cPrinter = LEFT(PRN_GETDEFAULTPRINTER(), AT(',', PRN_GETDEFAULTPRINTER()) - 1)\n"
                "? PRN_GETPRNDATA(cPrinter, 4), PRN_GETPRNDATA(cPrinter, 1001) == cPrinter\n"
                "? PRN_GETPRNDATA(cPrinter, 33)\n"

@@ -95,6 +95,8 @@ TEST_F(PrinterTest, FieldsOfBothQueues) {
               "TARVO : Couldn't open the printer");
     EXPECT_EQ(Text("PRN_GETPRNDATA", {Value::Char(""), Value::Int(1001)}),
               "TARVO : Couldn't open the printer");
+    EXPECT_EQ(Text("PRN_GETPRNDATA", {Value::Char(std::string(40000, 'a')), Value::Int(1001)}),
+              "TARVO : Couldn't open the printer");
 }
 
 TEST_F(PrinterTest, WritesAFieldOrTheCommentBack) {

@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -194,6 +195,7 @@ struct Host {
     int allocCount = 0;            // library block allocations seen while hostile
     int resizeCount = 0;
     std::vector<std::string> waitWindows;  // WAIT WINDOW texts the default command hook saw
+    std::deque<std::int32_t> keys;  // keys waiting for ReadKey, oldest first (KEYBOARD fills it)
 
     // The service groups' state.
     Channels channels;             // file channels

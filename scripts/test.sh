@@ -8,5 +8,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 # Whether the 32-bit product's Wine tests run here (the 64-bit flavour's
 # always do); win32.available reports the same in ctest's summary.
 "$root/scripts/wine-available.sh" win32 || true
+# The printer tests print to a private print server for the whole run;
+# without one they fail, saying so, and the other tests still run.
+"$root/scripts/printers.sh" start "$root/build" || echo "test: no print server: the printer tests will fail" >&2
+trap '"$root/scripts/printers.sh" stop "$root/build"' EXIT
 cd "$root/build"
 ctest --output-on-failure -j2 "$@"

@@ -30,4 +30,6 @@ if [ ! -d "$TARVO_WIN_DIR" ]; then
   echo "wine-env.sh: $TARVO_WIN_DIR is missing: build first (scripts/build.sh)" >&2
   exit 2
 fi
+# The test run's private print server (scripts/printers.sh), when it runs.
+if [ -S "$tarvo_build/cups/cups.sock" ]; then export CUPS_SERVER=$tarvo_build/cups/cups.sock; fi
 export WINEPREFIX=$tarvo_build/wineprefix${tarvo_flavour#win}${TARVO_PREFIX:+-$TARVO_PREFIX}

@@ -1,7 +1,10 @@
-// Commands: settings, WAIT, files and folders.
+// Commands: settings, WAIT, KEYBOARD, files and folders.
 #include <windows.h>
 
 #include <algorithm>
+#include <cstring>
+#include <deque>
+#include <vector>
 
 #include "runner/lang/interp.h"
 #include "runner/lang/support.h"
@@ -20,6 +23,10 @@ struct Wait {
     bool nowait = false;      // NOWAIT
     ExprP timeout;            // TIMEOUT seconds
     std::string to;           // TO variable
+};
+struct Keyboard {
+    ExprP keys;
+    bool clear = false;       // CLEAR: empty the queue first
 };
 enum class Folder { Change, Make, Remove };
 
@@ -49,6 +56,19 @@ void ParseSet(ExprParser& p, Stmt& s) {
     }
     p.ExpectEnd();
     s.payload = set;
+}
+
+// KEYBOARD cKeys [PLAIN] [CLEAR]
+void ParseKeyboard(ExprParser& p, Stmt& s) {
+    Keyboard k;
+    k.keys = p.Expression();
+    for (;;) {
+        p.Relex(true);
+        if (p.AtEnd()) break;
+        if (p.Word("CLEAR")) k.clear = true;
+        else if (!p.Word("PLAIN")) p.Fail();
+    }
+    s.payload = k;
 }
 
 void ParseWait(ExprParser& p, Stmt& s) {
@@ -177,6 +197,38 @@ Flow ExecWait(Interpreter& in, const Stmt& s) {
     return Flow::Next;
 }
 
+// The key codes of a KEYBOARD text: its characters, and the labels {ESC},
+// {ENTER}, {TAB} and {BACKSPACE}.
+std::vector<std::int32_t> KeyCodes(const std::string& text) {
+    static const std::pair<const char*, std::int32_t> kLabels[] = {
+        {"{ESC}", 27}, {"{ENTER}", 13}, {"{TAB}", 9}, {"{BACKSPACE}", 127}};
+    std::vector<std::int32_t> codes;
+    for (std::size_t i = 0; i < text.size();) {
+        bool label = false;
+        for (const auto& [name, code] : kLabels) {
+            const std::size_t n = std::strlen(name);
+            if (text.size() - i >= n && _strnicmp(text.c_str() + i, name, n) == 0) {
+                codes.push_back(code);
+                i += n;
+                label = true;
+                break;
+            }
+        }
+        if (!label) codes.push_back(static_cast<unsigned char>(text[i++]));
+    }
+    return codes;
+}
+
+Flow ExecKeyboard(Interpreter& in, const Stmt& s) {
+    const Keyboard& k = s.As<Keyboard>();
+    Value v = in.Eval(*k.keys);
+    if (!IsText(v)) Raise(kErrDataType);
+    std::deque<std::int32_t>& keys = in.host().keys;
+    if (k.clear) keys.clear();
+    for (std::int32_t code : KeyCodes(v.text)) keys.push_back(code);
+    return Flow::Next;
+}
+
 Flow ExecErase(Interpreter& in, const Stmt& s) {
     std::string name = in.NameText(s.As<NameArg>());
     if (!DeleteFileA(name.c_str())) Raise(kErrFileMissing, "File '" + Lower(name) + "' does not exist.");
@@ -197,6 +249,7 @@ const Command kCommands[] = {
     {"SET", "DEFAULT", ParseSetDefault, ExecFolder<Folder::Change>, nullptr, 0},
     {"SET", nullptr, ParseSet, ExecSet, nullptr, 0},
     {"WAIT", nullptr, ParseWait, ExecWait, nullptr, 0},
+    {"KEYBOARD", nullptr, ParseKeyboard, ExecKeyboard, nullptr, 0},
     {"ERASE", nullptr, ParseName, ExecErase, nullptr, 0},
     {"DELETE", "FILE", ParseName, ExecErase, nullptr, 0},
     {"DELETE", nullptr, ParseUnavailable, nullptr, nullptr, 0},

@@ -9,6 +9,7 @@
 #include "host/declare.h"
 #include "host/timers.h"
 #include "messaging/post_office_state.h"
+#include "printers/cache.h"
 #include "strings/random.h"
 #include "strings/tokenizer.h"
 #include "system/drive_text.h"
@@ -29,6 +30,7 @@ void TarvoIn(ParamBlock*) {
     ReleaseFieldBuffers();
     RandomSeedFromClock();
     ResetCustomColors();
+    ResetPrinterCache();
     VersionWord() = GetVersion();
     SharedVolumeFlag() = {};
     RegistryLastError() = kRegNothingRecorded;

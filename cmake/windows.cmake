@@ -44,7 +44,7 @@ list(FILTER LIB_SRC INCLUDE REGEX "(_handlers|_win)\\.cpp$")
 add_library(TARVO SHARED ${LIB_SRC} ${CMAKE_SOURCE_DIR}/src/host/version.rc)
 set_target_properties(TARVO PROPERTIES PREFIX "" OUTPUT_NAME "TARVO" SUFFIX ".fll")
 target_compile_options(TARVO PRIVATE ${WARN})
-target_link_libraries(TARVO PRIVATE tarvo_core_win user32 gdi32 kernel32 advapi32 shell32 ole32
+target_link_libraries(TARVO PRIVATE tarvo_core_win user32 gdi32 kernel32 advapi32 shell32 ole32 uuid
                       mpr lz32 comdlg32 winmm winspool)
 tarvo_link(TARVO 0x10000000)
 
@@ -84,7 +84,7 @@ target_compile_options(tarvo_host PRIVATE ${WARN})
 target_link_libraries(tarvo_host PUBLIC tarvo_core_win user32 gdi32)
 
 add_executable(tarvo-run ${CMAKE_SOURCE_DIR}/runner/main_win.cpp)
-target_link_libraries(tarvo-run PRIVATE tarvo_host)
+target_link_libraries(tarvo-run PRIVATE tarvo_host ole32)
 tarvo_link(tarvo-run 0x00400000)
 add_dependencies(tarvo-run TARVO KERNEL)
 
@@ -99,7 +99,7 @@ if(DLL_TEST_SRC)
   set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
   add_executable(dll_tests ${DLL_TEST_SRC})
-  target_link_libraries(dll_tests PRIVATE tarvo_host gtest_main winmm advapi32 shell32 winspool)
+  target_link_libraries(dll_tests PRIVATE tarvo_host gtest_main winmm advapi32 shell32 winspool ole32 uuid)
   tarvo_link(dll_tests 0x00400000)
   # The same program under another name, which the test prefixes run as
   # Windows 95 (scripts/wine-prefix.sh), for the library's Windows 95 branches.

@@ -2,6 +2,8 @@
 // process-wide state adds its set-up and release steps here, in order.
 #include <windows.h>
 
+#include "files/archives.h"
+#include "files/bitmaps.h"
 #include "files/notifications_state.h"
 #include "files/operations.h"
 #include "host/companion.h"
@@ -25,6 +27,8 @@ void TarvoIn(ParamBlock*) {
         ExecuteCommand("WAIT WINDOW 'Kernel not found' NOWAIT");
     ResetPostOffice();
     ResetNotifications();
+    ResetBitmapValues();
+    ResetArchiveError();
     Editors().FreeAll();
     ReleaseFieldBuffers();
     RandomSeedFromClock();

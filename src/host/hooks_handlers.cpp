@@ -10,6 +10,7 @@
 #include "hostdata/editors.h"
 #include "host/declare.h"
 #include "host/timers.h"
+#include "media/media.h"
 #include "messaging/post_office_state.h"
 #include "strings/random.h"
 #include "strings/tokenizer.h"
@@ -29,6 +30,7 @@ void TarvoIn(ParamBlock*) {
     ResetNotifications();
     ResetBitmapValues();
     ResetArchiveError();
+    ResetMedia();
     Editors().FreeAll();
     ReleaseFieldBuffers();
     RandomSeedFromClock();

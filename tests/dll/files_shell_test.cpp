@@ -55,14 +55,24 @@ std::set<DWORD> ExplorerProcesses() {
     return ids;
 }
 
-// Without COM on the host's thread nothing is written; with it the
-// shortcut reads back as written; a missing folder and a name too long get
-// nothing written, and the answer is .T. every time.
+// With COM on the host's thread the shortcut reads back as written; a
+// missing folder and a name too long get nothing written, and the answer is
+// .T. every time.
 TEST_F(FilesTest, ShellLinksWrittenAndReadBack) {
     WriteAll(At("a.txt"), "x");
     const std::string target = At("a.txt");
-    Expect({{"FIL_CREATELINK", {C(target), C(At("early.lnk")), C("d")}, ".T."}});
-    EXPECT_FALSE(Exists(At("early.lnk"))) << "COM is not initialised yet";
+    // Without COM on the thread nothing is written. Earlier tests' media and
+    // shell calls may have left COM to this thread or to the process (whose
+    // threads then all have it): the case is tried only when Windows itself
+    // refuses a link object here.
+    IUnknown* any = nullptr;
+    const HRESULT without = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                             IID_IShellLinkA, reinterpret_cast<void**>(&any));
+    if (any) any->Release();
+    if (without == CO_E_NOTINITIALIZED) {
+        Expect({{"FIL_CREATELINK", {C(target), C(At("early.lnk")), C("d")}, ".T."}});
+        EXPECT_FALSE(Exists(At("early.lnk")));
+    }
     ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
     const std::string longName = At(std::string(300, 'n') + ".lnk");
     Expect({{"FIL_CREATELINK", {C(target), C(At("a.lnk")), C("A text file")}, ".T."},

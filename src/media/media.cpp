@@ -44,7 +44,7 @@ bool RememberedSoundName(std::string* file) {
 }
 
 std::uint32_t SoundFlags(Opt<std::int32_t> flags) {
-    return flags.present ? static_cast<std::uint32_t>(flags.value) & ~std::uint32_t{4} : 1;
+    return flags.present ? static_cast<std::uint32_t>(flags.value) & kSoundFlagsKept : 1;
 }
 
 std::uint32_t& LastMciError() {

@@ -3,6 +3,7 @@
 // tests, and sounds.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -28,9 +29,15 @@ std::string& RememberedSound();
 void RememberSound(std::string_view file);
 bool RememberedSoundName(std::string* file);
 
-// SND_PLAY's flags: the caller's, less the memory-image bit (4), since the
-// parameter is always a file name; 1 (asynchronous) when none came.
+// SND_PLAY's flags: of the caller's, those for a sound named by a file or
+// an alias (asynchronous 1, no default sound 2, loop 8, do not stop 16, do
+// not wait 8192, alias 65536, file name 131072), since the parameter is
+// always a name (a sound in memory, a resource or an alias number would make
+// Windows read it as something else); 1 (asynchronous) when none came.
+constexpr std::uint32_t kSoundFlagsKept = 0x1 | 0x2 | 0x8 | 0x10 | 0x2000 | 0x10000 | 0x20000;
 std::uint32_t SoundFlags(Opt<std::int32_t> flags);
+// The longest name a sound is played by.
+constexpr std::size_t kLongestSoundName = 32766;
 
 // The process-wide MCI state: the last MCI error of the commands that store
 // it.

@@ -216,11 +216,14 @@ ROW("SND_PLAY", "C,.I", DOC(
     .params = "cFile: the wave file\n"
               "nFlags: optional, sndPlaySoundA's flags (0 wait until it ends, 1 do not wait, "
               "2 no default sound when the file is missing, 8 loop until the next sound, 16 "
-              "do not stop a sound playing); 1 when left out",
+              "do not stop a sound playing, 65536 the name is a system sound's alias); 1 when "
+              "left out",
     .returns = "",
     .result = "No value of its own (the host takes .T.).",
-    .notes = "The flag 4 (a sound in memory) is always taken out: the parameter is a file "
-             "name. A sound the host started before is ended first, so the flag 16 does not "
+    .notes = "Only the flags for a sound named by a file or an alias are passed on (1, 2, "
+             "8, 16, 8192, 65536, 131072): the parameter is always a name, never a sound in "
+             "memory, a resource or an alias number. A name longer than 32766 "
+             "characters is remembered and not played. A sound the host started before is ended first, so the flag 16 does not "
              "keep it playing. Nothing is heard without a sound device, and waiting then "
              "ends at once.",
     .example = "= SND_PLAY('missing.wav', 2)\n? 'done'",

@@ -100,6 +100,10 @@ bool MciIsRiff(const char* file) {
 // the host's own sounds).
 static void PlayFile(std::string_view file, std::uint32_t flags) {
     static std::string area;
+    // Windows holds the name as a counted wide text of at most 32766
+    // characters; a longer one (no file or alias has such a name) is not
+    // handed over, as Wine's sound thread faults on it.
+    if (file.size() > kLongestSoundName) return;
     sndPlaySoundA(nullptr, 0);
     area.assign(file).append(4, '\0');
     sndPlaySoundA(area.c_str(), flags);

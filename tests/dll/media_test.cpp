@@ -140,8 +140,11 @@ TEST_F(MediaTest, SoundsAskedFor) {
     EXPECT_TRUE(host.Call("SND_PLAY", {run::ByValue(C("a.wav"))}).returns.empty());
     host.Call("SND_PLAY", {run::ByValue(C("b.wav")), run::ByValue(I(0x1F))});
     host.Call("SND_REPEAT", {});
+    host.Call("SND_PLAY", {run::ByValue(C(std::string(32767, 'x')))});
+    host.Call("SND_REPEAT", {});
     EXPECT_EQ(g_sounds, (std::vector<std::string>{"beep/16", "beep/32", "beep/48", "beep/64",
-                                                  "a.wav/1", "b.wav/27", "b.wav/1"}));
+                                                  "a.wav/1", "b.wav/27", "b.wav/1"}))
+        << "a name too long is not played";
 }
 
 // Under Wine with no sound device the real calls return at once.

@@ -23,7 +23,9 @@ TEST(Media, TruthWordsAndSoundFlags) {
     EXPECT_EQ(SoundFlags({}), 1u);
     EXPECT_EQ(SoundFlags(Given<std::int32_t>(0)), 0u);
     EXPECT_EQ(SoundFlags(Given<std::int32_t>(0x1F)), 0x1Bu);
-    EXPECT_EQ(SoundFlags(Given<std::int32_t>(-1)), 0xFFFFFFFBu);
+    EXPECT_EQ(SoundFlags(Given<std::int32_t>(0x40004)), 0u) << "a resource";
+    EXPECT_EQ(SoundFlags(Given<std::int32_t>(0x110001)), 0x10001u) << "an alias number";
+    EXPECT_EQ(SoundFlags(Given<std::int32_t>(-1)), 0x3201Bu);
 }
 
 TEST(Media, RememberedSound) {

@@ -14,7 +14,7 @@ FAMILY(Bitmaps, "Files: bitmap file headers",
 // One of the four values of the last successful BMP_HEADER: the member that
 // holds it, what it is, its range and what the 3 x 2 bitmap gives.
 #define BITMAP_VALUE_ROW(name, field, what, range, shown)                                   \
-    ROW(name, "", DOC(.summary = "The " what " of the bitmap BMP_HEADER last read.",         \
+    ROW(name, "", DOC(.summary = "The " what " of the last bitmap BMP_HEADER took.",         \
                       .returns = "I",                                                        \
                       .result = range "; -1 before any BMP_HEADER. A failed BMP_HEADER "     \
                                 "sets width and height to -1 and leaves the others.",        \
@@ -25,7 +25,7 @@ ROW("BMP_ISBMP", "C", DOC(
     .summary = "Whether a file begins like a bitmap file.",
     .params = "cFile: the file",
     .returns = "L",
-    .result = ".T. when the file's first 14 bytes could be read and begin with \"BM\"; .F. "
+    .result = ".T. when the file has 14 bytes or more and begins with \"BM\"; .F. "
               "for a missing file or one shorter than 14 bytes.",
     .example = BITMAP_3X2 "=STRTOFILE('BM', 'short.bmp')\n"
                "? BMP_ISBMP('a.bmp'), BMP_ISBMP('short.bmp'), BMP_ISBMP('missing.bmp')",
@@ -44,10 +44,10 @@ ROW("BMP_HEADER", "C", DOC(
               "core header of 12, 30 for the others).",
     .notes = "Width and height go back to -1 at every call and take the file's values only "
              "when it answers 0; bits and colours change only then. Width and height are "
-             "the low 16 bits of the information header's fields read as unsigned: a "
+             "the low 16 bits of the information header's fields, unsigned: a "
              "top-down bitmap of height -480 gives 65056. Colours are 256 for 24 bits and "
              "2 to the power of the bits modulo 32 otherwise (32 bits give 1). The file is "
-             "read through to the announced size without being held in memory.",
+             "gone through to the announced size without being held in memory.",
     .example = BITMAP_3X2
                "? BMP_HEADER('a.bmp'), BMP_WIDTH(), BMP_HEIGHT(), BMP_BITS(), BMP_COLORS()\n"
                "? BMP_HEADER('missing.bmp'), BMP_WIDTH(), BMP_BITS()",

@@ -48,8 +48,8 @@ set_source_files_properties(${CMAKE_SOURCE_DIR}/src/host/version.rc ${CMAKE_SOUR
   PROPERTIES OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/src/host/version.h)
 set_target_properties(TARVO PROPERTIES PREFIX "" OUTPUT_NAME "TARVO" SUFFIX ".fll")
 target_compile_options(TARVO PRIVATE ${WARN})
-target_link_libraries(TARVO PRIVATE tarvo_core_win user32 gdi32 kernel32 advapi32 shell32 ole32
-                      mpr lz32 comdlg32 winmm winspool)
+target_link_libraries(TARVO PRIVATE tarvo_core_win user32 gdi32 kernel32 advapi32 shell32 ole32 uuid
+                      mpr lz32 comdlg32 winmm winspool ws2_32)
 tarvo_link(TARVO 0x10000000)
 
 # A test library over the same host code, whose rows exercise the row
@@ -88,7 +88,7 @@ target_compile_options(tarvo_host PRIVATE ${WARN})
 target_link_libraries(tarvo_host PUBLIC tarvo_core_win user32 gdi32)
 
 add_executable(tarvo-run ${CMAKE_SOURCE_DIR}/runner/main_win.cpp)
-target_link_libraries(tarvo-run PRIVATE tarvo_host)
+target_link_libraries(tarvo-run PRIVATE tarvo_host ole32)
 tarvo_link(tarvo-run 0x00400000)
 add_dependencies(tarvo-run TARVO KERNEL)
 
@@ -103,7 +103,7 @@ if(DLL_TEST_SRC)
   set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
   add_executable(dll_tests ${DLL_TEST_SRC})
-  target_link_libraries(dll_tests PRIVATE tarvo_host gtest_main winmm advapi32 shell32 winspool)
+  target_link_libraries(dll_tests PRIVATE tarvo_host gtest_main winmm advapi32 shell32 winspool ole32 uuid mpr ws2_32)
   tarvo_link(dll_tests 0x00400000)
   # The same program under another name, which the test prefixes run as
   # Windows 95 (scripts/wine-prefix.sh), for the library's Windows 95 branches.
@@ -112,7 +112,13 @@ if(DLL_TEST_SRC)
   # A program the tests start, list and end (tests/child).
   add_executable(test_child ${CMAKE_SOURCE_DIR}/tests/child/child_win.cpp)
   tarvo_link(test_child 0x00400000)
-  add_dependencies(dll_tests TARVO KERNEL ADAPTEST test_child)
+  # A network provider the test prefixes register (tests/fakenp).
+  add_library(fakenp SHARED ${CMAKE_SOURCE_DIR}/tests/fakenp/fakenp_win.cpp
+              ${CMAKE_SOURCE_DIR}/tests/fakenp/fakenp.def)
+  set_target_properties(fakenp PROPERTIES PREFIX "" OUTPUT_NAME "tarvo-fakenp")
+  target_link_options(fakenp PRIVATE -Wl,--enable-stdcall-fixup)
+  tarvo_link(fakenp 0x13000000)
+  add_dependencies(dll_tests TARVO KERNEL ADAPTEST test_child fakenp)
 endif()
 
 file(GLOB WIN_BENCH_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/win/*.cpp)

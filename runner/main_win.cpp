@@ -45,6 +45,8 @@
 // from one --call to the next.
 #include <windows.h>
 
+#include <objbase.h>
+
 #include <fcntl.h>
 #include <io.h>
 
@@ -669,7 +671,10 @@ struct Job {
 
 DWORD WINAPI Worker(LPVOID p) {
     auto* job = static_cast<Job*>(p);
+    // The host's thread has COM, as the real host's has (shortcuts need it).
+    const bool com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     job->rc = RealMain(job->argc, job->argv);
+    if (com) CoUninitialize();
     return 0;
 }
 

@@ -3,14 +3,14 @@
 #
 #   scripts/fuzz.sh TARGET [SECONDS] [libFuzzer options...]
 #
-# TARGET is lzh_decode or lzh_roundtrip. The corpus grows in
+# TARGET is lzh_decode, lzh_roundtrip or bitmap_header. The corpus grows in
 # fuzz/corpus-TARGET/ (not kept in the repository), starting from the seeds in
-# fuzz/seeds/lzh/. A crashing input is written to build-fuzz/crash-TARGET-*;
+# fuzz/seeds/ under the target's first word (lzh/, bitmap/). A crashing input is written to build-fuzz/crash-TARGET-*;
 # keep it as a regression test.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-target=${1:?usage: scripts/fuzz.sh lzh_decode|lzh_roundtrip [seconds] [options...]}
+target=${1:?usage: scripts/fuzz.sh lzh_decode|lzh_roundtrip|bitmap_header [seconds] [options...]}
 seconds=${2:-60}
 shift $(( $# >= 2 ? 2 : 1 ))
 
@@ -24,4 +24,4 @@ corpus="$root/fuzz/corpus-$target"
 mkdir -p "$corpus"
 exec "$build/${target}_fuzz" -max_total_time="$seconds" -max_len=70000 -timeout=20 \
   -artifact_prefix="$build/crash-$target-" -print_final_stats=1 "$@" \
-  "$corpus" "$root/fuzz/seeds/lzh"
+  "$corpus" "$root/fuzz/seeds/${target%%_*}"

@@ -10,8 +10,9 @@
 # The prefix uses Wine's null graphics driver and no audio, so windows,
 # dialogs and timers work without an X server. It has a drive of each kind
 # besides C: and Z:, each a folder of the build (F: fixed, M: RAM disk,
-# N: network, R: removable, S: CD-ROM; Q: stays free), and it runs
-# dll_tests95.exe, a copy of dll_tests.exe, as Windows 95.
+# N: network, R: removable, S: CD-ROM; Q: stays free), it runs
+# dll_tests95.exe, a copy of dll_tests.exe, as Windows 95, and it has the
+# tests' network provider (connections Q: and T: while TARVO_FAKE_NETWORK=1).
 set -euo pipefail
 TARVO_PREFIX=${2:-}
 . "$(dirname "$0")/wine-env.sh" "$1"
@@ -35,6 +36,21 @@ if [ ! -f "$WINEPREFIX/.tarvo-system" ]; then
     >/dev/null 2>&1
   timeout 60 wineserver -w || true  # drives count once the prefix's services restart
   touch "$WINEPREFIX/.tarvo-system"
+fi
+# The tests' network provider (tests/fakenp), registered once; it answers
+# only in a process whose TARVO_FAKE_NETWORK is 1.
+if [ -f "$TARVO_WIN_DIR/tarvo-fakenp.dll" ]; then
+  cp -f "$TARVO_WIN_DIR/tarvo-fakenp.dll" "$WINEPREFIX/drive_c/windows/system32/tarvo-fakenp.dll"
+  if [ ! -f "$WINEPREFIX/.tarvo-network" ]; then
+    services='HKLM\System\CurrentControlSet\Services\FakeNP\NetworkProvider'
+    "$TARVO_WINE" reg.exe add 'HKLM\System\CurrentControlSet\Control\NetworkProvider\Order' \
+      /v ProviderOrder /d FakeNP /f >/dev/null 2>&1
+    "$TARVO_WINE" reg.exe add "$services" /v ProviderPath /t REG_EXPAND_SZ \
+      /d 'C:\windows\system32\tarvo-fakenp.dll' /f >/dev/null 2>&1
+    "$TARVO_WINE" reg.exe add "$services" /v Name /d 'Fake Network' /f >/dev/null 2>&1
+    timeout 60 wineserver -w || true
+    touch "$WINEPREFIX/.tarvo-network"
+  fi
 fi
 kernel=$WINEPREFIX/drive_c/windows/system32/KERNEL.DLL
 if [ "$TARVO_PREFIX" = bare ]; then

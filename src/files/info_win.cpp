@@ -16,6 +16,7 @@
 #include <optional>
 #include <vector>
 
+#include "files/connections_win.h"
 #include "files/file_times.h"
 #include "files/info.h"
 #include "files/names.h"
@@ -189,41 +190,22 @@ std::string FilFullName(const char* path) {
 }
 
 // The connected disk resources are enumerated until one whose local name
-// starts with the path's drive letter; the enumeration's area grows when
-// Windows asks for more (up to 64 MiB).
+// starts with the path's drive letter.
 std::string FilGetUniversalName(const char* path) {
     const char drive =
         (path[0] >= 'a' && path[0] <= 'z') ? static_cast<char>(path[0] - 32) : path[0];
     if (drive < 'A' || drive > 'Z' || path[1] != ':' || path[2] != '\\') return {};
-    HANDLE enumeration;
-    if (WNetOpenEnumA(RESOURCE_CONNECTED, RESOURCETYPE_DISK, 0, nullptr, &enumeration) != NO_ERROR)
-        return {};
-    struct Closer {
-        HANDLE h;
-        ~Closer() { WNetCloseEnum(h); }
-    } closer{enumeration};
-    std::vector<std::uint64_t> area(1600 / sizeof(std::uint64_t));
-    for (;;) {
-        DWORD count = 0xFFFFFFFFu;
-        DWORD size = static_cast<DWORD>(area.size() * sizeof(std::uint64_t));
-        const DWORD answer = WNetEnumResourceA(enumeration, &count, area.data(), &size);
-        if (answer == ERROR_MORE_DATA) {
-            const std::size_t have = area.size() * sizeof(std::uint64_t);
-            const std::size_t want = std::max<std::size_t>(size, 2 * have);
-            if (want > (64u << 20)) return {};
-            area.resize(want / sizeof(std::uint64_t) + 1);
-            continue;
-        }
-        if (answer != NO_ERROR || count == 0) return {};  // a provider that answers nothing ends it
-        const auto* resources = reinterpret_cast<const NETRESOURCEA*>(area.data());
-        for (DWORD i = 0; i < count; ++i) {
-            const char* local = resources[i].lpLocalName;
-            if (!local) continue;
-            const char first =
-                (local[0] >= 'a' && local[0] <= 'z') ? static_cast<char>(local[0] - 32) : local[0];
-            if (first == drive) return resources[i].lpRemoteName ? resources[i].lpRemoteName : "";
-        }
-    }
+    std::string remote;
+    EachConnection(RESOURCETYPE_DISK, [&](const NETRESOURCEA& resource) {
+        const char* local = resource.lpLocalName;
+        if (!local) return true;
+        const char first =
+            (local[0] >= 'a' && local[0] <= 'z') ? static_cast<char>(local[0] - 32) : local[0];
+        if (first != drive) return true;
+        remote = resource.lpRemoteName ? resource.lpRemoteName : "";
+        return false;
+    });
+    return remote;
 }
 
 // GetTempFileName writes into a MAX_PATH area: a directory that leaves no

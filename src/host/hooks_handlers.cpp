@@ -2,12 +2,15 @@
 // process-wide state adds its set-up and release steps here, in order.
 #include <windows.h>
 
+#include "files/archives.h"
+#include "files/bitmaps.h"
 #include "files/notifications_state.h"
 #include "files/operations.h"
 #include "host/companion.h"
 #include "hostdata/editors.h"
 #include "host/declare.h"
 #include "host/timers.h"
+#include "media/media.h"
 #include "messaging/post_office_state.h"
 #include "printers/cache.h"
 #include "strings/random.h"
@@ -26,6 +29,9 @@ void TarvoIn(ParamBlock*) {
         ExecuteCommand("WAIT WINDOW 'Kernel not found' NOWAIT");
     ResetPostOffice();
     ResetNotifications();
+    ResetBitmapValues();
+    ResetArchiveError();
+    ResetMedia();
     Editors().FreeAll();
     ReleaseFieldBuffers();
     RandomSeedFromClock();

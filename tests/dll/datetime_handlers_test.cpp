@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "dll_test.h"
+#include "host_pump.h"
 #include "runner/imports.h"
 
 namespace tarvo::test {
@@ -28,20 +29,10 @@ protected:
         EXPECT_EQ(r.type, 'D') << name;
         return r.value.number;
     }
-    // Pumps the thread's messages until `done` or 5 s.
-    bool PumpUntil(const std::function<bool()>& done) {
-        for (const DWORD start = GetTickCount(); !done(); host.Pump(10))
-            if (GetTickCount() - start > 5000) return false;
-        return true;
-    }
+    bool PumpUntil(const std::function<bool()>& done) { return test::PumpUntil(host, done); }
     // The commands the library sends, collected.
     std::vector<std::string> commands;
-    void Collect() {
-        host.hooks.executeCommand = [this](const std::string& c) {
-            commands.push_back(c);
-            return 0;
-        };
-    }
+    void Collect() { CollectCommands(host, commands); }
 };
 
 // What the zones the tests run in give: the machine's (UTC), and TZ set to

@@ -1,0 +1,10 @@
+#include "hostdata/network_mode.h"
+
+namespace tarvo {
+
+bool& NetworkMode() {
+    static bool on = false;
+    return on;
+}
+
+}  // namespace tarvo

@@ -7,12 +7,12 @@
 #pragma once
 
 #define TARVO_VERSION_MAJOR 0
-#define TARVO_VERSION_MINOR 3
+#define TARVO_VERSION_MINOR 4
 #define TARVO_VERSION_PATCH 0
 
 #define TARVO_VERSION_STR2(x) #x
 #define TARVO_VERSION_STR(x) TARVO_VERSION_STR2(x)
-// "0.3.0"
+// "0.4.0"
 #define TARVO_VERSION_TEXT                                                  \
     TARVO_VERSION_STR(TARVO_VERSION_MAJOR) "." TARVO_VERSION_STR(TARVO_VERSION_MINOR) "." \
         TARVO_VERSION_STR(TARVO_VERSION_PATCH)

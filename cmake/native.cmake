@@ -106,7 +106,7 @@ if(TARVO_WINDOWS)
   #                 [SETUP fixture] [REQUIRES fixture...] [ENVIRONMENT VAR=value...])
   # registers the test FLAVOUR.NAME running the command with TARVO_FLAVOUR set;
   # fixture names get the flavour in front (win32_prefix), so each flavour's
-  # tests wait for its own prefixes only.
+  # tests wait for its own prefixes only, and hold them while they run.
   function(tarvo_wine_test flavour name)
     cmake_parse_arguments(PARSE_ARGV 2 T "" "TIMEOUT;SETUP" "COMMAND;REQUIRES;ENVIRONMENT")
     set(test ${flavour}.${name})
@@ -119,7 +119,12 @@ if(TARVO_WINDOWS)
     endif()
     if(T_REQUIRES)
       list(TRANSFORM T_REQUIRES PREPEND ${flavour}_)
-      set_tests_properties(${test} PROPERTIES FIXTURES_REQUIRED "${T_REQUIRES}")
+      # A prefix is one machine to the programs in it: one desktop, clipboard,
+      # keyboard state, registry and default printer, which the tests set
+      # and read. Tests of the same prefix therefore run one at a time; the
+      # prefixes of the other flavour and mode run beside them.
+      set_tests_properties(${test} PROPERTIES FIXTURES_REQUIRED "${T_REQUIRES}"
+                           RESOURCE_LOCK "${T_REQUIRES}")
     endif()
   endfunction()
 

@@ -47,7 +47,7 @@ ROW("PRN_GETPRNDATA", "C,I", DOC(
     .summary = "One field of a printer's settings or information records, by item number.",
     .params = "cPrinter: the printer's name\n"
               "nItem: 1 to 32 the settings record's fields in Windows' order (1 device name, "
-              "2 specification version, 3 driver version, 4 size, 5 driver data size, 6 field "
+              "2 record layout version, 3 driver version, 4 size, 5 driver data size, 6 field "
               "mask, 7 orientation, 8 paper size, 9 paper length, 10 paper width, 11 scale, 12 "
               "copies, 13 paper source, 14 print quality, 15 colour, 16 duplex, 17 vertical "
               "resolution, 18 TrueType option, 19 collate, 20 form name, 21 pixels per inch, "
@@ -205,7 +205,7 @@ CACHE_NAME_ROW("PRN_DEVICE", "device name of the settings record", PrnDevice, "F
 CACHE_NAME_ROW("PRN_NAME", "printer name", PrnName, "FakeRaw")
 CACHE_NAME_ROW("PRN_DRV", "driver name", PrnDrv, "wineps.drv")
 CACHE_NAME_ROW("PRN_PORT", "output port", PrnPort, "CUPS:FakeRaw")
-CACHE_FIELD_ROW("PRN_SPEC", "specification version (unsigned 16-bit)", kItemSpecVersion,
+CACHE_FIELD_ROW("PRN_SPEC", "version of the settings record's layout (unsigned 16-bit)", kItemSpecVersion,
                 "       778")
 CACHE_FIELD_ROW("PRN_DRIVER", "driver version (unsigned 16-bit)", kItemDriverVersion,
                 "         1")

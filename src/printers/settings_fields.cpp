@@ -11,7 +11,7 @@ using K = FieldKind;
 // The record's fields in Windows' order (DEVMODEA).
 constexpr SettingsField kFields[] = {
     {1, "device name", 0, K::Text, 0},
-    {2, "specification version", 32, K::Unsigned16, 0},
+    {2, "record layout version", 32, K::Unsigned16, 0},
     {3, "driver version", 34, K::Unsigned16, 0},
     {4, "size of the record", 36, K::Unsigned16, 0},
     {5, "size of the driver's extra data", 38, K::Unsigned16, 0},

@@ -40,14 +40,8 @@ class ActionTest : public SystemTest {
         STARTUPINFOA si = {};
         si.cb = sizeof si;
         PROCESS_INFORMATION pi = {};
-        // Wine now and then refuses a start while the test run's other
-        // programs come and go: a second try a moment later starts it.
-        BOOL started = FALSE;
-        for (int attempt = 0; attempt < 3 && !started; ++attempt) {
-            if (attempt) Sleep(200);
-            started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi);
-        }
-        EXPECT_TRUE(started) << "test_child.exe did not start: error " << GetLastError();
+        EXPECT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+            << "test_child.exe did not start: error " << GetLastError();
         children_.push_back(pi);
         return pi;
     }

@@ -69,13 +69,13 @@ Host::Host() {
     valueTable_.assign(kValueSlotsOffset + 4u * kValueCapacity, 0);
     ValueTableHeader v{1, 0, kValueCapacity};
     std::memcpy(valueTable_.data(), &v, sizeof v);
-    PlugCursors(*this);
+    PlugTables(*this);
 }
 
 Host::~Host() {
     while (!timers_.empty()) StopTimer(timers_.begin()->first);
     if (module_) Unload();
-    cursors.CloseAll(channels);
+    tables.CloseAll();
 }
 
 bool Host::Load(const std::string& path, std::string* error) {

@@ -19,12 +19,12 @@
 #include "host/ascii.h"
 #include "host/protocol.h"
 #include "host/type_string.h"
-#include "runner/cursors.h"
 #include "runner/services/editors.h"
 #include "runner/services/files.h"
 #include "runner/services/memo.h"
 #include "runner/services/variables.h"
 #include "runner/services/windows.h"
+#include "runner/tables.h"
 #include "runner/value.h"
 #include "runner/work_areas.h"
 
@@ -202,8 +202,8 @@ struct Host {
     VariableStore variables;       // variables of the C++ API
     HostWindows windows;           // the main window
     HostEditors editors;           // the editor windows
-    Cursors cursors;               // the tables CREATE CURSOR makes
-    WorkAreas workAreas = NoTables();  // what names see of the tables (the cursors)
+    Tables tables;                 // the tables in the work areas
+    WorkAreas workAreas = NoTables();  // what names see of the tables
     MemoFields memoFields = NoMemoFields();  // what the memo group sees of them
 
     // Services are served here (public for the callback).

@@ -8,7 +8,7 @@ need_pkgs=(
   mingw-w64 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix libz-mingw-w64-dev
   zlib1g-dev unzip zip lhasa wine wine32:i386 wine64 tmux nodejs
-  cups cups-client cups-bsd libcups2 libcups2:i386
+  cups cups-client cups-bsd libcups2 libcups2:i386 python3-dbf
 )
 
 missing=()

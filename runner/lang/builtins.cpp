@@ -11,7 +11,7 @@ const std::map<std::string, const Builtin*, NameOrder>& Table() {
         std::map<std::string, const Builtin*, NameOrder> t;
         for (std::span<const Builtin> family : {TextBuiltins(), ValueBuiltins(), DateBuiltins(), SystemBuiltins(),
                                                 ArrayBuiltins(), WordBuiltins(), MoreBuiltins(), FileBuiltins(),
-                                                ObjectBuiltins()})
+                                                ObjectBuiltins(), TableBuiltins()})
             for (const Builtin& b : family) t.emplace(b.name, &b);
         return t;
     }();

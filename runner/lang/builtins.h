@@ -97,6 +97,7 @@ std::span<const Builtin> ArrayBuiltins();    // ASCAN, ASORT, ALINES ...
 std::span<const Builtin> WordBuiltins();     // words, lines, extraction, conversions
 std::span<const Builtin> MoreBuiltins();     // more numbers, dates, SYS, the system, dialogs
 std::span<const Builtin> FileBuiltins();     // low-level files, folders
+std::span<const Builtin> TableBuiltins();    // EOF, RECNO, ALIAS, RLOCK ...
 std::span<const Builtin> ObjectBuiltins();   // CREATEOBJECT, members, DODEFAULT
 
 // Every built-in function's name, in order.

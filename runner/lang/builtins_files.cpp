@@ -262,27 +262,22 @@ Value Fsize(Args& a) {
             Raise(kErrFileMissing, "File '" + Lower(name) + "' does not exist.");
         return N(static_cast<double>(d.nFileSizeHigh) * 4294967296.0 + d.nFileSizeLow);
     }
-    Cursors& cursors = a.in.host().cursors;
-    int area = cursors.current;
+    Tables& tables = a.in.host().tables;
+    int area = tables.current;
     if (a.Has(1)) {
         if (IsNumber(a[1])) {
             area = static_cast<int>(a.Int(1));
         } else {
             std::string alias = UpperAscii(a.Text(1));
-            area = cursors.Find(alias);
+            area = tables.Find(alias);
             if (!area) Raise(kErrNoAlias, "Alias '" + alias + "' is not found.");
         }
     }
-    Cursor* c = cursors.At(area);
-    if (!c) Raise(52);
-    int k = cursors.FieldNumber(area, UpperAscii(name));
+    Table* t = tables.At(area);
+    if (!t) Raise(52);
+    int k = tables.FieldNumber(area, UpperAscii(name));
     if (!k) Raise(kErrNoVariable, "Variable '" + UpperAscii(name) + "' is not found.");
-    const CursorField& f = c->fields[static_cast<std::size_t>(k - 1)];
-    switch (f.type) {
-    case 'I': case 'M': return N(4);
-    case 'L': return N(1);
-    default: return N(f.width);
-    }
+    return N(t->header.fields[static_cast<std::size_t>(k - 1)].width);
 }
 
 const Builtin kTable[] = {

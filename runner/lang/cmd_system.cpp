@@ -252,7 +252,6 @@ const Command kCommands[] = {
     {"KEYBOARD", nullptr, ParseKeyboard, ExecKeyboard, nullptr, 0},
     {"ERASE", nullptr, ParseName, ExecErase, nullptr, 0},
     {"DELETE", "FILE", ParseName, ExecErase, nullptr, 0},
-    {"DELETE", nullptr, ParseUnavailable, nullptr, nullptr, 0},
     {"CLEAR", nullptr, nullptr, nullptr, nullptr, 0},
     {"CD", nullptr, ParseName, ExecFolder<Folder::Change>, nullptr, 0},
     {"CHDIR", nullptr, ParseName, ExecFolder<Folder::Change>, nullptr, 0},

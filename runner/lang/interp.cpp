@@ -73,6 +73,14 @@ Interpreter::Interpreter(Host& host) : host_(host) {
 
 Interpreter::~Interpreter() {
     host_.hooks = savedHooks_;
+    // The tables keep no code of this interpreter: its tags' keys and
+    // LOCATE conditions go with it.
+    host_.tables.keyCompiler = nullptr;
+    for (auto& [area, t] : host_.tables.open) {
+        t.locateFor = nullptr;
+        t.tags.clear();
+        t.order = -1;
+    }
     ReleaseObjects();
 }
 

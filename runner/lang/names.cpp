@@ -37,7 +37,9 @@ const Expr* AliasOf(const Expr& member) {
 bool Interpreter::ReadField(const std::string& alias, const std::string& name, Value* out) {
     const WorkAreas& w = host_.workAreas;
     int area = w.find(alias);
-    return area != 0 && w.read(area, name, out);
+    const int answer = area ? w.read(area, name, out) : -1;
+    if (answer > 0) Raise(answer, host_.tables.message);
+    return answer == 0;
 }
 
 bool Interpreter::ReadName(const Expr& e, Value* out) {

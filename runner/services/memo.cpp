@@ -4,43 +4,28 @@
 #include <cstring>
 #include <vector>
 
+#include "hostdata/fpt.h"
 #include "runner/host.h"
 #include "runner/services/services.h"
 
 namespace tarvo::run {
 namespace {
 
-constexpr std::uint32_t kHeaderSize = 512;
-constexpr std::uint32_t kMemoHeader = 8;  // type and length
-constexpr std::uint32_t kTextMemo = 1;
-
-void PutBig32(unsigned char* p, std::uint32_t v) {
-    p[0] = static_cast<unsigned char>(v >> 24);
-    p[1] = static_cast<unsigned char>(v >> 16);
-    p[2] = static_cast<unsigned char>(v >> 8);
-    p[3] = static_cast<unsigned char>(v);
-}
-std::uint32_t Big32(const unsigned char* p) {
-    return std::uint32_t{p[0]} << 24 | std::uint32_t{p[1]} << 16 | std::uint32_t{p[2]} << 8 | p[3];
-}
-
-bool WriteAt(Channels& ch, std::int32_t channel, std::uint32_t at, const void* data, std::size_t n) {
-    if (ch.Seek(channel, static_cast<std::int32_t>(at), 0) != static_cast<std::int32_t>(at)) return false;
+bool WriteAt(Channels& ch, std::int32_t channel, std::uint64_t at, const void* data, std::size_t n) {
+    if (at > 0x7FFFFFFF || ch.Seek(channel, static_cast<std::int32_t>(at), 0) != static_cast<std::int32_t>(at))
+        return false;
     return ch.Io(channel, static_cast<char*>(const_cast<void*>(data)), static_cast<std::int32_t>(n), 3) ==
            static_cast<std::int32_t>(n);
 }
-bool ReadAt(Channels& ch, std::int32_t channel, std::uint32_t at, void* data, std::size_t n) {
-    if (ch.Seek(channel, static_cast<std::int32_t>(at), 0) != static_cast<std::int32_t>(at)) return false;
+bool ReadAt(Channels& ch, std::int32_t channel, std::uint64_t at, void* data, std::size_t n) {
+    if (at > 0x7FFFFFFF || ch.Seek(channel, static_cast<std::int32_t>(at), 0) != static_cast<std::int32_t>(at))
+        return false;
     return ch.Io(channel, static_cast<char*>(data), static_cast<std::int32_t>(n), 1) ==
            static_cast<std::int32_t>(n);
 }
-
-bool WriteHeader(Channels& ch, const MemoFile& m) {
-    unsigned char header[kHeaderSize] = {};
-    PutBig32(header, m.nextFree);
-    header[6] = static_cast<unsigned char>(m.blockSize >> 8);
-    header[7] = static_cast<unsigned char>(m.blockSize);
-    return WriteAt(ch, m.channel, 0, header, sizeof header);
+std::uint64_t SizeOf(Channels& ch, std::int32_t channel) {
+    const std::int32_t size = ch.Seek(channel, 0, 2);
+    return size < 0 ? 0 : static_cast<std::uint64_t>(size);
 }
 
 }  // namespace
@@ -49,9 +34,10 @@ bool MemoFile::Create(Channels& ch, const std::string& file, std::uint32_t size)
     Close(ch);
     path = file;
     blockSize = size;
-    nextFree = (kHeaderSize + size - 1) / size;
+    nextFree = fpt::FirstBlock(size);
     channel = ch.Open(path, 2, 1);
-    if (channel <= 0 || !WriteHeader(ch, *this)) {
+    const std::vector<unsigned char> header = fpt::EncodeHeader({nextFree, blockSize});
+    if (channel <= 0 || !WriteAt(ch, channel, 0, header.data(), header.size())) {
         Close(ch);
         return false;
     }
@@ -62,17 +48,22 @@ bool MemoFile::Open(Channels& ch, const std::string& file) {
     Close(ch);
     path = file;
     channel = ch.Open(path, 2, 0);
+    if (channel <= 0) channel = ch.Open(path, 0, 0);  // a read-only memo file
+    if (channel <= 0 || !Refresh(ch)) {
+        Close(ch);
+        return false;
+    }
+    return true;
+}
+
+bool MemoFile::Refresh(Channels& ch) {
     unsigned char header[8];
-    if (channel <= 0 || !ReadAt(ch, channel, 0, header, sizeof header)) {
-        Close(ch);
+    fpt::Header h;
+    if (Channel(ch) <= 0 || !ReadAt(ch, channel, 0, header, sizeof header) ||
+        !fpt::DecodeHeader(header, SizeOf(ch, channel), &h))
         return false;
-    }
-    nextFree = Big32(header);
-    blockSize = std::uint32_t{header[6]} << 8 | header[7];
-    if (blockSize == 0) {
-        Close(ch);
-        return false;
-    }
+    nextFree = h.nextFree;
+    blockSize = h.blockSize;
     return true;
 }
 
@@ -88,38 +79,40 @@ std::int32_t MemoFile::Channel(Channels& ch) {
 }
 
 std::uint32_t MemoFile::Write(Channels& ch, std::string_view text) {
-    const std::uint64_t total = kMemoHeader + std::uint64_t{text.size()};
-    const std::uint64_t blocks = (total + blockSize - 1) / blockSize;
-    const std::uint64_t end = (std::uint64_t{nextFree} + blocks) * blockSize;
-    if (Channel(ch) <= 0 || end > 0x7FFFFFFFu) return 0;
-    std::vector<unsigned char> memo(static_cast<std::size_t>(blocks * blockSize), 0);
-    PutBig32(memo.data(), kTextMemo);
-    PutBig32(memo.data() + 4, static_cast<std::uint32_t>(text.size()));
-    if (!text.empty()) std::memcpy(memo.data() + kMemoHeader, text.data(), text.size());
+    if (!Refresh(ch)) return 0;  // another handle may have written memos since
+    const std::vector<unsigned char> memo = fpt::EncodeMemo(text, blockSize);
+    const std::uint64_t end = std::uint64_t{nextFree} * blockSize + memo.size();
+    if (end > 0x7FFFFFFFu) return 0;
     const std::uint32_t block = nextFree;
-    if (!WriteAt(ch, channel, block * blockSize, memo.data(), memo.size())) return 0;
-    nextFree = static_cast<std::uint32_t>(block + blocks);
-    if (!WriteHeader(ch, *this)) return 0;
+    if (!WriteAt(ch, channel, std::uint64_t{block} * blockSize, memo.data(), memo.size())) return 0;
+    nextFree = static_cast<std::uint32_t>(end / blockSize);
+    const std::vector<unsigned char> header = fpt::EncodeHeader({nextFree, blockSize});
+    if (!WriteAt(ch, channel, 0, header.data(), 8)) return 0;
     return block;
 }
 
 bool MemoFile::Find(Channels& ch, std::uint32_t block, std::int32_t* offset, std::int32_t* length) {
-    if (block == 0 || block >= nextFree || Channel(ch) <= 0) return false;
-    unsigned char head[kMemoHeader];
-    const std::uint64_t at = std::uint64_t{block} * blockSize;
-    if (!ReadAt(ch, channel, static_cast<std::uint32_t>(at), head, sizeof head)) return false;
-    *offset = static_cast<std::int32_t>(at + kMemoHeader);
-    *length = static_cast<std::int32_t>(Big32(head + 4) & 0x7FFFFFFF);
+    unsigned char head[fpt::kMemoHead];
+    std::uint64_t at = 0;
+    std::uint32_t n = 0;
+    if (block == 0 || Channel(ch) <= 0) return false;
+    const std::uint64_t size = SizeOf(ch, channel);
+    const std::uint64_t start = std::uint64_t{block} * blockSize;
+    if (start + sizeof head > size || !ReadAt(ch, channel, start, head, sizeof head) ||
+        !fpt::Locate({nextFree, blockSize}, size, block, head, &at, &n) || at + n > 0x7FFFFFFF)
+        return false;
+    *offset = static_cast<std::int32_t>(at);
+    *length = static_cast<std::int32_t>(n);
     return true;
 }
 
-std::string MemoFile::Read(Channels& ch, std::uint32_t block) {
+bool MemoFile::Read(Channels& ch, std::uint32_t block, std::string* text) {
     std::int32_t offset = 0, length = 0;
-    if (!Find(ch, block, &offset, &length)) return {};
-    std::string text(static_cast<std::size_t>(length), '\0');
-    if (length > 0 && !ReadAt(ch, channel, static_cast<std::uint32_t>(offset), text.data(), text.size()))
-        return {};
-    return text;
+    text->clear();
+    if (block == 0) return true;
+    if (!Find(ch, block, &offset, &length)) return false;
+    text->assign(static_cast<std::size_t>(length), '\0');
+    return length == 0 || ReadAt(ch, channel, static_cast<std::uint64_t>(offset), text->data(), text->size());
 }
 
 MemoFields NoMemoFields() {

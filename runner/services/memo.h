@@ -3,18 +3,11 @@
 // group serves as ordinary channels: the library seeks and reads a memo's
 // text through the channel that GetMemoChannel answers.
 //
-// An FPT file is a 512-byte header (the next free block as a big-endian
-// 32-bit number at offset 0, the block size as a big-endian 16-bit number at
-// offset 6, zeros elsewhere) followed by blocks of the block size. A memo
-// starts on a block: its type as a big-endian 32-bit number (1 for text),
-// its length as a big-endian 32-bit number, the text, then zeros up to the
-// next block. A table's memo field holds the number of its memo's first
-// block; 0 is an empty memo.
+// The file's layout is in hostdata/fpt.h.
 //
 // MemoFile is the host's one memo store: every table with memo fields keeps
-// its memo texts in one (the cursors of runner/cursors.h do, and so will the
-// tables read from disk), and the group finds a field's memo through the
-// MemoFields the tables plug into the Host.
+// its memo texts in one (runner/tables.h), and the group finds a field's
+// memo through the MemoFields the tables plug into the Host.
 #pragma once
 
 #include <cstdint>
@@ -46,16 +39,19 @@ struct MemoFile {
     // file cannot be opened.
     std::int32_t Channel(Channels& channels);
 
-    // Writes a text as a new memo after the last one and answers its block
-    // (the blocks of a replaced memo are not reused); 0 when it cannot be
-    // written.
+    // Reads the header again (another handle may have added memos).
+    bool Refresh(Channels& channels);
+    // Writes a text as a new memo after the last one in the file and answers
+    // its block (the blocks of a replaced memo are not reused); 0 when it
+    // cannot be written.
     std::uint32_t Write(Channels& channels, std::string_view text);
     // Where the text of the memo at `block` starts in the file, and its
-    // length. False when no memo starts there (block 0 included).
+    // length. False when no memo starts there (block 0 included) or it runs
+    // past the end of the file.
     bool Find(Channels& channels, std::uint32_t block, std::int32_t* offset, std::int32_t* length);
-    // The text of the memo at `block`; empty for block 0 or a block that
-    // holds none.
-    std::string Read(Channels& channels, std::uint32_t block);
+    // The text of the memo at `block` (empty for block 0); false when no
+    // memo can be read there.
+    bool Read(Channels& channels, std::uint32_t block, std::string* text);
 };
 
 // What the memo group asks of the tables: the memo file of the table open in

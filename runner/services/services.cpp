@@ -14,7 +14,7 @@ void ServeFiles(ServiceCall& call);        // files.cpp
 void ServeWindows(ServiceCall& call);      // windows.cpp
 void ServeInput(ServiceCall& call);        // input.cpp
 void ServeMemo(ServiceCall& call);         // memo.cpp
-void ServeNoTables(ServiceCall& call);     // unserved.cpp
+void ServeTables(ServiceCall& call);       // tables.cpp
 void ServeEditors(ServiceCall& call);
 void CloseEditors(Host& host);
 void ServeObjects(ServiceCall& call);
@@ -39,7 +39,7 @@ const ServiceGroup kGroups[] = {
      {kSvcGetRecordNumber, kSvcGetRecordCount, kSvcGetTableStatus, kSvcGoToRecord,
       kSvcWriteRecord, kSvcAppendRecord, kSvcGoTop, kSvcSkipRecords, kSvcGoBottom,
       kSvcReplaceField, kSvcSeekKey, kSvcLockRecord, kSvcUnlockRecords},
-     ServeNoTables, nullptr, nullptr},
+     ServeTables, nullptr, nullptr},
     {"memo", {kSvcGetMemoChannel, kSvcFindMemo, kSvcGetMemoSize},
      ServeMemo, nullptr, nullptr},
     {"editors",

@@ -1,5 +1,5 @@
 // The host's memo store: memo files in the host's format (FPT) over the
-// file-channel group, and the memo group's services over the cursors.
+// file-channel group, and the memo group's services over the tables.
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -41,23 +41,26 @@ TEST_F(MemoStoreTest, FptLayout) {
     // The file-channel group closes every channel when the library goes: the
     // file opens again when needed.
     ch.CloseAll();
-    EXPECT_EQ(m.Read(ch, 8), "abc");
+    std::string text;
+    EXPECT_TRUE(m.Read(ch, 8, &text));
+    EXPECT_EQ(text, "abc");
     m.Close(ch);
 
     run::MemoFile again;
     ASSERT_TRUE(again.Open(ch, path));
     EXPECT_EQ(again.nextFree, 11u);
-    EXPECT_EQ(again.Read(ch, 9), std::string(100, 'x'));
+    EXPECT_TRUE(again.Read(ch, 9, &text));
+    EXPECT_EQ(text, std::string(100, 'x'));
     again.Close(ch);
 }
 
 // The services find a memo field of the current record through its locator;
 // anything else is not found.
-TEST_F(MemoStoreTest, ServicesOverTheCursors) {
-    run::Cursors& c = host.cursors;
-    ASSERT_EQ(c.Create(host.channels, "T", {{"NAME", 'C', 5, 0}, {"BODY", 'M', 0, 0}}), 0);
+TEST_F(MemoStoreTest, ServicesOverTheTables) {
+    run::Tables& c = host.tables;
+    ASSERT_EQ(c.Create(-1, "", "T", {{"NAME", 'C', 5}, {"BODY", 'M'}}, true), 0);
     ASSERT_EQ(c.AppendBlank(-1), 0);
-    ASSERT_EQ(c.Replace(host.channels, -1, "BODY", Value::Char("hello memo")), 0);
+    ASSERT_EQ(c.Replace(-1, "BODY", Value::Char("hello memo")), 0);
     ASSERT_EQ(c.AppendBlank(-1), 0);
     auto serve = [&](std::uint32_t code, std::uint32_t field, std::int16_t area) {
         VariableLocator loc{};
@@ -88,7 +91,7 @@ TEST_F(MemoStoreTest, ServicesOverTheCursors) {
     EXPECT_EQ(static_cast<std::int32_t>(none.arg1), -1) << "no locator at all";
 
     const std::string path = c.At(1)->memo.path;
-    c.Close(host.channels, 1);
+    c.Close(1);
     EXPECT_EQ(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES) << "the memo file goes with the cursor";
 }
 

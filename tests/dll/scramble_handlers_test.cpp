@@ -73,11 +73,11 @@ TEST_F(ScrambleHandlerTest, ErrorsOfEachKind) {
 // the memo services and returned scrambled, with its full length; the memo
 // itself stays as it was.
 TEST_F(ScrambleHandlerTest, MemoFieldByReference) {
-    run::Cursors& c = host.cursors;
-    ASSERT_EQ(c.Create(host.channels, "T", {{"NAME", 'C', 4, 0}, {"BODY", 'M', 0, 0}}), 0);
+    run::Tables& c = host.tables;
+    ASSERT_EQ(c.Create(-1, "", "T", {{"NAME", 'C', 4}, {"BODY", 'M'}}, true), 0);
     ASSERT_EQ(c.AppendBlank(-1), 0);
     const std::string big(70000, 'm');
-    ASSERT_EQ(c.Replace(host.channels, -1, "BODY", Value::Char(big)), 0);
+    ASSERT_EQ(c.Replace(-1, "BODY", Value::Char(big)), 0);
     const run::Arg key = run::ByValue(Value::Char("key!"));
     const int before = host.HandlesInUse();
     host.trace.clear();
@@ -92,7 +92,7 @@ TEST_F(ScrambleHandlerTest, MemoFieldByReference) {
     EXPECT_EQ(order, (std::vector<std::uint32_t>{kSvcGetMemoChannel, kSvcFindMemo, kSvcGetMemoSize,
                                                  kSvcHostFileSeek, kSvcHostFileIo}));
     Value body;
-    ASSERT_TRUE(c.Read(host.channels, 1, "BODY", &body));
+    ASSERT_EQ(c.Read(1, 2, &body), 0);
     EXPECT_EQ(body.text, big) << "the memo is not changed";
 
     ASSERT_EQ(c.AppendBlank(-1), 0);
@@ -103,7 +103,7 @@ TEST_F(ScrambleHandlerTest, MemoFieldByReference) {
     EXPECT_EQ(o.message, "_FindMemo() failed") << "a character field";
     EXPECT_FALSE(o.hasValue());
 
-    // A memo file shorter than the memo: the read comes back short.
+    // A memo file shorter than the memo: the memo is not found.
     ASSERT_EQ(c.Go(-1, 1), 0);
     HANDLE f = CreateFileA(c.At(1)->memo.path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                            nullptr, OPEN_EXISTING, 0, nullptr);
@@ -111,7 +111,7 @@ TEST_F(ScrambleHandlerTest, MemoFieldByReference) {
     SetFilePointer(f, 8 * 64 + 8 + 100, nullptr, FILE_BEGIN);
     SetEndOfFile(f);
     CloseHandle(f);
-    EXPECT_EQ(host.Call("STR_ENCRYP", {run::ByRef(2, 1), key}).error, 182);
+    EXPECT_EQ(host.Call("STR_ENCRYP", {run::ByRef(2, 1), key}).message, "_FindMemo() failed");
     EXPECT_EQ(host.HandlesInUse(), before);
 }
 

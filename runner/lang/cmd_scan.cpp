@@ -1,0 +1,213 @@
+// Commands: walking and finding records. SCAN ... ENDSCAN, LOCATE and
+// CONTINUE, INDEX ON ... TAG, SET ORDER TO, SEEK.
+#include "runner/host.h"
+#include "runner/lang/interp.h"
+#include "runner/lang/parser.h"
+#include "runner/lang/table_commands.h"
+
+namespace tarvo::run::lang {
+namespace {
+
+struct IndexOn {
+    ExprP key;
+    std::string text;  // the key expression as written
+    NameArg tag, in;
+};
+struct SetOrder {
+    NameArg tag;  // absent or 0: record order
+    NameArg in;
+};
+struct SeekKey {
+    ExprP key;
+    NameArg in;
+};
+
+const Block kEmpty;
+
+void ParseScan(ExprParser& p, Stmt& s) {
+    s.payload = ParseClauses(p, kClauseScope | kClauseFor | kClauseWhile);
+    p.Relex(true);
+    p.Word("NOOPTIMIZE");
+    p.ExpectEnd();
+}
+
+// INDEX ON expression TAG name [ADDITIVE] [IN alias]
+void ParseIndex(ExprParser& p, Stmt& s) {
+    IndexOn x;
+    p.Relex(true);
+    if (!p.Word("ON")) p.Fail();
+    p.Relex(true);
+    const std::size_t start = p.cur().pos;
+    x.key = p.Expression();
+    x.text = p.text().substr(start, p.cur().pos - start);
+    p.Relex(true);
+    if (!p.Word("TAG")) Raise(kErrNotAvailable);  // index files of their own are not written
+    x.tag = p.NameArgument();
+    if (!x.tag.present) p.Fail();
+    for (;;) {
+        p.Relex(true);
+        if (p.Word("ADDITIVE")) continue;
+        if (p.Word("IN")) {
+            x.in = p.NameArgument();
+            continue;
+        }
+        break;
+    }
+    p.ExpectEnd();
+    s.payload = x;
+}
+
+// SET ORDER TO [[TAG] name | 0] [IN alias]
+void ParseSetOrder(ExprParser& p, Stmt& s) {
+    SetOrder o;
+    p.Relex(true);
+    if (!p.Word("TO")) p.Fail();
+    p.Relex(true);
+    p.Word("TAG");
+    if (!p.AtEnd() && !(p.cur().kind == Tok::Ident && KeyIs(p.cur().text, "IN"))) o.tag = p.NameArgument();
+    o.in = ParseClauses(p, kClauseIn).in;
+    p.ExpectEnd();
+    s.payload = o;
+}
+
+void ParseSeek(ExprParser& p, Stmt& s) {
+    SeekKey k;
+    p.Relex(true);
+    k.key = p.Expression();
+    k.in = ParseClauses(p, kClauseIn).in;
+    p.ExpectEnd();
+    s.payload = k;
+}
+
+void ParseLocate(ExprParser& p, Stmt& s) {
+    s.payload = ParseClauses(p, kClauseScope | kClauseFor | kClauseWhile);
+    p.ExpectEnd();
+}
+
+// --- executors ---------------------------------------------------------------------
+
+// The body runs for each record; after it the pointer moves on in the
+// scan's own work area, whatever the body selected.
+Flow ExecScan(Interpreter& in, const Stmt& s) {
+    const Block& body = s.sections.empty() ? kEmpty : s.sections[0].body;
+    const int area = in.host().tables.current;
+    return TableLoop(in, area, s.As<Clauses>(), Clauses::Scope::All, [&]() {
+        Flow f = in.Exec(body);
+        in.frame().line = s.line;
+        in.frame().stmt = &s;
+        in.CheckInterrupt();
+        return f == Flow::Loop ? Flow::Next : f;
+    });
+}
+
+// LOCATE stops on the first record that passes FOR (FOUND() .T.), or at the
+// end of its scope (FOUND() .F.). CONTINUE goes on from the next record.
+bool Locate(Interpreter& in, int area, const Clauses& c) {
+    bool found = false;
+    TableLoop(in, area, c, Clauses::Scope::All, [&]() {
+        found = true;
+        return Flow::Exit;
+    });
+    Tables& tables = in.host().tables;
+    if (Table* t = tables.At(area)) {
+        t->found = found;
+        if (!found && !t->eof) CheckTable(in, tables.Skip(area, 1));  // NEXT n ended before the end
+    }
+    return found;
+}
+
+Flow ExecLocate(Interpreter& in, const Stmt& s) {
+    Tables& tables = in.host().tables;
+    const int area = tables.current;
+    Table* t = tables.At(area);
+    if (!t) Raise(52);
+    const Clauses& c = s.As<Clauses>();
+    Locate(in, area, c);
+    if (Table* now = tables.At(area)) {
+        now->locateFor = [&in, area, cond = c.forCond, wh = c.whileCond]() {
+            Clauses rest;
+            rest.scope = Clauses::Scope::Rest;
+            rest.forCond = cond;
+            rest.whileCond = wh;
+            return Locate(in, area, rest);
+        };
+    }
+    return Flow::Next;
+}
+
+Flow ExecContinue(Interpreter& in, const Stmt&) {
+    Tables& tables = in.host().tables;
+    Table* t = tables.At(-1);
+    if (!t) Raise(52);
+    if (!t->locateFor) Raise(42, "CONTINUE without LOCATE.");
+    if (t->eof) {
+        t->found = false;
+        return Flow::Next;
+    }
+    CheckTable(in, tables.Skip(-1, 1));
+    auto again = t->locateFor;
+    again();
+    return Flow::Next;
+}
+
+// A tag's key function: the expression evaluated for the current record; a
+// record where it fails gets the empty key.
+std::function<bool(IndexKey*)> KeyFunction(Interpreter& in, ExprP key) {
+    return [&in, key](IndexKey* out) {
+        *out = KeyOf(in.Eval(*key));
+        return true;
+    };
+}
+
+Flow ExecIndex(Interpreter& in, const Stmt& s) {
+    const IndexOn& x = s.As<IndexOn>();
+    Tables& tables = in.host().tables;
+    const int area = AreaOf(in, x.in);
+    if (!tables.At(area)) Raise(52);
+    if (!tables.keyCompiler)
+        tables.keyCompiler = [&in](const std::string& text) -> std::function<bool(IndexKey*)> {
+            try {
+                return KeyFunction(in, ParseExpression(text));
+            } catch (...) {
+                return nullptr;
+            }
+        };
+    const int saved = tables.current;
+    tables.current = area;
+    IndexKey probe;
+    if (!tables.At(area)->eof) probe = KeyOf(in.Eval(*x.key));  // an error in the key stops here
+    tables.current = saved;
+    CheckTable(in, tables.IndexOn(area, UpperAscii(in.NameText(x.tag)), x.text, KeyFunction(in, x.key)));
+    return Flow::Next;
+}
+
+Flow ExecSetOrder(Interpreter& in, const Stmt& s) {
+    const SetOrder& o = s.As<SetOrder>();
+    std::string tag = UpperAscii(in.NameText(o.tag));
+    if (tag == "0") tag.clear();
+    CheckTable(in, in.host().tables.SetOrder(AreaOf(in, o.in), tag));
+    return Flow::Next;
+}
+
+Flow ExecSeek(Interpreter& in, const Stmt& s) {
+    const SeekKey& k = s.As<SeekKey>();
+    bool found = false;
+    CheckTable(in, in.host().tables.Seek(AreaOf(in, k.in), in.Eval(*k.key), &found));
+    return Flow::Next;
+}
+
+const Command kCommands[] = {
+    {"SCAN", nullptr, ParseScan, ExecScan, "SCAN", kOpens | kLoop},
+    {"ENDSCAN", nullptr, nullptr, nullptr, "SCAN", kCloses},
+    {"LOCATE", nullptr, ParseLocate, ExecLocate, nullptr, 0},
+    {"CONTINUE", nullptr, ParseEnd, ExecContinue, nullptr, 0},
+    {"INDEX", nullptr, ParseIndex, ExecIndex, nullptr, 0},
+    {"SET", "ORDER", ParseSetOrder, ExecSetOrder, nullptr, 0},
+    {"SEEK", nullptr, ParseSeek, ExecSeek, nullptr, 0},
+};
+
+}  // namespace
+
+std::span<const Command> ScanCommands() { return kCommands; }
+
+}  // namespace tarvo::run::lang

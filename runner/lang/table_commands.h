@@ -1,0 +1,23 @@
+// What the table commands and functions share (cmd_tables.cpp).
+#pragma once
+
+#include <functional>
+
+#include "runner/lang/commands.h"
+
+namespace tarvo::run::lang {
+
+// Raises a table error with the text the tables gave it.
+void CheckTable(Interpreter& in, int error);
+// The work area a name argument means: a number (0: the lowest free one),
+// an alias, or an expression giving either; absent: the current one.
+int AreaOf(Interpreter& in, const NameArg& a);
+int Whole(Interpreter& in, const ExprP& e);
+// Walks the records the clauses choose in `area` (the scope, or
+// `defaultScope` without one and without FOR, ALL with FOR), running `act`
+// on each that passes FOR, until WHILE fails or the end of the table. The
+// area is the current one while it runs. EXIT from `act` ends the walk.
+Flow TableLoop(Interpreter& in, int area, const Clauses& c, Clauses::Scope defaultScope,
+               const std::function<Flow()>& act);
+
+}  // namespace tarvo::run::lang

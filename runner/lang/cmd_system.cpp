@@ -6,6 +6,7 @@
 #include <deque>
 #include <vector>
 
+#include "runner/host.h"
 #include "runner/lang/interp.h"
 #include "runner/lang/support.h"
 
@@ -34,7 +35,8 @@ enum class Folder { Change, Make, Remove };
 
 const char* const kSetOptions[] = {"EXACT", "DATE", "CENTURY", "DECIMALS", "HOURS", "TALK",
                                    "SAFETY", "ECHO", "NOTIFY", "STATUS", "BELL", "ESCAPE",
-                                   "CONSOLE", "DELETED", "STRICTDATE", "COMPATIBLE", "MULTILOCKS"};
+                                   "CONSOLE", "DELETED", "STRICTDATE", "COMPATIBLE", "MULTILOCKS",
+                                   "EXCLUSIVE"};
 
 void ParseSet(ExprParser& p, Stmt& s) {
     if (p.cur().kind != Tok::Ident) p.Fail();
@@ -156,6 +158,10 @@ Flow ExecSet(Interpreter& in, const Stmt& s) {
         st.console = onOff();
     } else if (set.option == "ESCAPE") {
         st.escape = onOff();
+    } else if (set.option == "DELETED") {
+        in.host().tables.hideDeleted = onOff();  // the tables pass over deleted records
+    } else if (set.option == "EXCLUSIVE") {
+        in.host().tables.exclusive = onOff();  // how USE opens a table by default
     }
     // SET TALK, SAFETY and the like change nothing here.
     return Flow::Next;

@@ -1,6 +1,7 @@
 // Commands: the tables (runner/tables.h). CREATE TABLE and CREATE CURSOR,
 // USE, SELECT, CLOSE TABLES, APPEND BLANK, REPLACE, GO, SKIP, DELETE,
-// RECALL, PACK, ZAP, UNLOCK, FLUSH, SET DELETED, SET EXCLUSIVE. The
+// RECALL, PACK, ZAP, UNLOCK, FLUSH (SET DELETED and SET EXCLUSIVE are with
+// the other settings, cmd_system.cpp). The
 // commands that walk a scope of records (REPLACE, DELETE, RECALL, and SCAN
 // and LOCATE in cmd_scan.cpp) share TableLoop.
 #include "runner/host.h"
@@ -109,9 +110,6 @@ struct GoTo {
 struct SkipBy {
     ExprP count;
     NameArg in;
-};
-struct OnOff {
-    bool on = false;
 };
 
 // --- parsers ---------------------------------------------------------------------
@@ -277,15 +275,6 @@ void ParseIn(ExprParser& p, Stmt& s) {
     p.ExpectEnd();
 }
 
-void ParseOnOff(ExprParser& p, Stmt& s) {
-    p.Relex(true);
-    OnOff o;
-    if (p.Word("ON")) o.on = true;
-    else if (!p.Word("OFF")) Raise(kErrPhrase);
-    p.ExpectEnd();
-    s.payload = o;
-}
-
 // --- executors ---------------------------------------------------------------------
 
 Flow ExecCreate(Interpreter& in, const Stmt& s) {
@@ -411,14 +400,6 @@ Flow ExecFlush(Interpreter& in, const Stmt&) {
     return Flow::Next;
 }
 
-Flow ExecSetDeleted(Interpreter& in, const Stmt& s) {
-    in.host().tables.hideDeleted = s.As<OnOff>().on;
-    return Flow::Next;
-}
-Flow ExecSetExclusive(Interpreter& in, const Stmt& s) {
-    in.host().tables.exclusive = s.As<OnOff>().on;
-    return Flow::Next;
-}
 
 const Command kCommands[] = {
     {"CREATE", "CURSOR", ParseCreateCursor, ExecCreate, nullptr, 0},
@@ -440,8 +421,6 @@ const Command kCommands[] = {
     {"ZAP", nullptr, ParseIn, ExecZap, nullptr, 0},
     {"UNLOCK", nullptr, ParseIn, ExecUnlock, nullptr, 0},
     {"FLUSH", nullptr, ParseIn, ExecFlush, nullptr, 0},
-    {"SET", "DELETED", ParseOnOff, ExecSetDeleted, nullptr, 0},
-    {"SET", "EXCLUSIVE", ParseOnOff, ExecSetExclusive, nullptr, 0},
 };
 
 }  // namespace

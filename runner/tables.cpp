@@ -203,6 +203,7 @@ int Tables::Use(int area, const std::string& file, const std::string& alias, boo
         name = AreaAlias(area);
         if (Find(name) && Find(name) != area) return Fail(kErrAliasInUse);
     }
+    Close(area);  // what was open here goes first, as the host does
     Table t;
     t.path = path;
     t.alias = name;
@@ -256,7 +257,6 @@ int Tables::Use(int area, const std::string& file, const std::string& alias, boo
         CloseHandle(t.file);
         return Fail(error, text);
     }
-    Close(area);
     // The tags built on this file earlier in the session come back with it.
     if (keyCompiler)
         for (const auto& [tag, expression] : definitions_[path])

@@ -20,7 +20,8 @@
 // same file AGAIN, sees the locks. A write to a shared table's record that
 // its area has not locked locks it for the write (error 109 when another
 // holds it); an append locks the header (error 108). The record count of a
-// shared table is read again from the file before the pointer moves.
+// shared table is read again from the file before the pointer moves to the
+// top, the bottom, a record, or on from the last record it knew.
 //
 // Records are read when the pointer reaches them and written as soon as
 // they change; nothing waits in memory for a FLUSH.

@@ -279,7 +279,9 @@ int Tables::Go(int area, std::int64_t record) {
 int Tables::Skip(int area, std::int64_t count) {
     Table* t = At(area);
     if (!t) return Fail(kErrNoTable);
-    Refresh(*t);
+    // The count is read again only where it matters: from the last record
+    // known, or at the end.
+    if (t->order >= 0 || t->eof || t->recno >= t->header.records) Refresh(*t);
     Tag* tag = t->order >= 0 ? &t->tags[static_cast<std::size_t>(t->order)] : nullptr;
     if (tag) BuildTag(Area(area), *t, *tag);
     Walk w{*this, *t, tag};

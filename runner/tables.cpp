@@ -184,6 +184,7 @@ int Tables::Create(int area, const std::string& file, const std::string& alias, 
     t.alias = name;
     t.cursor = cursor;
     t.exclusive = true;
+    t.memo.shared = false;
     open[area] = std::move(t);
     return GoTop(area);
 }
@@ -257,6 +258,7 @@ int Tables::Use(int area, const std::string& file, const std::string& alias, boo
         CloseHandle(t.file);
         return Fail(error, text);
     }
+    t.memo.shared = !t.exclusive;
     // The tags built on this file earlier in the session come back with it.
     if (keyCompiler)
         for (const auto& [tag, expression] : definitions_[path])
@@ -269,6 +271,7 @@ void Tables::Close(int area) {
     auto it = open.find(Area(area));
     if (it == open.end()) return;
     Table& t = it->second;
+    Settle(t);
     Unlock(it->first);
     if (channels) t.memo.Close(*channels);
     CloseHandle(t.file);

@@ -24,7 +24,8 @@
 // top, the bottom, a record, or on from the last record it knew.
 //
 // Records are read when the pointer reaches them and written as soon as
-// they change; nothing waits in memory for a FLUSH.
+// they change (a REPLACE of several fields at the end of the statement);
+// nothing waits in memory for a FLUSH.
 //
 // Indexes live in memory for the session: INDEX ON builds a tag over a key
 // expression, which the interpreter evaluates (Tag::key); the keys follow
@@ -89,6 +90,7 @@ struct Table {
     bool bof = true, eof = true;
     bool found = false;
     std::vector<unsigned char> record;  // the current record (empty at the end)
+    bool dirty = false;                 // `record` holds changes not yet written
     std::set<std::uint32_t> locks;      // records this area holds locked
     bool tableLocked = false;
     std::vector<Tag> tags;
@@ -142,7 +144,11 @@ struct Tables {
     int AppendBlank(int area);
     // Writes fields of the current record: (field number, value) pairs, all
     // or none (a value that does not fit stops them all before any write).
-    int Replace(int area, const std::vector<std::pair<int, Value>>& values);
+    // With `write` false the changes stay in the current record until
+    // Commit (or the pointer moves): REPLACE writes a record once however
+    // many fields it changes.
+    int Replace(int area, const std::vector<std::pair<int, Value>>& values, bool write = true);
+    int Commit(int area);
     int Replace(int area, const std::string& name, const Value& value);
     // The field's value in the current record (blank at the end of the
     // table). Answers 0, 12 for an unknown field, 41 for a memo that cannot
@@ -177,6 +183,7 @@ private:
     int Fail(int error, const std::string& text = "");
     bool Refresh(Table& t);
     int Load(Table& t, std::uint32_t record);
+    int Settle(Table& t);
     int AtEnd(Table& t);
     bool Visible(Table& t, std::uint32_t record);
     int WriteRecord(Table& t, const std::vector<unsigned char>& bytes, std::uint32_t record);

@@ -62,6 +62,7 @@ bool Tables::LockTable(int area) {
 void Tables::Unlock(int area) {
     Table* t = At(area);
     if (!t) return;
+    Settle(*t);
     if (!t->exclusive) {
         for (std::uint32_t r : t->locks) UnlockBytes(t->file, kLockBase - r, 1);
         if (t->tableLocked) UnlockBytes(t->file, kTableLock, kLockBase - kTableLock);

@@ -148,6 +148,7 @@ bool Tables::Refresh(Table& t) {
 }
 
 int Tables::Load(Table& t, std::uint32_t record) {
+    if (int err = Settle(t)) return err;
     std::vector<unsigned char> bytes(t.header.recordSize);
     if (!ReadFileAt(t.file, t.header.RecordAt(record), bytes.data(), bytes.size()))
         return Fail(kErrCorrupt, "Table '" + t.path +
@@ -159,6 +160,7 @@ int Tables::Load(Table& t, std::uint32_t record) {
 }
 
 int Tables::AtEnd(Table& t) {
+    if (int err = Settle(t)) return err;
     t.recno = t.header.records + 1;
     t.eof = true;
     t.record.clear();
@@ -369,7 +371,7 @@ int Tables::Changed(Table& t, std::uint32_t record) {
     return 0;
 }
 
-int Tables::Replace(int area, const std::vector<std::pair<int, Value>>& values) {
+int Tables::Replace(int area, const std::vector<std::pair<int, Value>>& values, bool write) {
     Table* t = At(area);
     if (!t) return Fail(kErrNoTable);
     if (t->eof) return 0;  // at the end of the table there is no record to change
@@ -394,8 +396,28 @@ int Tables::Replace(int area, const std::vector<std::pair<int, Value>>& values) 
         }
         dbf::Encode(t->header, *f, c, bytes.data());
     }
+    if (!write) {
+        t->record = std::move(bytes);
+        t->dirty = true;
+        return 0;
+    }
+    t->dirty = false;
     if (int err = WriteRecord(*t, bytes, t->recno)) return err;
     return Changed(*t, t->recno);
+}
+
+int Tables::Commit(int area) {
+    Table* t = At(area);
+    return t ? Settle(*t) : 0;
+}
+
+// Writes the current record's pending changes.
+int Tables::Settle(Table& t) {
+    if (!t.dirty) return 0;
+    t.dirty = false;
+    const std::vector<unsigned char> bytes = t.record;
+    if (int err = WriteRecord(t, bytes, t.recno)) return err;
+    return Changed(t, t.recno);
 }
 
 int Tables::Replace(int area, const std::string& name, const Value& value) {
@@ -409,6 +431,7 @@ int Tables::AppendBlank(int area) {
     Table* t = At(area);
     if (!t) return Fail(kErrNoTable);
     if (t->readOnly) return Fail(kErrReadOnly, "Cannot update the cursor '" + t->alias + "', since it is read-only.");
+    if (int err = Settle(*t)) return err;
     const bool shared = !t->exclusive && !t->tableLocked;
     if (shared && !LockPatiently(t->file, kLockBase, 1)) return Fail(kErrFileBusy);
     Refresh(*t);
@@ -439,7 +462,10 @@ int Tables::Delete(int area, bool deleted) {
     if (t->eof) return 0;
     std::vector<unsigned char> bytes = t->record;
     bytes[0] = deleted ? '*' : ' ';
-    return WriteRecord(*t, bytes, t->recno);
+    const bool pending = t->dirty;
+    t->dirty = false;
+    if (int err = WriteRecord(*t, bytes, t->recno)) return err;
+    return pending ? Changed(*t, t->recno) : 0;
 }
 
 bool Tables::Deleted(int area) {
@@ -452,6 +478,7 @@ int Tables::Pack(int area) {
     if (!t) return Fail(kErrNoTable);
     if (!t->exclusive) return Fail(kErrExclusive);
     if (t->readOnly) return Fail(kErrReadOnly, "Cannot update the cursor '" + t->alias + "', since it is read-only.");
+    if (int err = Settle(*t)) return err;
     dbf::Header& h = t->header;
     std::vector<unsigned char> bytes(h.recordSize);
     std::uint32_t kept = 0;
@@ -477,6 +504,7 @@ int Tables::Zap(int area) {
 
 // Ends the table after `records` records.
 int Tables::Truncate(Table& t, std::uint32_t records) {
+    t.dirty = false;  // the record goes with the rest
     dbf::Header& h = t.header;
     h.records = records;
     Stamp(h);

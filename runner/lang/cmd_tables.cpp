@@ -4,6 +4,8 @@
 // the other settings, cmd_system.cpp). The
 // commands that walk a scope of records (REPLACE, DELETE, RECALL, and SCAN
 // and LOCATE in cmd_scan.cpp) share TableLoop.
+#include <set>
+
 #include "runner/host.h"
 #include "runner/lang/interp.h"
 #include "runner/lang/table_commands.h"
@@ -333,6 +335,16 @@ Flow ExecReplace(Interpreter& in, const Stmt& s) {
     Tables& tables = in.host().tables;
     const int area = AreaOf(in, r.clauses.in);
     const int saved = tables.current;
+    // The fields change in the record and each record is written once, at
+    // the end of its pairs (also when one of them fails).
+    std::set<int> touched;
+    struct Written {
+        Tables& tables;
+        std::set<int>& areas;
+        ~Written() {
+            for (int a : areas) tables.Commit(a);
+        }
+    } written{tables, touched};
     Flow f = TableLoop(in, area, r.clauses, Clauses::Scope::Next, [&]() {
         for (const auto& [field, value] : r.pairs) {
             std::string alias;
@@ -341,8 +353,14 @@ Flow ExecReplace(Interpreter& in, const Stmt& s) {
             else if (field->kind != EK::Name || !field->alias.empty()) Raise(kErrSyntax);
             const int target = alias.empty() ? area : tables.Find(alias);
             if (!target) Raise(kErrNoAlias, "Alias '" + alias + "' is not found.");
-            CheckTable(in, tables.Replace(target, field->name, in.Eval(*value)));
+            const int number = tables.FieldNumber(target, field->name);
+            if (!number) Raise(kErrNoVariable, "Variable '" + field->name + "' is not found.");
+            const Value v = in.Eval(*value);
+            touched.insert(tables.Area(target));
+            CheckTable(in, tables.Replace(target, {{number, v}}, false));
         }
+        for (int a : touched) CheckTable(in, tables.Commit(a));
+        touched.clear();
         return Flow::Next;
     });
     if (r.clauses.in.present) tables.current = saved;

@@ -79,7 +79,7 @@ std::int32_t MemoFile::Channel(Channels& ch) {
 }
 
 std::uint32_t MemoFile::Write(Channels& ch, std::string_view text) {
-    if (!Refresh(ch)) return 0;  // another handle may have written memos since
+    if (Channel(ch) <= 0 || (shared && !Refresh(ch))) return 0;  // another handle may have written memos
     const std::vector<unsigned char> memo = fpt::EncodeMemo(text, blockSize);
     const std::uint64_t end = std::uint64_t{nextFree} * blockSize + memo.size();
     if (end > 0x7FFFFFFFu) return 0;

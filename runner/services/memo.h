@@ -26,6 +26,9 @@ struct MemoFile {
     std::int32_t channel = 0;       // its channel in the file-channel group; 0 when closed
     std::uint32_t blockSize = 64;
     std::uint32_t nextFree = 0;     // the first block after the last memo
+    // Whether other handles may write to the file too: then the header is
+    // read again before each new memo.
+    bool shared = true;
 
     // Creates (or empties) the file with a header and no memo. False when it
     // cannot be written.

@@ -54,7 +54,7 @@ std::string CheckField(const Field& f, bool decoding) {
         return "field " + f.name + " has the wrong width";
     if (f.type == 'C' && (f.width < 1 || f.width > 254)) return "field " + f.name + " is not 1 to 254 wide";
     if ((f.type == 'N' || f.type == 'F') &&
-        (f.width < 1 || f.width > 20 || f.decimals < 0 || (f.decimals > 0 && f.decimals > f.width - (decoding ? 0 : 2))))
+        (f.width < 1 || f.width > 20 || f.decimals < 0 || (f.decimals > 0 && f.decimals > f.width - (decoding ? 1 : 2))))
         return "field " + f.name + " has a width or decimals out of range";
     if (f.type == 'B' && (f.decimals < 0 || f.decimals > 18)) return "field " + f.name + " has decimals out of range";
     return "";
@@ -67,12 +67,21 @@ bool Blank(const unsigned char* p, int n) {
 }
 
 // The digits of a number as the field holds them, or "" when they do not fit.
+// A number below one gives up its leading zero when that is all that does
+// not fit (".12345" in six digits with five decimals).
 std::string Digits(double v, int width, int decimals) {
     if (!std::isfinite(v)) return "";
     char buf[64];
     const int n = std::snprintf(buf, sizeof buf, "%*.*f", width, decimals, v);
-    if (n < 0 || n > width) return "";
-    return buf;
+    if (n < 0 || n > width + 1) return "";
+    std::string s(buf, static_cast<std::size_t>(n));
+    if (n == width + 1) {
+        const std::size_t at = s.find_first_not_of(' ');
+        const std::size_t zero = s.compare(at, 2, "0.") == 0 ? at : s.compare(at, 3, "-0.") == 0 ? at + 1 : s.npos;
+        if (zero == s.npos) return "";
+        s.erase(zero, 1);
+    }
+    return s;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "kernel/calendar.h"
 
@@ -180,7 +181,9 @@ Fault DecodeHeader(std::span<const unsigned char> bytes, std::uint64_t fileSize,
         return Fault::Corrupt;
     if (h.headerSize + std::uint64_t{h.records} * h.recordSize > fileSize) return Fault::Corrupt;
     // Descriptors up to the 0x0D that ends them. Older tables give no
-    // offsets: their fields follow each other.
+    // offsets (some leave a memory address there), their fields follow each
+    // other; nor do they have null flags.
+    const bool offsets = h.version == 0x30 || h.version == 0x31 || h.version == 0x32;
     std::uint32_t next = 1;
     bool terminated = false;
     int nullable = 0;
@@ -197,16 +200,18 @@ Fault DecodeHeader(std::span<const unsigned char> bytes, std::uint64_t fileSize,
         f.offset = Le32(d + 12);
         f.width = d[16];
         f.decimals = d[17];
-        if (f.offset == 0) f.offset = next;
+        if (f.offset == 0 || !offsets) f.offset = next;
         if (f.width == 0 || f.offset + std::uint64_t(f.width) > h.recordSize) return Fault::Corrupt;
         next = f.offset + static_cast<std::uint32_t>(f.width);
-        if (f.type == '0') {  // _NULLFLAGS
+        if (f.type == '0') {  // _NULLFLAGS, which older tables do not know
+            if (!offsets) return Fault::Corrupt;
             h.nullOffset = f.offset;
             h.nullWidth = static_cast<std::uint32_t>(f.width);
             continue;
         }
-        f.nullable = (d[18] & 0x02) != 0;
-        f.binary = (d[18] & 0x04) != 0;
+        // Older tables keep other things in the flags byte.
+        f.nullable = offsets && (d[18] & 0x02) != 0;
+        f.binary = offsets && (d[18] & 0x04) != 0;
         f.nullBit = f.nullable ? nullable++ : -1;
         if (!CheckField(f, true).empty()) return Fault::Corrupt;
         h.fields.push_back(std::move(f));
@@ -214,6 +219,13 @@ Fault DecodeHeader(std::span<const unsigned char> bytes, std::uint64_t fileSize,
     }
     if (!terminated || h.fields.empty()) return Fault::Corrupt;
     if (nullable && static_cast<std::uint32_t>(nullable) > h.nullWidth * 8) return Fault::Corrupt;
+    // Fields that share bytes would overwrite each other (or the null flags).
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> spans;
+    for (const Field& f : h.fields) spans.emplace_back(f.offset, f.offset + static_cast<std::uint32_t>(f.width));
+    if (h.nullWidth) spans.emplace_back(h.nullOffset, h.nullOffset + h.nullWidth);
+    std::sort(spans.begin(), spans.end());
+    for (std::size_t i = 1; i < spans.size(); ++i)
+        if (spans[i].first < spans[i - 1].second) return Fault::Corrupt;
     *out = std::move(h);
     return Fault::None;
 }

@@ -61,12 +61,6 @@ std::string CheckField(const Field& f, bool decoding) {
     return "";
 }
 
-bool Blank(const unsigned char* p, int n) {
-    for (int i = 0; i < n; ++i)
-        if (p[i] != ' ' && p[i] != 0) return false;
-    return true;
-}
-
 // The digits of a number as the field holds them, or "" when they do not fit.
 // A number below one gives up its leading zero when that is all that does
 // not fit (".12345" in six digits with five decimals).
@@ -294,8 +288,14 @@ Cell Decode(const Header& h, const Field& f, const unsigned char* record) {
                 if (*q < '0' || *q > '9') digits = false;
                 ymd[k] = ymd[k] * 10 + (*q - '0');
             }
-        if (digits && !Blank(p, 8) && ymd[1] >= 1 && ymd[1] <= 12 && ymd[2] >= 1 && ymd[2] <= 31)
-            c.day = knl::YmdToJdn(ymd[0], ymd[1], ymd[2]);
+        // Only a day the calendar has: year 0 or 31 February read as empty,
+        // so that every date read can be written back.
+        if (digits && ymd[0] >= 1 && ymd[1] >= 1 && ymd[1] <= 12 && ymd[2] >= 1 && ymd[2] <= 31) {
+            const std::int32_t day = knl::YmdToJdn(ymd[0], ymd[1], ymd[2]);
+            int y, m, d;
+            knl::JdnToYmd(day, &y, &m, &d);
+            if (y == ymd[0] && m == ymd[1] && d == ymd[2]) c.day = day;
+        }
         break;
     }
     case 'T': {

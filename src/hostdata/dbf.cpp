@@ -121,7 +121,7 @@ std::string Layout(std::vector<Field> fields, Header* out) {
 }
 
 std::vector<unsigned char> EncodeHeader(const Header& h) {
-    std::vector<unsigned char> out(h.headerSize, 0);
+    std::vector<unsigned char> out(std::max(h.headerSize, kHeaderBase), 0);
     out[0] = h.version;
     out[1] = static_cast<unsigned char>(h.year >= 1900 ? (h.year - 1900) % 256 : 0);
     out[2] = static_cast<unsigned char>(h.month);
@@ -134,9 +134,14 @@ std::vector<unsigned char> EncodeHeader(const Header& h) {
     out[28] = h.flags;
     out[29] = h.codePage;
     std::size_t at = kHeaderBase;
+    bool whole = true;
     auto descriptor = [&](const std::string& name, char type, std::uint32_t offset, int width, int decimals,
                           unsigned char flags) {
-        std::memcpy(&out[at], name.data(), name.size());
+        if (at + kDescriptorSize > out.size()) {  // left out: the header is too small
+            whole = false;
+            return;
+        }
+        std::memcpy(&out[at], name.data(), std::min<std::size_t>(name.size(), 11));
         out[at + 11] = static_cast<unsigned char>(type);
         Put32(&out[at + 12], offset);
         out[at + 16] = static_cast<unsigned char>(width);
@@ -148,7 +153,7 @@ std::vector<unsigned char> EncodeHeader(const Header& h) {
         descriptor(f.name, f.type, f.offset, f.width, f.decimals,
                    static_cast<unsigned char>((f.nullable ? 2 : 0) | (f.binary ? 4 : 0)));
     if (h.nullWidth) descriptor("_NullFlags", '0', h.nullOffset, static_cast<int>(h.nullWidth), 0, 5);
-    out[at] = 0x0D;
+    if (whole && at < out.size()) out[at] = 0x0D;
     return out;
 }
 
@@ -226,8 +231,10 @@ Fault DecodeHeader(std::span<const unsigned char> bytes, std::uint64_t fileSize,
 
 std::vector<unsigned char> BlankRecord(const Header& h) {
     std::vector<unsigned char> r(h.recordSize, 0);
+    if (r.empty()) return r;
     r[0] = ' ';
-    for (const Field& f : h.fields)
+    for (const Field& f : h.fields) {
+        if (f.offset + std::uint64_t(f.width) > r.size()) continue;
         switch (f.type) {
         case 'C': case 'N': case 'F': case 'D': case 'L':
             std::memset(&r[f.offset], ' ', static_cast<std::size_t>(f.width));
@@ -237,6 +244,7 @@ std::vector<unsigned char> BlankRecord(const Header& h) {
             break;
         default: break;  // binary zeros
         }
+    }
     return r;
 }
 

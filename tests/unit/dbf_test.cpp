@@ -90,6 +90,13 @@ TEST(DbfLayout, OffsetsSizesNullBitsAndRoundTrip) {
     EXPECT_EQ(Make(nine).nullWidth, 2u);  // a ninth null bit takes a second byte
 
     h.year = 2024, h.records = 3;
+    for (std::uint32_t size : {32 + 5 * 32, 32 + 4 * 32 + 10}) {  // no room for the 0x0D, or a descriptor
+        Header small = h;
+        small.headerSize = size;
+        const std::vector<unsigned char> cut = EncodeHeader(small);
+        ASSERT_EQ(cut.size(), size);
+        EXPECT_EQ(DecodeHeader(cut, size + 3 * h.recordSize, &small), Fault::Corrupt) << size;
+    }
     const std::vector<unsigned char> bytes = EncodeHeader(h);
     ASSERT_EQ(bytes.size(), h.headerSize);
     Header back;

@@ -3,14 +3,15 @@
 #
 #   scripts/fuzz.sh TARGET [SECONDS] [libFuzzer options...]
 #
-# TARGET is lzh_decode, lzh_roundtrip or bitmap_header. The corpus grows in
-# fuzz/corpus-TARGET/ (not kept in the repository), starting from the seeds in
-# fuzz/seeds/ under the target's first word (lzh/, bitmap/). A crashing input is written to build-fuzz/crash-TARGET-*;
-# keep it as a regression test.
+# TARGET is lzh_decode, lzh_roundtrip, bitmap_header, dbf or fpt. The corpus
+# grows in fuzz/corpus-TARGET/ (not kept in the repository), starting from the
+# seeds in fuzz/seeds/ under the target's first word (lzh/, bitmap/, dbf/,
+# fpt/). A crashing input is written to build-fuzz/crash-TARGET-*; keep it as
+# a regression test.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-target=${1:?usage: scripts/fuzz.sh lzh_decode|lzh_roundtrip|bitmap_header [seconds] [options...]}
+target=${1:?usage: scripts/fuzz.sh lzh_decode|lzh_roundtrip|bitmap_header|dbf|fpt [seconds] [options...]}
 seconds=${2:-60}
 shift $(( $# >= 2 ? 2 : 1 ))
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "kernel/calendar.h"
 
@@ -54,25 +55,28 @@ std::string CheckField(const Field& f, bool decoding) {
         return "field " + f.name + " has the wrong width";
     if (f.type == 'C' && (f.width < 1 || f.width > 254)) return "field " + f.name + " is not 1 to 254 wide";
     if ((f.type == 'N' || f.type == 'F') &&
-        (f.width < 1 || f.width > 20 || f.decimals < 0 || (f.decimals > 0 && f.decimals > f.width - (decoding ? 0 : 2))))
+        (f.width < 1 || f.width > 20 || f.decimals < 0 || (f.decimals > 0 && f.decimals > f.width - (decoding ? 1 : 2))))
         return "field " + f.name + " has a width or decimals out of range";
     if (f.type == 'B' && (f.decimals < 0 || f.decimals > 18)) return "field " + f.name + " has decimals out of range";
     return "";
 }
 
-bool Blank(const unsigned char* p, int n) {
-    for (int i = 0; i < n; ++i)
-        if (p[i] != ' ' && p[i] != 0) return false;
-    return true;
-}
-
 // The digits of a number as the field holds them, or "" when they do not fit.
+// A number below one gives up its leading zero when that is all that does
+// not fit (".12345" in six digits with five decimals).
 std::string Digits(double v, int width, int decimals) {
     if (!std::isfinite(v)) return "";
     char buf[64];
     const int n = std::snprintf(buf, sizeof buf, "%*.*f", width, decimals, v);
-    if (n < 0 || n > width) return "";
-    return buf;
+    if (n < 0 || n > width + 1) return "";
+    std::string s(buf, static_cast<std::size_t>(n));
+    if (n == width + 1) {
+        const std::size_t at = s.find_first_not_of(' ');
+        const std::size_t zero = s.compare(at, 2, "0.") == 0 ? at : s.compare(at, 3, "-0.") == 0 ? at + 1 : s.npos;
+        if (zero == s.npos) return "";
+        s.erase(zero, 1);
+    }
+    return s;
 }
 
 }  // namespace
@@ -117,7 +121,7 @@ std::string Layout(std::vector<Field> fields, Header* out) {
 }
 
 std::vector<unsigned char> EncodeHeader(const Header& h) {
-    std::vector<unsigned char> out(h.headerSize, 0);
+    std::vector<unsigned char> out(std::max(h.headerSize, kHeaderBase), 0);
     out[0] = h.version;
     out[1] = static_cast<unsigned char>(h.year >= 1900 ? (h.year - 1900) % 256 : 0);
     out[2] = static_cast<unsigned char>(h.month);
@@ -130,9 +134,14 @@ std::vector<unsigned char> EncodeHeader(const Header& h) {
     out[28] = h.flags;
     out[29] = h.codePage;
     std::size_t at = kHeaderBase;
+    bool whole = true;
     auto descriptor = [&](const std::string& name, char type, std::uint32_t offset, int width, int decimals,
                           unsigned char flags) {
-        std::memcpy(&out[at], name.data(), name.size());
+        if (at + kDescriptorSize > out.size()) {  // left out: the header is too small
+            whole = false;
+            return;
+        }
+        std::memcpy(&out[at], name.data(), std::min<std::size_t>(name.size(), 11));
         out[at + 11] = static_cast<unsigned char>(type);
         Put32(&out[at + 12], offset);
         out[at + 16] = static_cast<unsigned char>(width);
@@ -144,7 +153,7 @@ std::vector<unsigned char> EncodeHeader(const Header& h) {
         descriptor(f.name, f.type, f.offset, f.width, f.decimals,
                    static_cast<unsigned char>((f.nullable ? 2 : 0) | (f.binary ? 4 : 0)));
     if (h.nullWidth) descriptor("_NullFlags", '0', h.nullOffset, static_cast<int>(h.nullWidth), 0, 5);
-    out[at] = 0x0D;
+    if (whole && at < out.size()) out[at] = 0x0D;
     return out;
 }
 
@@ -171,7 +180,9 @@ Fault DecodeHeader(std::span<const unsigned char> bytes, std::uint64_t fileSize,
         return Fault::Corrupt;
     if (h.headerSize + std::uint64_t{h.records} * h.recordSize > fileSize) return Fault::Corrupt;
     // Descriptors up to the 0x0D that ends them. Older tables give no
-    // offsets: their fields follow each other.
+    // offsets (some leave a memory address there), their fields follow each
+    // other; nor do they have null flags.
+    const bool offsets = h.version == 0x30 || h.version == 0x31 || h.version == 0x32;
     std::uint32_t next = 1;
     bool terminated = false;
     int nullable = 0;
@@ -188,16 +199,18 @@ Fault DecodeHeader(std::span<const unsigned char> bytes, std::uint64_t fileSize,
         f.offset = Le32(d + 12);
         f.width = d[16];
         f.decimals = d[17];
-        if (f.offset == 0) f.offset = next;
+        if (f.offset == 0 || !offsets) f.offset = next;
         if (f.width == 0 || f.offset + std::uint64_t(f.width) > h.recordSize) return Fault::Corrupt;
         next = f.offset + static_cast<std::uint32_t>(f.width);
-        if (f.type == '0') {  // _NULLFLAGS
+        if (f.type == '0') {  // _NULLFLAGS, which older tables do not know
+            if (!offsets) return Fault::Corrupt;
             h.nullOffset = f.offset;
             h.nullWidth = static_cast<std::uint32_t>(f.width);
             continue;
         }
-        f.nullable = (d[18] & 0x02) != 0;
-        f.binary = (d[18] & 0x04) != 0;
+        // Older tables keep other things in the flags byte.
+        f.nullable = offsets && (d[18] & 0x02) != 0;
+        f.binary = offsets && (d[18] & 0x04) != 0;
         f.nullBit = f.nullable ? nullable++ : -1;
         if (!CheckField(f, true).empty()) return Fault::Corrupt;
         h.fields.push_back(std::move(f));
@@ -205,14 +218,23 @@ Fault DecodeHeader(std::span<const unsigned char> bytes, std::uint64_t fileSize,
     }
     if (!terminated || h.fields.empty()) return Fault::Corrupt;
     if (nullable && static_cast<std::uint32_t>(nullable) > h.nullWidth * 8) return Fault::Corrupt;
+    // Fields that share bytes would overwrite each other (or the null flags).
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> spans;
+    for (const Field& f : h.fields) spans.emplace_back(f.offset, f.offset + static_cast<std::uint32_t>(f.width));
+    if (h.nullWidth) spans.emplace_back(h.nullOffset, h.nullOffset + h.nullWidth);
+    std::sort(spans.begin(), spans.end());
+    for (std::size_t i = 1; i < spans.size(); ++i)
+        if (spans[i].first < spans[i - 1].second) return Fault::Corrupt;
     *out = std::move(h);
     return Fault::None;
 }
 
 std::vector<unsigned char> BlankRecord(const Header& h) {
     std::vector<unsigned char> r(h.recordSize, 0);
+    if (r.empty()) return r;
     r[0] = ' ';
-    for (const Field& f : h.fields)
+    for (const Field& f : h.fields) {
+        if (f.offset + std::uint64_t(f.width) > r.size()) continue;
         switch (f.type) {
         case 'C': case 'N': case 'F': case 'D': case 'L':
             std::memset(&r[f.offset], ' ', static_cast<std::size_t>(f.width));
@@ -222,6 +244,7 @@ std::vector<unsigned char> BlankRecord(const Header& h) {
             break;
         default: break;  // binary zeros
         }
+    }
     return r;
 }
 
@@ -273,8 +296,14 @@ Cell Decode(const Header& h, const Field& f, const unsigned char* record) {
                 if (*q < '0' || *q > '9') digits = false;
                 ymd[k] = ymd[k] * 10 + (*q - '0');
             }
-        if (digits && !Blank(p, 8) && ymd[1] >= 1 && ymd[1] <= 12 && ymd[2] >= 1 && ymd[2] <= 31)
-            c.day = knl::YmdToJdn(ymd[0], ymd[1], ymd[2]);
+        // Only a day the calendar has: year 0 or 31 February read as empty,
+        // so that every date read can be written back.
+        if (digits && ymd[0] >= 1 && ymd[1] >= 1 && ymd[1] <= 12 && ymd[2] >= 1 && ymd[2] <= 31) {
+            const std::int32_t day = knl::YmdToJdn(ymd[0], ymd[1], ymd[2]);
+            int y, m, d;
+            knl::JdnToYmd(day, &y, &m, &d);
+            if (y == ymd[0] && m == ymd[1] && d == ymd[2]) c.day = day;
+        }
         break;
     }
     case 'T': {

@@ -67,7 +67,9 @@ struct Header {
 // null bits and the sizes. Answers "" or why the definition is refused.
 std::string Layout(std::vector<Field> fields, Header* out);
 
-// The header as it is written, of headerSize bytes.
+// The header as it is written, of headerSize bytes (32 at least). When that
+// cannot hold every descriptor and the 0x0D, what does not fit is left out,
+// so that the header reads back as corrupt.
 std::vector<unsigned char> EncodeHeader(const Header& h);
 
 enum class Fault {
@@ -96,7 +98,8 @@ struct Cell {
     bool logical = false;
 };
 
-// A record with every field blank and not deleted.
+// A record with every field blank and not deleted (fields that do not fit
+// recordSize are left zero).
 std::vector<unsigned char> BlankRecord(const Header& h);
 Cell Decode(const Header& h, const Field& f, const unsigned char* record);
 // Writes a value of the field's own kind (the caller converts first), or a

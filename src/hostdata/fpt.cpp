@@ -14,7 +14,10 @@ std::uint32_t Big32(const unsigned char* p) {
 
 }  // namespace
 
-std::uint32_t FirstBlock(std::uint32_t blockSize) { return (kHeaderSize + blockSize - 1) / blockSize; }
+std::uint32_t FirstBlock(std::uint32_t blockSize) {
+    if (blockSize == 0) blockSize = 1;  // no blocks: memos follow the header
+    return static_cast<std::uint32_t>((std::uint64_t{kHeaderSize} + blockSize - 1) / blockSize);
+}
 
 std::vector<unsigned char> EncodeHeader(const Header& h) {
     std::vector<unsigned char> out(kHeaderSize, 0);
@@ -30,7 +33,7 @@ bool DecodeHeader(const unsigned char* first8, std::uint64_t fileSize, Header* o
     h.nextFree = Big32(first8);
     h.blockSize = std::uint32_t{first8[6]} << 8 | first8[7];
     if (h.blockSize == 0) return false;
-    const std::uint64_t end = (fileSize + h.blockSize - 1) / h.blockSize;
+    const std::uint64_t end = fileSize / h.blockSize + (fileSize % h.blockSize != 0);
     if (end > 0xFFFFFFFFu) return false;
     if (h.nextFree < end) h.nextFree = static_cast<std::uint32_t>(end);
     if (h.nextFree < FirstBlock(h.blockSize)) h.nextFree = FirstBlock(h.blockSize);
@@ -50,6 +53,7 @@ bool Locate(const Header& h, std::uint64_t fileSize, std::uint32_t block, const 
 }
 
 std::vector<unsigned char> EncodeMemo(std::string_view text, std::uint32_t blockSize) {
+    if (blockSize == 0) blockSize = 1;  // no blocks: no padding
     const std::uint64_t total = kMemoHead + std::uint64_t{text.size()};
     std::vector<unsigned char> out(static_cast<std::size_t>((total + blockSize - 1) / blockSize * blockSize), 0);
     PutBig32(out.data(), 1);

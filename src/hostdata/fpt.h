@@ -35,7 +35,8 @@ bool DecodeHeader(const unsigned char* first8, std::uint64_t fileSize, Header* o
 bool Locate(const Header& h, std::uint64_t fileSize, std::uint32_t block, const unsigned char* head,
             std::uint64_t* offset, std::uint32_t* length);
 
-// A memo as written at a block: head, text, zeros to the block's end.
+// A memo as written at a block: head, text, zeros to the block's end (a
+// block size of 0 is taken as 1, here and in FirstBlock).
 std::vector<unsigned char> EncodeMemo(std::string_view text, std::uint32_t blockSize);
 // The first block after the header for a block size.
 std::uint32_t FirstBlock(std::uint32_t blockSize);

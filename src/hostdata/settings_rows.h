@@ -53,9 +53,9 @@ STORED_TEXT("DSK_FILL", Desktop, fill, 64, "desktop's fill",
 STORED_TEXT("DSK_CENTER", Desktop, center, 64, "desktop's centring",
             "? DSK_CENTER('Both'), DSK_CENTER()", "Both Both")
 SETTING_VALUE("DSK_HEIGHT", ".N", "nValue", Desktop, height, double, 4, "N", "desktop's height",
-              "=DSK_HEIGHT(480.5)\n? DSK_HEIGHT(600)", "480.5000")
+              "=DSK_HEIGHT(480.5)\n? DSK_HEIGHT(600)", "       480.5000")
 SETTING_VALUE("DSK_WIDTH", ".N", "nValue", Desktop, width, double, 4, "N", "desktop's width",
-              "=DSK_WIDTH(640)\n? DSK_WIDTH(800)", "640.0000")
+              "=DSK_WIDTH(640)\n? DSK_WIDTH(800)", "       640.0000")
 SETTING_VALUE("DSK_MAXIMI", ".L", "lValue", Desktop, maximized, bool, -1, "L",
               "desktop's maximized flag", "? DSK_MAXIMI(.T.), DSK_MAXIMI()", ".F. .T.")
 
@@ -258,7 +258,7 @@ ROW("MIS_BODYMASSINDEX", "I,I", DOC(
     .result = "nWeight / nHeight / nHeight * 10000, with 4 decimals; a height of 0 gives what "
               "the division by 0 gives (an infinite value, or not a number for a weight of 0).",
     .example = "? MIS_BODYMASSINDEX(70, 175)",
-    .output = "22.8571"), Fn<BodyMassIndex, 4>)
+    .output = "        22.8571"), Fn<BodyMassIndex, 4>)
 #undef RELEASE_FLAG
 #undef SETTING_VALUE
 #undef PREVIOUS_TEXT

@@ -168,7 +168,8 @@ ROW("VER_GETFILEVERSIONINFO", "C,I", DOC(
     .returns = "C",
     .result = "The string, from the resource's US English block for code page 1252 "
               "(\"040904E4\"); empty when the file has no version resource, the block or the "
-              "string is missing, or nString is outside 1 to 12.",
+              "string is missing, nString is outside 1 to 12, or the name has 260 characters "
+              "or more.",
     .errors = "Error 182 when memory runs out.",
     .example = "? VER_GETFILEVERSIONINFO(SYS(2004) + 'TARVO.fll', 3)\n"
                "? '[' + VER_GETFILEVERSIONINFO(SYS(2004) + 'TARVO.fll', 13) + ']'",

@@ -12,8 +12,11 @@ namespace tarvo {
 // The string of that index (hostdata/settings.h) in the US English, code
 // page 1252 block of the file's version resource; empty when the file has
 // no version resource, the index is outside 1 to 12, or the block lacks the
-// string.
+// string. A name of MAX_PATH characters or more names no file the version
+// functions can read (and some of them overrun their own buffers on one),
+// so it answers empty without asking them.
 std::string VerGetFileVersionInfo(const char* file, std::int32_t index) {
+    if (strnlen(file, MAX_PATH) >= MAX_PATH) return {};
     DWORD ignored = 0;
     const DWORD size = GetFileVersionInfoSizeA(file, &ignored);
     const char* name = VersionStringName(index);

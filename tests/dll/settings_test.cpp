@@ -148,6 +148,14 @@ TEST_F(SettingsTest, VersionStringsOfOurOwnLibraries) {
     EXPECT_EQ(info(fll, -1), "");
     EXPECT_EQ(info(fll + ".missing", 1), "");
     EXPECT_EQ(info(BesideExe(""), 1), "") << "a folder";
+    // Names up to 259 characters are read; longer ones are not asked for.
+    const std::string folder = BesideExe("");
+    auto padded = [&](std::size_t length) {
+        return folder + std::string(length - folder.size() - 9, '\\') + "TARVO.fll";
+    };
+    EXPECT_EQ(info(padded(259), 1), "TARVO");
+    EXPECT_EQ(info(padded(260), 1), "");
+    EXPECT_EQ(info(std::string(65535, 'n'), 1), "");
 }
 
 // Without KERNEL.DLL its version numbers are 0 and its text empty.

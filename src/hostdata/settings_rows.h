@@ -37,13 +37,18 @@ FAMILY(Setting, "Settings records",
             .result = SETTING_PREVIOUS, .example = sample, .output = printed),           \
         Fn<ValueProperty<&record, &record##Record::member, type>, places>)
 
-ROW("DSK_INIT", "", DOC(
-    .summary = "Empties the desktop record.",
-    .returns = "L",
-    .result = ".T. always.",
-    .example = "=DSK_TITLE('Orders')\n"
-               "? DSK_INIT(), '[' + DSK_TITLE() + ']'",
-    .output = ".T. []"), Fn<DskInit>)
+#define SETTING_INIT(row, record, cleared, sample, printed, ...)                           \
+    ROW(row, "",                                                                         \
+        DOC(.summary = "Empties the " record " record.", .returns = "L",                 \
+            .result = ".T. always.", .notes = cleared, .example = sample,                \
+            .output = printed),                                                          \
+        __VA_ARGS__)
+#define EVERY_FIELD "Clears every field of the record."
+
+SETTING_INIT("DSK_INIT", "desktop", EVERY_FIELD,
+             "=DSK_TITLE('Orders')\n"
+             "? DSK_INIT(), '[' + DSK_TITLE() + ']'",
+             ".T. []", Fn<DskInit>)
 STORED_TEXT("DSK_CARGO", Desktop, cargo, 256, "desktop's free text",
             "? DSK_CARGO('spare'), DSK_CARGO()", "spare spare")
 STORED_TEXT("DSK_TITLE", Desktop, title, 264, "desktop's title",
@@ -59,13 +64,10 @@ SETTING_VALUE("DSK_WIDTH", ".N", "nValue", Desktop, width, double, 4, "N", "desk
 SETTING_VALUE("DSK_MAXIMI", ".L", "lValue", Desktop, maximized, bool, -1, "L",
               "desktop's maximized flag", "? DSK_MAXIMI(.T.), DSK_MAXIMI()", ".F. .T.")
 
-ROW("FNT_INIT", "", DOC(
-    .summary = "Empties the font record.",
-    .returns = "L",
-    .result = ".T. always.",
-    .example = "=FNT_SIZE(12)\n"
-               "? FNT_INIT(), FNT_SIZE()",
-    .output = ".T.          0"), Fn<FntInit>)
+SETTING_INIT("FNT_INIT", "font", EVERY_FIELD,
+             "=FNT_SIZE(12)\n"
+             "? FNT_INIT(), FNT_SIZE()",
+             ".T.          0", Fn<FntInit>)
 STORED_TEXT("FNT_CARGO", Font, cargo, 256, "font's free text",
             "? FNT_CARGO('spare'), FNT_CARGO()", "spare spare")
 STORED_TEXT("FNT_NAME", Font, name, 42, "font's name",
@@ -73,13 +75,10 @@ STORED_TEXT("FNT_NAME", Font, name, 42, "font's name",
 SETTING_VALUE("FNT_SIZE", ".I", "nValue", Font, size, std::int32_t, -1, "I", "font's size",
               "? FNT_SIZE(12), FNT_SIZE()", "         0         12")
 
-ROW("HLP_INIT", "", DOC(
-    .summary = "Empties the help record.",
-    .returns = "L",
-    .result = ".T. always.",
-    .example = "=HLP_CODE(7)\n"
-               "? HLP_INIT(), HLP_CODE()",
-    .output = ".T.          0"), Fn<HlpInit>)
+SETTING_INIT("HLP_INIT", "help", EVERY_FIELD,
+             "=HLP_CODE(7)\n"
+             "? HLP_INIT(), HLP_CODE()",
+             ".T.          0", Fn<HlpInit>)
 STORED_TEXT("HLP_CARGO", Help, cargo, 256, "help's free text",
             "? HLP_CARGO('spare'), HLP_CARGO()", "spare spare")
 STORED_TEXT("HLP_TOPIC", Help, topic, 282, "help topic",
@@ -87,15 +86,12 @@ STORED_TEXT("HLP_TOPIC", Help, topic, 282, "help topic",
 SETTING_VALUE("HLP_CODE", ".I", "nValue", Help, code, std::int32_t, -1, "I", "help code",
               "? HLP_CODE(7), HLP_CODE()", "         0          7")
 
-ROW("USR_INIT", "", DOC(
-    .summary = "Empties the user record, but for the user's level.",
-    .returns = "L",
-    .result = ".T. always.",
-    .notes = "Clears the free text, name, company and number; USR_LEVEL keeps its value.",
-    .example = "=USR_NAME('Ann')\n"
-               "=USR_LEVEL(3)\n"
-               "? USR_INIT(), '[' + USR_NAME() + ']', USR_LEVEL()",
-    .output = ".T. []          3"), Fn<UsrInit>)
+SETTING_INIT("USR_INIT", "user",
+             "Clears the free text, name, company and number; USR_LEVEL keeps its value.",
+             "=USR_NAME('Ann')\n"
+             "=USR_LEVEL(3)\n"
+             "? USR_INIT(), '[' + USR_NAME() + ']', USR_LEVEL()",
+             ".T. []          3", Fn<UsrInit>)
 PREVIOUS_TEXT("USR_CARGO", User, cargo, 256, "user's free text",
               "=USR_CARGO('spare')\n? USR_CARGO('more'), USR_CARGO()", "spare more")
 PREVIOUS_TEXT("USR_NAME", User, name, 60, "user's name",
@@ -109,13 +105,10 @@ SETTING_VALUE("USR_NO", ".I", "nValue", User, number, std::int32_t, -1, "I", "us
 SETTING_VALUE("USR_LEVEL", ".I", "nValue", User, level, std::int32_t, -1, "I", "user's level",
               "? USR_LEVEL(3), USR_LEVEL()", "         0          3")
 
-ROW("VER_INIT", "", DOC(
-    .summary = "Empties the version record.",
-    .returns = "L",
-    .result = ".T. always.",
-    .example = "=VER_MAJOR(2)\n"
-               "? VER_INIT(), VER_MAJOR()",
-    .output = ".T.          0"), Fn<VerInit>)
+SETTING_INIT("VER_INIT", "version", EVERY_FIELD,
+             "=VER_MAJOR(2)\n"
+             "? VER_INIT(), VER_MAJOR()",
+             ".T.          0", Fn<VerInit>)
 PREVIOUS_TEXT("VER_CARGO", Version, cargo, 256, "version's free text",
               "=VER_CARGO('spare')\n? VER_CARGO('more'), VER_CARGO()", "spare more")
 PREVIOUS_TEXT("VER_NAME", Version, name, 60, "application's name",
@@ -176,34 +169,21 @@ ROW("VER_GETFILEVERSIONINFO", "C,I", DOC(
     .output = "TARVO.fll\n"
               "[]"), Fn<VerGetFileVersionInfo>)
 
+// The ten optional parameters of any type MIS_TRUE and MIS_FALSE accept.
+#define IGNORED(n) "eIgnored" #n ": optional, never read"
+#define TEN_IGNORED                                                                     \
+    IGNORED(1) "\n" IGNORED(2) "\n" IGNORED(3) "\n" IGNORED(4) "\n" IGNORED(5) "\n"     \
+    IGNORED(6) "\n" IGNORED(7) "\n" IGNORED(8) "\n" IGNORED(9) "\n" IGNORED(10)
 ROW("MIS_TRUE", ".?,.?,.?,.?,.?,.?,.?,.?,.?,.?,", DOC(
     .summary = "Answers .T., whatever it is given.",
-    .params = "eIgnored1: optional, never read\n"
-              "eIgnored2: optional, never read\n"
-              "eIgnored3: optional, never read\n"
-              "eIgnored4: optional, never read\n"
-              "eIgnored5: optional, never read\n"
-              "eIgnored6: optional, never read\n"
-              "eIgnored7: optional, never read\n"
-              "eIgnored8: optional, never read\n"
-              "eIgnored9: optional, never read\n"
-              "eIgnored10: optional, never read",
+    .params = TEN_IGNORED,
     .returns = "L",
     .result = ".T.",
     .example = "? MIS_TRUE(), MIS_TRUE(0, 'x', {^2024-01-01})",
     .output = ".T. .T."), Raw(MisTrue))
 ROW("MIS_FALSE", ".?,.?,.?,.?,.?,.?,.?,.?,.?,.?,", DOC(
     .summary = "Answers .F., whatever it is given.",
-    .params = "eIgnored1: optional, never read\n"
-              "eIgnored2: optional, never read\n"
-              "eIgnored3: optional, never read\n"
-              "eIgnored4: optional, never read\n"
-              "eIgnored5: optional, never read\n"
-              "eIgnored6: optional, never read\n"
-              "eIgnored7: optional, never read\n"
-              "eIgnored8: optional, never read\n"
-              "eIgnored9: optional, never read\n"
-              "eIgnored10: optional, never read",
+    .params = TEN_IGNORED,
     .returns = "L",
     .result = ".F.",
     .example = "? MIS_FALSE(), MIS_FALSE(.T.)",
@@ -260,7 +240,11 @@ ROW("MIS_BODYMASSINDEX", "I,I", DOC(
               "the division by 0 gives (an infinite value, or not a number for a weight of 0).",
     .example = "? MIS_BODYMASSINDEX(70, 175)",
     .output = "        22.8571"), Fn<BodyMassIndex, 4>)
+#undef TEN_IGNORED
+#undef IGNORED
 #undef RELEASE_FLAG
+#undef EVERY_FIELD
+#undef SETTING_INIT
 #undef SETTING_VALUE
 #undef PREVIOUS_TEXT
 #undef STORED_TEXT

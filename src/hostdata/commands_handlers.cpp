@@ -11,8 +11,9 @@
 namespace tarvo {
 namespace {
 
-void WriteLine(const LogFile& file, const std::string& line) {
-    if (file.open()) HostFileIo(file.channel, const_cast<char*>(line.c_str()), 0, kIoWriteLine);
+// Writes one line (the host adds the line end) while the file is open.
+void WriteLine(const LogFile& file, std::string line) {
+    if (file.open()) HostFileIo(file.channel, line.data(), 0, kIoWriteLine);
 }
 
 // Counts the command, hands it to the host, logs it when the host answers an

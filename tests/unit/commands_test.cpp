@@ -66,18 +66,5 @@ TEST(CommandFiles, SnapInSignatureAndLogLines) {
     EXPECT_EQ(Capped("ab", 3), "ab");
 }
 
-TEST(CommandFiles, ResetClearsTheState) {
-    Commands().count = 5;
-    Commands().log = {"x.log", 3};
-    Commands().stepCommand = "x";
-    Commands().stepping = true;
-    ResetCommands();
-    EXPECT_EQ(Commands().count, 0);
-    EXPECT_FALSE(Commands().log.open());
-    EXPECT_EQ(Commands().log.name, "");
-    EXPECT_EQ(Commands().stepCommand, "");
-    EXPECT_FALSE(Commands().stepping);
-}
-
 }  // namespace
 }  // namespace tarvo

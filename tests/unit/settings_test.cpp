@@ -7,11 +7,8 @@
 namespace tarvo {
 namespace {
 
-template <typename T>
-Opt<T> None() {
-    return {};
-}
-
+// The records, their orders and their init functions are tested through the
+// library (tests/dll/settings_test.cpp), where a row can reach the wrong field.
 TEST(Settings, TextFieldsKeepTheirCapacity) {
     FieldText<4> field;
     EXPECT_EQ(field.Get(), "") << "starts empty";
@@ -23,84 +20,6 @@ TEST(Settings, TextFieldsKeepTheirCapacity) {
     EXPECT_EQ(field.Get(), "x") << "the rest of the longer text is gone";
     field.Set("");
     EXPECT_EQ(field.Get(), "");
-}
-
-TEST(Settings, TextPropertiesAnswerStoredOrPrevious) {
-    DskInit();
-    UsrInit();
-    auto title = TextProperty<&Desktop, &DesktopRecord::title, Answer::Stored>;
-    EXPECT_EQ(title(Given<const char*>("Orders")), "Orders");
-    EXPECT_EQ(title(None<const char*>()), "Orders");
-    auto name = TextProperty<&User, &UserRecord::name, Answer::Previous>;
-    EXPECT_EQ(name(Given<const char*>("Ann")), "");
-    EXPECT_EQ(name(Given<const char*>("Bob")), "Ann");
-    EXPECT_EQ(name(None<const char*>()), "Bob");
-
-    const std::string long_text(300, 'z');
-    EXPECT_EQ(title(Given(long_text.c_str())), std::string(264, 'z'));
-    auto fill = TextProperty<&Desktop, &DesktopRecord::fill, Answer::Stored>;
-    EXPECT_EQ(fill(Given(long_text.c_str())), std::string(64, 'z'));
-    EXPECT_EQ(name(Given(long_text.c_str())), "Bob");
-    EXPECT_EQ(name(None<const char*>()), std::string(60, 'z'));
-}
-
-TEST(Settings, ValuePropertiesAnswerThePrevious) {
-    DskInit();
-    auto height = ValueProperty<&Desktop, &DesktopRecord::height, double>;
-    EXPECT_EQ(height(Given(480.5)), 0);
-    EXPECT_EQ(height(None<double>()), 480.5);
-    auto maximized = ValueProperty<&Desktop, &DesktopRecord::maximized, bool>;
-    EXPECT_FALSE(maximized(Given(true)));
-    EXPECT_TRUE(maximized(Given(false)));
-    EXPECT_FALSE(maximized(None<bool>()));
-    auto level = ValueProperty<&User, &UserRecord::level, std::int32_t>;
-    level(Given<std::int32_t>(-2147483647 - 1));
-    EXPECT_EQ(level(None<std::int32_t>()), -2147483647 - 1);
-}
-
-TEST(Settings, InitClearsItsRecordOnly) {
-    Font().size = 12;
-    Font().name.Set("Arial");
-    Help().code = 7;
-    EXPECT_TRUE(FntInit());
-    EXPECT_EQ(Font().size, 0);
-    EXPECT_EQ(Font().name.Get(), "");
-    EXPECT_EQ(Help().code, 7) << "other records keep theirs";
-
-    User().level = 3;
-    User().number = 9;
-    User().name.Set("Ann");
-    User().company.Set("Acme");
-    User().cargo.Set("x");
-    EXPECT_TRUE(UsrInit());
-    EXPECT_EQ(User().level, 3) << "USR_INIT keeps the level";
-    EXPECT_EQ(User().number, 0);
-    EXPECT_EQ(User().name.Get() + User().company.Get() + User().cargo.Get(), "");
-
-    Version().alpha = true;
-    Version().counter = 4;
-    EXPECT_TRUE(VerInit());
-    EXPECT_FALSE(Version().alpha);
-    EXPECT_EQ(Version().counter, 0);
-}
-
-TEST(Settings, ReleaseFlagsExcludeEachOther) {
-    VerInit();
-    auto alpha = ReleaseFlag<&VersionRecord::alpha>;
-    auto beta = ReleaseFlag<&VersionRecord::beta>;
-    auto prerelease = ReleaseFlag<&VersionRecord::prerelease>;
-    EXPECT_FALSE(alpha(Given(true)));
-    EXPECT_FALSE(beta(Given(true))) << "answers its own previous value";
-    EXPECT_FALSE(alpha(None<bool>())) << "storing .T. in BETA cleared ALPHA";
-    EXPECT_TRUE(beta(Given(false)));
-    EXPECT_FALSE(beta(None<bool>()));
-    prerelease(Given(true));
-    alpha(Given(false));
-    EXPECT_TRUE(prerelease(None<bool>())) << "storing .F. leaves the others";
-    EXPECT_FALSE(alpha(Given(true)));
-    EXPECT_FALSE(prerelease(None<bool>()));
-    EXPECT_TRUE(alpha(Given(true))) << "storing .T. again keeps it set";
-    EXPECT_TRUE(alpha(None<bool>()));
 }
 
 TEST(Settings, MiscellaneousAnswers) {

@@ -49,7 +49,7 @@ set_source_files_properties(${CMAKE_SOURCE_DIR}/src/host/version.rc ${CMAKE_SOUR
 set_target_properties(TARVO PROPERTIES PREFIX "" OUTPUT_NAME "TARVO" SUFFIX ".fll")
 target_compile_options(TARVO PRIVATE ${WARN})
 target_link_libraries(TARVO PRIVATE tarvo_core_win user32 gdi32 kernel32 advapi32 shell32 ole32 uuid
-                      mpr lz32 comdlg32 winmm winspool ws2_32)
+                      mpr lz32 comdlg32 winmm winspool ws2_32 version)
 tarvo_link(TARVO 0x10000000)
 
 # A test library over the same host code, whose rows exercise the row

@@ -9,7 +9,8 @@ HOOK("TARVOIN", -2, DOC(
     .errors = "When KERNEL.DLL cannot be loaded from the Windows system directory, the host "
               "shows \"Kernel not found\" (WAIT WINDOW ... NOWAIT) and the library works "
               "without it.",
-    .notes = "Loads KERNEL.DLL, seeds the random generator from the clock, leaves no post "
+    .notes = "Loads KERNEL.DLL, sets the command count to 0 with no command log, step "
+             "command or tracing file, seeds the random generator from the clock, leaves no post "
              "office file in use and the message field buffers empty, makes the colour "
              "dialog's 16 custom colours white, reads the Windows version, clears the volume "
              "error flag and sets the registry last error to -14444.",
@@ -21,9 +22,10 @@ HOOK("TARVOOUT", -3, DOC(
     .returns = "",
     .result = "Nothing; it cannot be called by name.",
     .errors = "When KERNEL.DLL cannot be freed, the host shows \"Kernel not freed\".",
-    .notes = "Frees KERNEL.DLL, stops every timer the library started, closes the search of "
-             "FIL_FIRST, ends the walk of STR_TOKINI and empties the message field buffers. "
-             "SET LIBRARY TO without a file and RELEASE LIBRARY run it.",
+    .notes = "Closes the command log (not the tracing file), frees KERNEL.DLL, stops every "
+             "timer the library started, closes the search of FIL_FIRST, ends the walk of "
+             "STR_TOKINI and empties the message field buffers. SET LIBRARY TO without a file "
+             "and RELEASE LIBRARY run it.",
     .example = "SET LIBRARY TO TARVO\n"
                "? TYPE('TST_TEST(1)')\n"
                "SET LIBRARY TO\n"

@@ -7,6 +7,7 @@
 #include "files/notifications_state.h"
 #include "files/operations.h"
 #include "host/companion.h"
+#include "hostdata/commands.h"
 #include "hostdata/editors.h"
 #include "host/declare.h"
 #include "host/timers.h"
@@ -27,6 +28,7 @@ void TarvoIn(ParamBlock*) {
     bool loaded = false;
     if (LoadCompanion(&loaded) && !loaded)
         ExecuteCommand("WAIT WINDOW 'Kernel not found' NOWAIT");
+    ResetCommands();
     ResetPostOffice();
     ResetNotifications();
     ResetBitmapValues();
@@ -48,6 +50,7 @@ void TarvoOut(ParamBlock*) {
     struct StopTimers {
         ~StopTimers() { StopTrackedTimers(); }
     } stopTimers;
+    CloseCommandLog();
     CloseDirectorySearch();
     if (!FreeCompanion()) ExecuteCommand("WAIT WINDOW 'Kernel not freed' NOWAIT");
     CloseAllNotifications();

@@ -57,6 +57,9 @@ CoverageCount CountCoverage() {
 
 std::string CoverageLine() {
     const CoverageCount c = CountCoverage();
+    if (c.recordsIn == c.records)
+        return "This build has all " + std::to_string(c.records) + " records of the complete function table, in " +
+               std::to_string(c.families) + " families.";
     return "This build has " + std::to_string(c.recordsIn) + " of the " + std::to_string(c.records) +
            " records of the complete function table; " + std::to_string(c.records - c.recordsIn) +
            " are not there yet, among them every name of " + std::to_string(c.familiesMissing) +

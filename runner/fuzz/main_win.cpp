@@ -79,6 +79,21 @@ void RemoveTree(const std::string& dir) {
     RemoveDirectoryA(dir.c_str());
 }
 
+void OpenTables(Host& host, const std::string& folder) {
+    const std::string path = folder + "\\fuzz.dbf";
+    Tables& t = host.tables;
+    const std::vector<tarvo::dbf::Field> fields = {{"NAME", 'C', 10}, {"N", 'N', 8, 2}, {"I", 'I'},
+                                                    {"D", 'D'}, {"L", 'L'}, {"M", 'M'}};
+    if (t.Create(1, path, "", fields, false) == 0) {
+        for (int i = 1; i <= 3; ++i) {
+            t.AppendBlank(1);
+            t.Replace(1, "NAME", Value::Char("row " + std::to_string(i)));
+            t.Replace(1, "M", Value::Char(std::string(static_cast<std::size_t>(100 * i), 'm')));
+        }
+        t.Use(1, path, "", false, 1, true);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -123,6 +138,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "tarvo-fuzz: %s\n", why.c_str());
         return 3;
     }
+    // The table functions meet a real table: one with records and a memo,
+    // open read-only in work area 1 (random appends and replacements are
+    // refused there, so a run cannot fill the disk).
+    OpenTables(host, options.scratch);
     std::set<std::uint32_t> markedHandlers;
     for (const FunctionInfo& f : host.functions())
         if (marked.count(f.name)) markedHandlers.insert(f.handler);

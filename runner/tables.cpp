@@ -5,6 +5,7 @@
 
 #include "kernel/calendar.h"
 #include "runner/host.h"
+#include "runner/table_files.h"
 
 namespace tarvo::run {
 namespace {
@@ -95,7 +96,6 @@ std::uint64_t FileSizeOf(HANDLE f) {
     return GetFileSizeEx(f, &size) ? static_cast<std::uint64_t>(size.QuadPart) : 0;
 }
 
-// The header date: today.
 void Stamp(dbf::Header& h) {
     SYSTEMTIME st;
     GetLocalTime(&st);

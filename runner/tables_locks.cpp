@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "runner/host.h"
+#include "runner/table_files.h"
 #include "runner/tables.h"
 
 namespace tarvo::run {
@@ -12,17 +13,6 @@ constexpr int kErrDataType = 9;
 constexpr int kErrNoOrder = 26;
 constexpr int kErrNoTable = 52;
 constexpr int kErrNoTag = 1683;
-
-bool LockBytes(HANDLE f, std::uint32_t at, std::uint32_t n) {
-    OVERLAPPED o{};
-    o.Offset = at;
-    return LockFileEx(f, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, n, 0, &o) != 0;
-}
-void UnlockBytes(HANDLE f, std::uint32_t at, std::uint32_t n) {
-    OVERLAPPED o{};
-    o.Offset = at;
-    UnlockFileEx(f, 0, n, 0, &o);
-}
 
 }  // namespace
 

@@ -4,14 +4,10 @@
 #include <cstring>
 
 #include "runner/host.h"
+#include "runner/table_files.h"
 #include "runner/tables.h"
 
 namespace tarvo::run {
-
-bool ReadFileAt(HANDLE f, std::uint64_t at, void* buf, std::size_t n);
-bool WriteFileAt(HANDLE f, std::uint64_t at, const void* buf, std::size_t n);
-std::uint64_t FileSizeOf(HANDLE f);
-void Stamp(dbf::Header& h);
 
 namespace {
 
@@ -36,16 +32,6 @@ constexpr int kErrCorrupt = 2091;
 // Automatic locks (a write, an append) try for this long before they fail.
 constexpr DWORD kLockPatience = 1000;
 
-bool LockBytes(HANDLE f, std::uint32_t at, std::uint32_t n) {
-    OVERLAPPED o{};
-    o.Offset = at;
-    return LockFileEx(f, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, n, 0, &o) != 0;
-}
-void UnlockBytes(HANDLE f, std::uint32_t at, std::uint32_t n) {
-    OVERLAPPED o{};
-    o.Offset = at;
-    UnlockFileEx(f, 0, n, 0, &o);
-}
 bool LockPatiently(HANDLE f, std::uint32_t at, std::uint32_t n) {
     const DWORD start = GetTickCount();
     while (!LockBytes(f, at, n)) {

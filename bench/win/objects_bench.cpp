@@ -7,23 +7,19 @@
 //   objects_bench [large count, default 100000]
 #include <windows.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "bench/win/programs.h"
 #include "runner/host.h"
 #include "runner/lang/interp.h"
 
 namespace {
 
 using namespace tarvo::run;
-using Clock = std::chrono::steady_clock;
-
-struct Case {
-    const char* name;
-    const char* program;  // %d: the count
-};
+using tarvo::bench::Case;
+using tarvo::bench::RunProgram;
 
 const Case kCases[] = {
     {"loop only", "n = 0\nFOR i = 1 TO %d\n  n = n + 1\nENDFOR\n"},
@@ -40,19 +36,6 @@ const Case kCases[] = {
      "    THIS.X = a\n    THIS.Y = b\n  ENDPROC\nENDDEFINE\n"},
 };
 
-double Run(lang::Interpreter& in, const Case& c, int n) {
-    char program[1024];
-    std::snprintf(program, sizeof program, c.program, n);
-    const auto start = Clock::now();
-    const lang::RunResult r = in.RunText(program, "BENCH");
-    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    if (!r.ok()) {
-        std::fprintf(stderr, "%s: %s\n", c.name, r.Describe().c_str());
-        std::exit(1);
-    }
-    return seconds;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -64,7 +47,7 @@ int main(int argc, char** argv) {
     std::printf("%-22s %12s %12s %10s %10s\n", "case", "us/item 10%", "us/item 100%", "growth", "x loop");
     double loop = 0;
     for (const Case& c : kCases) {
-        const double a = Run(in, c, small), b = Run(in, c, large);
+        const double a = RunProgram(in, c, small), b = RunProgram(in, c, large);
         if (loop == 0) loop = b;
         std::printf("%-22s %12.2f %12.2f %10.2f %10.1f\n", c.name, a * 1e6 / small, b * 1e6 / large,
                     (b / large) / (a / small), b / loop);

@@ -8,23 +8,19 @@
 //   tables_bench [large count, default 100000]
 #include <windows.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "bench/win/programs.h"
 #include "runner/host.h"
 #include "runner/lang/interp.h"
 
 namespace {
 
 using namespace tarvo::run;
-using Clock = std::chrono::steady_clock;
-
-struct Case {
-    const char* name;
-    const char* program;  // %d: the count
-};
+using tarvo::bench::Case;
+using tarvo::bench::RunProgram;
 
 const Case kCases[] = {
     {"loop only", "n = 0\nFOR i = 1 TO %d\n  n = n + 1\nENDFOR\n"},
@@ -37,19 +33,6 @@ const Case kCases[] = {
     {"scan, reading the memo", "USE bench\nn = 0\nSCAN\n  n = n + LEN(notes)\nENDSCAN\n"},
     {"scan + replace", "USE bench\nSCAN FOR ok\n  REPLACE qty WITH qty + 1\nENDSCAN\nUSE\n"},
 };
-
-double Run(lang::Interpreter& in, const Case& c, int n) {
-    char program[1024];
-    std::snprintf(program, sizeof program, c.program, n);
-    const auto start = Clock::now();
-    const lang::RunResult r = in.RunText(program, "BENCH");
-    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    if (!r.ok()) {
-        std::fprintf(stderr, "%s: %s\n", c.name, r.Describe().c_str());
-        std::exit(1);
-    }
-    return seconds;
-}
 
 }  // namespace
 
@@ -68,7 +51,7 @@ int main(int argc, char** argv) {
     int k = 0;
     for (int count : {small, large}) {
         k = 0;
-        for (const Case& c : kCases) (count == small ? small_times : large_times)[k++] = Run(in, c, count);
+        for (const Case& c : kCases) (count == small ? small_times : large_times)[k++] = RunProgram(in, c, count);
         in.RunText("CLOSE TABLES\nERASE bench.dbf\nERASE bench.fpt\n", "BENCH");
     }
     k = 0;

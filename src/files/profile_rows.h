@@ -33,6 +33,7 @@ ROW("FIL_REAINI", "C,C,C", DOC(
     .returns = "C",
     .result = "The value, at most 1023 characters; the empty text for a missing key, section "
               "or file.",
+    .notes = "FIL_WREAIN reads the system's own WIN.INI.",
     .example = "f = FULLPATH('app.ini')\n"
                "= FIL_WRIINI('Window', 'Top', '120', f)\n"
                "? FIL_REAINI('Window', 'top', f)\n"

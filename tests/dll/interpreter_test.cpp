@@ -1139,9 +1139,9 @@ protected:
         host.workAreas.find = [](const std::string& alias) { return alias.empty() || alias == "CUST" ? 1 : 0; };
         host.workAreas.read = [this](int area, const std::string& name, Value* v) {
             auto it = fields.find(name);
-            if (area != 1 || it == fields.end()) return false;
+            if (area != 1 || it == fields.end()) return -1;
             *v = it->second;
-            return true;
+            return 0;
         };
         host.workAreas.write = [this](int area, const std::string& name, const Value& v) {
             if (area != 1 || !fields.count(name)) return 12;

@@ -19,7 +19,7 @@ fail=0
 awk 'NR > 1 {print $1}' "$work/list" | sort >"$work/table"
 awk 'NR > 1 && $2 != "(hook)" {
        n = 0; if ($2 != "-") for (i = split($2, t, ","); i > 0; i--) if (t[i] != "") n++
-       print $1, n }' "$work/list" | sort >"$work/callable"
+       print $1, n }' "$work/list" | sort -u >"$work/callable"
 if [ "$(wc -l <"$work/table")" -lt 60 ]; then
   echo "tarvo-run --list gave too few names:"; cat "$work/list"; exit 1
 fi
@@ -67,9 +67,9 @@ if ! diff -u --label "callable names and counts" --label "tarvo_tips.prg" \
   cat "$work/diff"; fail=1
 fi
 # Both ways through the program: registering and removing, by the one parameter.
-for line in 'LPARAMETERS tcRemove, tcTable' 'plRemove = !EMPTY(tcRemove)' \
+for line in 'LPARAMETERS tcRemove, tcTable' 'IF EMPTY(tcRemove)' \
             'USE (IIF(EMPTY(tcTable), _FOXCODE, tcTable)) AGAIN SHARED IN 0 ALIAS tarvotips' \
-            'PROCEDURE TarvoTip(tcName, tcSignature, tcTip)' '  IF !plRemove' 'ENDPROC'; do
+            'PROCEDURE TarvoTip(tcName, tcSignature, tcTip)' 'ENDPROC'; do
   grep -qxF -- "$line" "$tips" || { echo "tarvo_tips.prg lacks the line: $line"; fail=1; }
 done
 # Every literal closes on its line: no line has an odd number of double quotes

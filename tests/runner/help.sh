@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Help where people type: tarvo-run --doc NAME and HELP NAME at the prompt
-# print the name's reference entry (an alias its main name's, a name of the
-# complete library this build lacks says so, an unknown name gets the
-# nearest ones); --list has a header, the result type and the summary;
+# print the name's reference entry (an alias its main name's, an unknown
+# name gets the nearest ones); --list has a header, the result type and the summary;
 # --help goes to standard output, --version names the version.
 #   help.sh BUILD_DIR
 set -uo pipefail
@@ -28,10 +27,6 @@ run --doc str_left </dev/null
 run --doc STR_REVERS </dev/null
 { [ "$rc" -eq 0 ] && has "$out" "STR_REVERS(" && has "$out" "(another name of STR_MIRROR)"; } ||
   fail "--doc of an alias"
-
-run --doc DBF_RECCOUNT </dev/null
-{ [ "$rc" -eq 0 ] && has "$out" "DBF_RECCOUNT belongs to the complete TARVO.fll (the DBF_ family" &&
-  has "$out" "not in this build yet"; } || fail "--doc of a name this build lacks"
 
 run --doc STR_REVRS </dev/null
 { [ "$rc" -eq 1 ] && [ -z "$out" ] && has "$err" "No function is called STR_REVRS. Did you mean STR_REVERS?"; } ||

@@ -75,20 +75,24 @@ bool ValidAlias(const std::string& a) {
 
 }  // namespace
 
+// Positioned reads and writes go through the file pointer: Wine answers a
+// ReadFile or WriteFile given an OVERLAPPED on a synchronous handle with a
+// round trip to its server, where a seek and a plain read stay in the
+// process.
 bool ReadFileAt(HANDLE f, std::uint64_t at, void* buf, std::size_t n) {
-    OVERLAPPED o{};
-    o.Offset = static_cast<DWORD>(at);
-    o.OffsetHigh = static_cast<DWORD>(at >> 32);
+    LARGE_INTEGER to;
+    to.QuadPart = static_cast<LONGLONG>(at);
     DWORD got = 0;
-    return ReadFile(f, buf, static_cast<DWORD>(n), &got, &o) && got == n;
+    return SetFilePointerEx(f, to, nullptr, FILE_BEGIN) &&
+           ReadFile(f, buf, static_cast<DWORD>(n), &got, nullptr) && got == n;
 }
 
 bool WriteFileAt(HANDLE f, std::uint64_t at, const void* buf, std::size_t n) {
-    OVERLAPPED o{};
-    o.Offset = static_cast<DWORD>(at);
-    o.OffsetHigh = static_cast<DWORD>(at >> 32);
+    LARGE_INTEGER to;
+    to.QuadPart = static_cast<LONGLONG>(at);
     DWORD done = 0;
-    return WriteFile(f, buf, static_cast<DWORD>(n), &done, &o) && done == n;
+    return SetFilePointerEx(f, to, nullptr, FILE_BEGIN) &&
+           WriteFile(f, buf, static_cast<DWORD>(n), &done, nullptr) && done == n;
 }
 
 std::uint64_t FileSizeOf(HANDLE f) {

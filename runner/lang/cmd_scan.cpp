@@ -1,5 +1,7 @@
 // Commands: walking and finding records. SCAN ... ENDSCAN, LOCATE and
-// CONTINUE, INDEX ON ... TAG, SET ORDER TO, SEEK.
+// CONTINUE, COUNT and SUM, INDEX ON ... TAG, SET ORDER TO, SEEK.
+#include <algorithm>
+
 #include "runner/host.h"
 #include "runner/lang/interp.h"
 #include "runner/lang/parser.h"
@@ -20,6 +22,13 @@ struct SetOrder {
 struct SeekKey {
     ExprP key;
     NameArg in;
+};
+// COUNT and SUM: the expressions summed (none for COUNT), the records they
+// walk, the variables that take the results.
+struct Totals {
+    std::vector<ExprP> terms;
+    Clauses clauses;
+    std::vector<std::string> to;
 };
 
 const Block kEmpty;
@@ -78,6 +87,48 @@ void ParseSeek(ExprParser& p, Stmt& s) {
     p.ExpectEnd();
     s.payload = k;
 }
+
+// COUNT [scope] [FOR] [WHILE] [TO name] and SUM expression [, ...] [scope]
+// [FOR] [WHILE] [TO name [, ...]]: the clauses before or after TO.
+void ParseTotals(ExprParser& p, Stmt& s, bool sum) {
+    Totals t;
+    p.Relex(true);
+    if (sum) {
+        for (;;) {
+            t.terms.push_back(p.Expression());
+            if (!p.cur().IsOp(",")) break;
+            p.Next();
+        }
+    }
+    const unsigned kinds = kClauseScope | kClauseFor | kClauseWhile;
+    t.clauses = ParseClauses(p, kinds);
+    p.Relex(true);
+    if (p.Word("TO")) {
+        for (;;) {
+            p.Relex(true);
+            t.to.push_back(p.Name());
+            if (!p.cur().IsOp(",")) break;
+            p.Next();
+        }
+        Clauses after = ParseClauses(p, kinds);
+        if (after.scope != Clauses::Scope::None) {
+            if (t.clauses.Has(kClauseScope)) Raise(kErrSyntax);
+            t.clauses.scope = after.scope;
+            t.clauses.count = after.count;
+        }
+        if (after.forCond && t.clauses.forCond) Raise(kErrSyntax);
+        if (after.whileCond && t.clauses.whileCond) Raise(kErrSyntax);
+        if (after.forCond) t.clauses.forCond = after.forCond;
+        if (after.whileCond) t.clauses.whileCond = after.whileCond;
+    }
+    if (t.to.size() > std::max<std::size_t>(t.terms.size(), 1)) Raise(kErrSyntax);
+    p.Relex(true);
+    p.Word("NOOPTIMIZE");
+    p.ExpectEnd();
+    s.payload = t;
+}
+void ParseCount(ExprParser& p, Stmt& s) { ParseTotals(p, s, false); }
+void ParseSum(ExprParser& p, Stmt& s) { ParseTotals(p, s, true); }
 
 void ParseLocate(ExprParser& p, Stmt& s) {
     s.payload = ParseClauses(p, kClauseScope | kClauseFor | kClauseWhile);
@@ -150,6 +201,31 @@ Flow ExecContinue(Interpreter& in, const Stmt&) {
     return Flow::Next;
 }
 
+// The records the clauses choose in the current work area (ALL without a
+// scope), counted or their expressions added up; the results go to the TO
+// variables (SUM: each term's total with the largest number of decimals it
+// met). Without TO the results are not kept.
+Flow ExecTotals(Interpreter& in, const Stmt& s) {
+    const Totals& t = s.As<Totals>();
+    std::vector<double> totals(t.terms.size(), 0);
+    std::vector<int> decimals(t.terms.size(), 0);
+    double count = 0;
+    TableLoop(in, in.host().tables.current, t.clauses, Clauses::Scope::All, [&]() {
+        ++count;
+        for (std::size_t i = 0; i < t.terms.size(); ++i) {
+            const Value v = in.Eval(*t.terms[i]);
+            if (!IsNumber(v)) Raise(kErrOperand);
+            totals[i] += v.asNumber();
+            if (v.type == 'N') decimals[i] = std::max(decimals[i], v.decimals);
+            if (v.type == 'Y') decimals[i] = std::max(decimals[i], 4);
+        }
+        return Flow::Next;
+    });
+    for (std::size_t i = 0; i < t.to.size(); ++i)
+        in.AssignName(t.to[i], t.terms.empty() ? Number(count, 0) : Number(totals[i], decimals[i]));
+    return Flow::Next;
+}
+
 // A tag's key function: the expression evaluated for the current record; a
 // record where it fails gets the empty key.
 std::function<bool(IndexKey*)> KeyFunction(Interpreter& in, ExprP key) {
@@ -200,6 +276,8 @@ const Command kCommands[] = {
     {"SCAN", nullptr, ParseScan, ExecScan, "SCAN", kOpens | kLoop},
     {"ENDSCAN", nullptr, nullptr, nullptr, "SCAN", kCloses},
     {"LOCATE", nullptr, ParseLocate, ExecLocate, nullptr, 0},
+    {"COUNT", nullptr, ParseCount, ExecTotals, nullptr, 0},
+    {"SUM", nullptr, ParseSum, ExecTotals, nullptr, 0},
     {"CONTINUE", nullptr, ParseEnd, ExecContinue, nullptr, 0},
     {"INDEX", nullptr, ParseIndex, ExecIndex, nullptr, 0},
     {"SET", "ORDER", ParseSetOrder, ExecSetOrder, nullptr, 0},

@@ -12,6 +12,11 @@ SCAN FOR !paid
   total = total + amount
 ENDSCAN
 ? total, EOF(), DBF_EOT()
+SUM amount, id TO paidTotal, paidIds FOR paid
+COUNT FOR customer = "Smith" TO smiths
+GO TOP
+SUM amount NEXT 2 TO firstTwo
+? paidTotal, paidIds, smiths, firstTwo, RECNO()
 ?
 LOCATE FOR customer = "Smith"
 DO WHILE FOUND()

@@ -17,7 +17,6 @@ constexpr int kErrNotATable = 15;
 constexpr int kErrAliasInUse = 24;
 constexpr int kErrMemoFile = 41;
 constexpr int kErrAccessDenied = 1705;
-constexpr int kErrCorrupt = 2091;
 constexpr int kErrInvalidTable = 11;  // the definition cannot make a table
 constexpr int kErrWriting = 1105;
 
@@ -246,21 +245,16 @@ int Tables::Use(int area, const std::string& file, const std::string& alias, boo
                                                                    : dbf::Fault::Corrupt;
     }
     int error = 0;
-    std::string text;
-    if (fault == dbf::Fault::NotATable) {
-        error = kErrNotATable;
-        text = "File '" + path + "' is not a table.";
-    } else if (fault == dbf::Fault::Corrupt) {
-        error = kErrCorrupt;
-        text = "Table '" + path + "' has become corrupted. The table will need to be repaired before using again.";
-    } else if (t.header.HasMemo() && !t.memo.Open(*channels, MemoPath(path))) {
-        error = kErrMemoFile;
-        text = "Memo file '" + MemoPath(path) + "' is missing or is invalid.";
-    }
+    if (fault == dbf::Fault::NotATable)
+        error = Fail(kErrNotATable, "File '" + path + "' is not a table.");
+    else if (fault == dbf::Fault::Corrupt)
+        error = Corrupt(path);
+    else if (t.header.HasMemo() && !t.memo.Open(*channels, MemoPath(path)))
+        error = Fail(kErrMemoFile, "Memo file '" + MemoPath(path) + "' is missing or is invalid.");
     if (error) {
         t.memo.Close(*channels);
         CloseHandle(t.file);
-        return Fail(error, text);
+        return error;
     }
     t.memo.shared = !t.exclusive;
     // The tags built on this file earlier in the session come back with it.

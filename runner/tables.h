@@ -137,8 +137,8 @@ struct Tables {
     void Close(int area);
     void CloseAll();
 
-    int GoTop(int area);
-    int GoBottom(int area);
+    int GoTop(int area) { return GoEnd(area, 1); }
+    int GoBottom(int area) { return GoEnd(area, -1); }
     int Go(int area, std::int64_t record);
     int Skip(int area, std::int64_t count);
     int AppendBlank(int area);
@@ -181,6 +181,11 @@ struct Tables {
 
 private:
     int Fail(int error, const std::string& text = "");
+    int ReadOnly(const Table& t);
+    int Corrupt(const std::string& path);
+    int GoEnd(int area, int direction);
+    Tag* Order(int area, Table& t);
+    void ReleaseRecordLocks(Table& t);
     bool Refresh(Table& t);
     int Load(Table& t, std::uint32_t record);
     int Settle(Table& t);

@@ -18,19 +18,20 @@ constexpr int kErrNoTag = 1683;
 
 // --- locks ---------------------------------------------------------------------------
 
+void Tables::ReleaseRecordLocks(Table& t) {
+    if (!t.exclusive)
+        for (std::uint32_t r : t.locks) UnlockBytes(t.file, kLockBase - r, 1);
+    t.locks.clear();
+}
+
 // A record lock releases the area's other record locks first (one record
 // locked at a time per work area).
 bool Tables::LockRecord(int area, std::uint32_t record) {
     Table* t = At(area);
     if (!t || record < 1 || record > t->header.records) return false;
     if (t->tableLocked || t->locks.count(record)) return true;
-    if (!t->exclusive) {
-        for (std::uint32_t r : t->locks) UnlockBytes(t->file, kLockBase - r, 1);
-        t->locks.clear();
-        if (!LockBytes(t->file, kLockBase - record, 1)) return false;
-    } else {
-        t->locks.clear();
-    }
+    ReleaseRecordLocks(*t);
+    if (!t->exclusive && !LockBytes(t->file, kLockBase - record, 1)) return false;
     t->locks.insert(record);
     return true;
 }
@@ -39,12 +40,8 @@ bool Tables::LockTable(int area) {
     Table* t = At(area);
     if (!t) return false;
     if (t->tableLocked) return true;
-    if (!t->exclusive) {
-        for (std::uint32_t r : t->locks) UnlockBytes(t->file, kLockBase - r, 1);
-        t->locks.clear();
-        if (!LockBytes(t->file, kTableLock, kLockBase - kTableLock)) return false;
-    }
-    t->locks.clear();
+    ReleaseRecordLocks(*t);
+    if (!t->exclusive && !LockBytes(t->file, kTableLock, kLockBase - kTableLock)) return false;
     t->tableLocked = true;
     return true;
 }
@@ -53,11 +50,8 @@ void Tables::Unlock(int area) {
     Table* t = At(area);
     if (!t) return;
     Settle(*t);
-    if (!t->exclusive) {
-        for (std::uint32_t r : t->locks) UnlockBytes(t->file, kLockBase - r, 1);
-        if (t->tableLocked) UnlockBytes(t->file, kTableLock, kLockBase - kTableLock);
-    }
-    t->locks.clear();
+    ReleaseRecordLocks(*t);
+    if (t->tableLocked && !t->exclusive) UnlockBytes(t->file, kTableLock, kLockBase - kTableLock);
     t->tableLocked = false;
 }
 

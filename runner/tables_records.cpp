@@ -16,7 +16,6 @@ constexpr int kErrEnd = 4;
 constexpr int kErrOutOfRange = 5;
 constexpr int kErrDataType = 9;
 constexpr int kErrNoVariable = 12;
-constexpr int kErrNoOrder = 26;
 constexpr int kErrOverflow = 39;
 constexpr int kErrMemoFile = 41;
 constexpr int kErrNoTable = 52;
@@ -25,7 +24,6 @@ constexpr int kErrRecordBusy = 109;
 constexpr int kErrExclusive = 110;
 constexpr int kErrReadOnly = 111;
 constexpr int kErrNotNull = 1581;
-constexpr int kErrNoTag = 1683;
 constexpr int kErrWriting = 1105;
 constexpr int kErrCorrupt = 2091;
 
@@ -133,12 +131,20 @@ bool Tables::Refresh(Table& t) {
     return true;
 }
 
+int Tables::ReadOnly(const Table& t) {
+    return Fail(kErrReadOnly, "Cannot update the cursor '" + t.alias + "', since it is read-only.");
+}
+
+int Tables::Corrupt(const std::string& path) {
+    return Fail(kErrCorrupt,
+                "Table '" + path + "' has become corrupted. The table will need to be repaired before using again.");
+}
+
 int Tables::Load(Table& t, std::uint32_t record) {
     if (int err = Settle(t)) return err;
     std::vector<unsigned char> bytes(t.header.recordSize);
     if (!ReadFileAt(t.file, t.header.RecordAt(record), bytes.data(), bytes.size()))
-        return Fail(kErrCorrupt, "Table '" + t.path +
-                                     "' has become corrupted. The table will need to be repaired before using again.");
+        return Corrupt(t.path);
     t.record = std::move(bytes);
     t.recno = record;
     t.bof = t.eof = false;
@@ -163,9 +169,9 @@ bool Tables::Visible(Table& t, std::uint32_t record) {
 
 namespace {
 
-// The neighbours of a record in the table's order (0: none).
+// The neighbours of a record in the table's order (0: none); from 0, the
+// first (direction 1) or the last record (-1).
 struct Walk {
-    Tables& tables;
     Table& t;
     Tag* tag;
 
@@ -173,7 +179,7 @@ struct Walk {
         const std::uint32_t n = t.header.records;
         if (!tag) {
             if (direction > 0) return from < n ? from + 1 : 0;
-            return from > 1 && from <= n + 1 ? from - 1 : 0;
+            return from == 0 ? n : from > 1 && from <= n + 1 ? from - 1 : 0;
         }
         auto it = from == 0 ? tag->order.end()
                             : tag->order.find({tag->keys[from - 1], from});
@@ -222,32 +228,23 @@ bool Tables::KeyFor(int area, Table& t, Tag& tag, IndexKey* key) {
     return ok;
 }
 
-int Tables::GoTop(int area) {
-    Table* t = At(area);
-    if (!t) return Fail(kErrNoTable);
-    Refresh(*t);
-    Tag* tag = t->order >= 0 ? &t->tags[static_cast<std::size_t>(t->order)] : nullptr;
-    if (tag) BuildTag(Area(area), *t, *tag);
-    Walk w{*this, *t, tag};
-    std::uint32_t r = w.Step(0, 1);
-    while (r && !Visible(*t, r)) r = w.Step(r, 1);
-    if (!r) {
-        AtEnd(*t);
-        t->bof = true;
-        return 0;
-    }
-    return Load(*t, r);
+// The tag that orders the table, brought up to date; null in record order.
+Tag* Tables::Order(int area, Table& t) {
+    if (t.order < 0) return nullptr;
+    Tag* tag = &t.tags[static_cast<std::size_t>(t.order)];
+    BuildTag(Area(area), t, *tag);
+    return tag;
 }
 
-int Tables::GoBottom(int area) {
+// GO TOP (direction 1) and GO BOTTOM (-1): the first visible record from
+// that end; none leaves an empty table at both ends.
+int Tables::GoEnd(int area, int direction) {
     Table* t = At(area);
     if (!t) return Fail(kErrNoTable);
     Refresh(*t);
-    Tag* tag = t->order >= 0 ? &t->tags[static_cast<std::size_t>(t->order)] : nullptr;
-    if (tag) BuildTag(Area(area), *t, *tag);
-    Walk w{*this, *t, tag};
-    std::uint32_t r = tag ? w.Step(0, -1) : t->header.records;
-    while (r && !Visible(*t, r)) r = w.Step(r, -1);
+    Walk w{*t, Order(area, *t)};
+    std::uint32_t r = w.Step(0, direction);
+    while (r && !Visible(*t, r)) r = w.Step(r, direction);
     if (!r) {
         AtEnd(*t);
         t->bof = true;
@@ -270,9 +267,7 @@ int Tables::Skip(int area, std::int64_t count) {
     // The count is read again only where it matters: from the last record
     // known, or at the end.
     if (t->order >= 0 || t->eof || t->recno >= t->header.records) Refresh(*t);
-    Tag* tag = t->order >= 0 ? &t->tags[static_cast<std::size_t>(t->order)] : nullptr;
-    if (tag) BuildTag(Area(area), *t, *tag);
-    Walk w{*this, *t, tag};
+    Walk w{*t, Order(area, *t)};
     if (count == 0) return t->eof ? 0 : Load(*t, t->recno);
     if (count > 0) {
         if (t->eof) return Fail(kErrEnd);
@@ -286,7 +281,7 @@ int Tables::Skip(int area, std::int64_t count) {
     }
     if (t->bof) return Fail(kErrBeginning);
     for (; count < 0; ++count) {
-        std::uint32_t r = t->eof ? (tag ? w.Step(0, -1) : t->header.records) : w.Step(t->recno, -1);
+        std::uint32_t r = w.Step(t->eof ? 0 : t->recno, -1);
         while (r && !Visible(*t, r)) r = w.Step(r, -1);
         if (!r) {
             t->bof = true;
@@ -327,7 +322,7 @@ int Tables::Read(int area, int field, Value* out) {
 }
 
 int Tables::WriteRecord(Table& t, const std::vector<unsigned char>& bytes, std::uint32_t record) {
-    if (t.readOnly) return Fail(kErrReadOnly, "Cannot update the cursor '" + t.alias + "', since it is read-only.");
+    if (t.readOnly) return ReadOnly(t);
     const bool lockHere = !t.exclusive && !t.tableLocked && !t.locks.count(record);
     if (lockHere && !LockPatiently(t.file, RecordByte(record), 1)) return Fail(kErrRecordBusy);
     const bool ok = WriteFileAt(t.file, t.header.RecordAt(record), bytes.data(), bytes.size());
@@ -341,6 +336,7 @@ int Tables::WriteRecord(Table& t, const std::vector<unsigned char>& bytes, std::
 int Tables::Changed(Table& t, std::uint32_t record) {
     std::uint64_t& count = changes_[t.path];
     const std::uint64_t before = count++;
+    if (t.tags.empty()) return 0;
     const int area = [&] {
         for (auto& [a, o] : open)
             if (&o == &t) return a;
@@ -374,7 +370,7 @@ int Tables::Replace(int area, const std::vector<std::pair<int, Value>>& values, 
         if (c.type == 'M') memos.emplace_back(&f, std::move(c));
         else if (!dbf::Encode(t->header, f, c, bytes.data())) return Fail(kErrOverflow);
     }
-    if (t->readOnly) return Fail(kErrReadOnly, "Cannot update the cursor '" + t->alias + "', since it is read-only.");
+    if (t->readOnly) return ReadOnly(*t);
     for (auto& [f, c] : memos) {
         if (!c.text.empty()) {
             c.whole = t->memo.Write(*channels, c.text);
@@ -416,7 +412,7 @@ int Tables::Replace(int area, const std::string& name, const Value& value) {
 int Tables::AppendBlank(int area) {
     Table* t = At(area);
     if (!t) return Fail(kErrNoTable);
-    if (t->readOnly) return Fail(kErrReadOnly, "Cannot update the cursor '" + t->alias + "', since it is read-only.");
+    if (t->readOnly) return ReadOnly(*t);
     if (int err = Settle(*t)) return err;
     const bool shared = !t->exclusive && !t->tableLocked;
     if (shared && !LockPatiently(t->file, kLockBase, 1)) return Fail(kErrFileBusy);
@@ -463,13 +459,13 @@ int Tables::Pack(int area) {
     Table* t = At(area);
     if (!t) return Fail(kErrNoTable);
     if (!t->exclusive) return Fail(kErrExclusive);
-    if (t->readOnly) return Fail(kErrReadOnly, "Cannot update the cursor '" + t->alias + "', since it is read-only.");
+    if (t->readOnly) return ReadOnly(*t);
     if (int err = Settle(*t)) return err;
     dbf::Header& h = t->header;
     std::vector<unsigned char> bytes(h.recordSize);
     std::uint32_t kept = 0;
     for (std::uint32_t n = 1; n <= h.records; ++n) {
-        if (!ReadFileAt(t->file, h.RecordAt(n), bytes.data(), bytes.size())) return Fail(kErrCorrupt);
+        if (!ReadFileAt(t->file, h.RecordAt(n), bytes.data(), bytes.size())) return Corrupt(t->path);
         if (bytes[0] == '*') continue;
         if (++kept != n && !WriteFileAt(t->file, h.RecordAt(kept), bytes.data(), bytes.size()))
             return Fail(kErrWriting);
@@ -482,7 +478,7 @@ int Tables::Zap(int area) {
     Table* t = At(area);
     if (!t) return Fail(kErrNoTable);
     if (!t->exclusive) return Fail(kErrExclusive);
-    if (t->readOnly) return Fail(kErrReadOnly, "Cannot update the cursor '" + t->alias + "', since it is read-only.");
+    if (t->readOnly) return ReadOnly(*t);
     if (int err = Truncate(*t, 0)) return err;
     if (!t->memo.path.empty() && !t->memo.Create(*channels, t->memo.path, t->memo.blockSize)) return Fail(kErrWriting);
     return GoTop(area);

@@ -8,6 +8,7 @@
 #include "runner/host.h"
 #include "runner/lang/builtins.h"
 #include "runner/lang/support.h"
+#include "runner/lang/table_commands.h"
 
 namespace tarvo::run::lang {
 namespace {
@@ -18,19 +19,8 @@ std::string Trim(const std::string& s) {
 }
 
 int AreaArg(Args& a, std::size_t i) {
-    Tables& tables = a.in.host().tables;
-    if (!a.Has(i)) return tables.current;
-    const Value& v = a[i];
-    if (IsNumber(v)) {
-        const double n = v.asNumber();
-        if (n < 0 || n > 32767) Raise(17, "Table number is invalid.");
-        return n < 1 ? tables.current : static_cast<int>(n);
-    }
-    if (!IsText(v)) Raise(kErrDataType);
-    const std::string alias = UpperAscii(Trim(v.text));
-    const int area = tables.Find(alias);
-    if (!area) Raise(kErrNoAlias, "Alias '" + alias + "' is not found.");
-    return area;
+    const int current = a.in.host().tables.current;
+    return a.Has(i) ? AreaOfValue(a.in, a[i], current) : current;
 }
 
 Table* TableArg(Args& a, std::size_t i) { return a.in.host().tables.At(AreaArg(a, i)); }

@@ -250,8 +250,7 @@ Flow ExecIndex(Interpreter& in, const Stmt& s) {
         };
     const int saved = tables.current;
     tables.current = area;
-    IndexKey probe;
-    if (!tables.At(area)->eof) probe = KeyOf(in.Eval(*x.key));  // an error in the key stops here
+    if (!tables.At(area)->eof) in.Eval(*x.key);  // an error in the key stops here
     tables.current = saved;
     CheckTable(in, tables.IndexOn(area, UpperAscii(in.NameText(x.tag)), x.text, KeyFunction(in, x.key)));
     return Flow::Next;

@@ -16,30 +16,29 @@ void CheckTable(Interpreter& in, int error) {
     if (error) Raise(error, in.host().tables.message);
 }
 
-int AreaOf(Interpreter& in, const NameArg& a) {
+int AreaOfValue(Interpreter& in, const Value& v, int zero) {
     Tables& tables = in.host().tables;
-    if (!a.present) return tables.current;
-    if (!a.expr && !a.literal.empty() && a.literal.find_first_not_of("0123456789") == std::string::npos) {
-        const int area = a.literal.size() > 5 ? 0 : std::stoi(a.literal);
-        return area == 0 ? tables.FreeArea() : area;
+    if (IsNumber(v)) {
+        const double n = v.asNumber();
+        if (n < 0 || n > 32767) Raise(17, "Table number is invalid.");
+        return n < 1 ? zero : static_cast<int>(n);
     }
-    if (a.expr) {
-        Value v = in.Eval(*a.expr);
-        if (IsNumber(v)) {
-            const double n = v.asNumber();
-            if (n < 0 || n > 32767) Raise(17, "Table number is invalid.");
-            return n < 1 ? tables.FreeArea() : static_cast<int>(n);
-        }
-        if (!IsText(v)) Raise(kErrDataType);
-        const std::string alias = UpperAscii(v.text);
-        const int area = tables.Find(alias);
-        if (!area) Raise(kErrNoAlias, "Alias '" + alias + "' is not found.");
-        return area;
-    }
-    const std::string alias = UpperAscii(a.literal);
+    if (!IsText(v)) Raise(kErrDataType);
+    std::string alias = UpperAscii(v.text);
+    alias.erase(alias.find_last_not_of(' ') + 1);
+    alias.erase(0, alias.find_first_not_of(' '));
     const int area = tables.Find(alias);
     if (!area) Raise(kErrNoAlias, "Alias '" + alias + "' is not found.");
     return area;
+}
+
+int AreaOf(Interpreter& in, const NameArg& a) {
+    Tables& tables = in.host().tables;
+    if (!a.present) return tables.current;
+    if (a.expr) return AreaOfValue(in, in.Eval(*a.expr), tables.FreeArea());
+    if (!a.literal.empty() && a.literal.find_first_not_of("0123456789") == std::string::npos)
+        return AreaOfValue(in, Value::Num(a.literal.size() > 5 ? 99999 : std::stoi(a.literal)), tables.FreeArea());
+    return AreaOfValue(in, Value::Char(a.literal), 0);
 }
 
 int Whole(Interpreter& in, const ExprP& e) {

@@ -12,6 +12,9 @@ void CheckTable(Interpreter& in, int error);
 // The work area a name argument means: a number (0: the lowest free one),
 // an alias, or an expression giving either; absent: the current one.
 int AreaOf(Interpreter& in, const NameArg& a);
+// The work area a value means: a number (`zero` for 0) or an alias (error
+// 13 when no table is open under it, 17 for a number out of range).
+int AreaOfValue(Interpreter& in, const Value& v, int zero);
 int Whole(Interpreter& in, const ExprP& e);
 // Walks the records the clauses choose in `area` (the scope, or
 // `defaultScope` without one and without FOR, ALL with FOR), running `act`

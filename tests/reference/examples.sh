@@ -25,22 +25,41 @@ fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/tarvo-examples.XXXXXX")
 trap 'rm -rf "$work"' EXIT
-failed=0
-for prg in "${programs[@]}"; do
-  name=$(basename "$prg" .prg)
+
+# run_example PRG: runs it in a fresh scratch folder; $work/got is what it
+# printed, $work/stderr its errors; the exit code is tarvo-run's.
+run_example() {
   rm -rf "$work/run" && mkdir "$work/run"
   (cd "$work/run" && timeout --kill-after=10 60 "$TARVO_WINE" "$TARVO_WIN_DIR/tarvo-run.exe" \
-     "Z:$prg" >"$work/stdout" 2>"$work/stderr" </dev/null)
-  rc=$?
+     "Z:$1" >"$work/stdout" 2>"$work/stderr" </dev/null)
+  local rc=$?
   normal "$work/stdout" >"$work/got"
+  return $rc
+}
+
+failed=0
+flaky=0
+for prg in "${programs[@]}"; do
+  name=$(basename "$prg" .prg)
   normal "${prg%.prg}.out" >"$work/want"
+  run_example "$prg"
+  rc=$?
   if [ "$rc" -ne 0 ] || [ -s "$work/stderr" ] || ! cmp -s "$work/want" "$work/got"; then
-    failed=$((failed + 1))
     echo "$name: exit code $rc"
     sed -e 's/\r$//' -e 's/^/  stderr: /' "$work/stderr"
     diff -u --label "$name (declared)" --label "$name (printed)" "$work/want" "$work/got" |
       sed -e 's/\r/\\r/g'
+    # A loaded machine has (rarely) seen Wine end a program with exit code 1
+    # before it printed anything. An example that fails only once is
+    # reported above and counted apart; one that fails again is a failure.
+    if [ "$rc" -ne 0 ] && [ ! -s "$work/stdout" ] && [ ! -s "$work/stderr" ] &&
+       run_example "$prg" && [ ! -s "$work/stderr" ] && cmp -s "$work/want" "$work/got"; then
+      echo "$name: passed when run again"
+      flaky=$((flaky + 1))
+    else
+      failed=$((failed + 1))
+    fi
   fi
 done
-echo "${#programs[@]} examples, $failed failed"
+echo "${#programs[@]} examples, $failed failed, $flaky passed only when run again"
 [ "$failed" -eq 0 ]

@@ -286,8 +286,6 @@ bool DocOf(const std::string& written, std::string* out) {
         *out = tarvo::DocText(*e);
         return true;
     }
-    *out = tarvo::MissingDocText(name);
-    if (!out->empty()) return true;
     std::string full;
     if (lang::IsBuiltin(name, true, &full)) {
         *out = full + " is a built-in function of the language; tarvo-run --help-lists lists them.\n";

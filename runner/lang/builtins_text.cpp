@@ -37,7 +37,7 @@ std::string Pad(Args& a, int side) {  // side: -1 left (PADL), 0 centre, 1 right
     std::string s = IsText(v) ? v.text : PlainForm(v, a.in.settings());
     long n = a.Int(1);
     if (n < 0) Raise(kErrArgument);
-    if (n > kMaxTextLength) Raise(kErrStringTooLong);
+    if (static_cast<std::size_t>(n) > kMaxTextLength) Raise(kErrStringTooLong);
     char fill = ' ';
     if (a.Has(2)) {
         std::string f = a.Text(2);
@@ -244,7 +244,7 @@ const Builtin kTable[] = {
     {"SPACE", 1, 1, [](Args& a) {
          long n = a.Int(0);
          if (n < 0) Raise(kErrArgument);
-         if (n > kMaxTextLength) Raise(kErrStringTooLong);
+         if (static_cast<std::size_t>(n) > kMaxTextLength) Raise(kErrStringTooLong);
          return C(std::string(static_cast<std::size_t>(n), ' '));
      }},
     {"REPLICATE", 2, 2, [](Args& a) {

@@ -8,7 +8,6 @@
 #include <map>
 #include <set>
 
-#include "host/manifest.h"
 #include "host/nearest.h"
 #include "runner/lang/builtins.h"
 #include "runner/lang/expr.h"
@@ -219,11 +218,6 @@ private:
             return;
         }
         if (IsBuiltin(name, true) || known_.procedures.count(name) || ProgramBeside(t[i].raw)) return;
-        if (const ManifestRecord* r = FindInManifest(name)) {
-            Say(name + " is a TARVO.fll function this build does not have yet (the " + ManifestFamily(*r) +
-                " family).");
-            return;
-        }
         const std::vector<std::string> nearest = NearestNames(name, names_);
         Say(name + " is no function of TARVO.fll, no built-in function of tarvo-run and no procedure of "
                    "these programs (error 1 when it runs)" +

@@ -21,9 +21,8 @@ struct Finding {
 // loaded library:
 //   - every call of a name that is no built-in function of the runner, no
 //     function of the library, no procedure of the programs, no function
-//     DECLAREd in them and no program file beside them: a name of the
-//     complete library this build lacks (with its family), else an unknown
-//     name with the nearest known ones;
+//     DECLAREd in them and no program file beside them, with the
+//     nearest known names;
 //   - every call of a library function with too few or too many arguments,
 //     or with a literal argument whose type cannot fit its type string;
 //   - every DO of a procedure or program that is none of theirs and no file;

@@ -2,7 +2,6 @@
 // misspelt one probably meant, and which argument of a library call did not
 // fit its declaration.
 #include "host/doc_check.h"
-#include "host/manifest.h"
 #include "host/nearest.h"
 #include "runner/lang/builtins.h"
 #include "runner/lang/interp.h"
@@ -23,9 +22,6 @@ std::vector<std::string> Interpreter::KnownNames(bool functions) const {
 }
 
 std::string MissingNameHint(const std::string& upper, const std::vector<std::string>& known) {
-    if (const ManifestRecord* r = FindInManifest(upper))
-        return upper + " is a TARVO.fll function this build does not have yet (the " +
-               ManifestFamily(*r) + " family; the reference's coverage page lists what is missing).";
     const std::vector<std::string> nearest = NearestNames(upper, known);
     if (nearest.empty()) return {};
     std::string s = "Did you mean ";

@@ -448,8 +448,8 @@ private:
 std::vector<const Expr*> AppendedPieces(const Expr& target, const Expr& value);
 
 // The sentence an error report adds for a name that is neither a function
-// nor a procedure nor a program (diagnostics.cpp): a name of the complete
-// library this build lacks, or the nearest of `known`; empty when none.
+// nor a procedure nor a program (diagnostics.cpp): the nearest of `known`;
+// empty when none.
 std::string MissingNameHint(const std::string& upper, const std::vector<std::string>& known);
 // The sentence error 11 of the library function `name` adds: `detail`
 // (which argument did not fit) and the name's signature.

@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "host/doc_check.h"
-#include "host/manifest.h"
 
 namespace tarvo {
 namespace {
@@ -77,15 +76,6 @@ std::string DocText(const CatalogueEntry& entry) {
     }
     s += "\nFamily: " + std::string(main.family) + "\n";
     return s;
-}
-
-std::string MissingDocText(std::string_view upperName) {
-    const ManifestRecord* r = FindInManifest(upperName);
-    if (!r) return {};
-    return std::string(r->name) + " belongs to the complete TARVO.fll (the " + ManifestFamily(*r) +
-           " family, " + std::to_string(r->count) + " parameter" + (r->count == 1 ? "" : "s") +
-           (*r->types ? ", type string " + std::string(r->types) : std::string()) +
-           ") but is not in this build yet.\n";
 }
 
 }  // namespace tarvo

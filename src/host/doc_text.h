@@ -15,9 +15,4 @@ namespace tarvo {
 // 78 columns.
 std::string DocText(const CatalogueEntry& entry);
 
-// What the reference says of a name that is no row of this build: that the
-// complete library has it and this build not yet (with its family), or
-// nothing.
-std::string MissingDocText(std::string_view upperName);
-
 }  // namespace tarvo

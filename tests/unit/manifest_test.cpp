@@ -1,5 +1,4 @@
-// The manifest of the complete library, as the reference's coverage and
-// tarvo-run's diagnostics read it.
+// The manifest of the complete library, as the reference's coverage reads it.
 #include "host/manifest.h"
 
 #include <gtest/gtest.h>
@@ -34,14 +33,6 @@ TEST(Manifest, FamilyIsTheNamesPrefixElseItsGroupsElseOtherNames) {
     for (const ManifestRecord& r : Manifest()) families.insert(ManifestFamily(r));
     EXPECT_TRUE(families.count("REG_"));
     EXPECT_TRUE(families.count("DAT_"));
-}
-
-TEST(Manifest, TellsOfANameThisBuildLacks) {
-    const std::string text = MissingDocText("DBF_RECCOUNT");
-    EXPECT_NE(text.find("DBF_RECCOUNT belongs to the complete TARVO.fll (the DBF_ family"),
-              std::string::npos)
-        << text;
-    EXPECT_EQ(MissingDocText("NO_SUCH_NAME"), "");
 }
 
 TEST(DocText, ShowsTheWholeEntryWrapped) {

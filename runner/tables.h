@@ -142,6 +142,9 @@ struct Tables {
     int Go(int area, std::int64_t record);
     int Skip(int area, std::int64_t count);
     int AppendBlank(int area);
+    // A new record with these (field number, value) pairs; a value that
+    // does not fit its field adds no record (INSERT INTO).
+    int Append(int area, const std::vector<std::pair<int, Value>>& values);
     // Writes fields of the current record: (field number, value) pairs, all
     // or none (a value that does not fit stops them all before any write).
     // With `write` false the changes stay in the current record until
@@ -151,9 +154,9 @@ struct Tables {
     int Commit(int area);
     int Replace(int area, const std::string& name, const Value& value);
     // The field's value in the current record (blank at the end of the
-    // table). Answers 0, 12 for an unknown field, 41 for a memo that cannot
-    // be read.
-    int Read(int area, int field, Value* out);
+    // table or with `blank`). Answers 0, 12 for an unknown field, 41 for a
+    // memo that cannot be read.
+    int Read(int area, int field, Value* out, bool blank = false);
     int Delete(int area, bool deleted);  // DELETE (true) and RECALL (false)
     bool Deleted(int area);
     int Pack(int area);
@@ -184,6 +187,8 @@ private:
     int ReadOnly(const Table& t);
     int Corrupt(const std::string& path);
     int GoEnd(int area, int direction);
+    int Fit(Table& t, const std::vector<std::pair<int, Value>>& values, std::vector<unsigned char>* bytes,
+            std::vector<std::pair<const dbf::Field*, dbf::Cell>>* memos);
     Tag* Order(int area, Table& t);
     void ReleaseRecordLocks(Table& t);
     bool Refresh(Table& t);

@@ -309,12 +309,12 @@ int Tables::Status(int area) {
 
 // --- records -------------------------------------------------------------------------
 
-int Tables::Read(int area, int field, Value* out) {
+int Tables::Read(int area, int field, Value* out, bool blank) {
     Table* t = At(area);
     if (!t) return Fail(kErrNoTable);
     if (field < 1 || static_cast<std::size_t>(field) > t->header.fields.size()) return Fail(kErrNoVariable);
     const dbf::Field& f = t->header.fields[static_cast<std::size_t>(field - 1)];
-    const dbf::Cell c = t->eof ? dbf::BlankCell(f) : dbf::Decode(t->header, f, t->record.data());
+    const dbf::Cell c = t->eof || blank ? dbf::BlankCell(f) : dbf::Decode(t->header, f, t->record.data());
     *out = ToValue(f, c);
     if (c.type == 'M' && !t->memo.Read(*channels, static_cast<std::uint32_t>(c.whole), &out->text))
         return Fail(kErrMemoFile, "Memo file '" + t->memo.path + "' is missing or is invalid.");
@@ -359,17 +359,7 @@ int Tables::Replace(int area, const std::vector<std::pair<int, Value>>& values, 
     if (t->eof) return 0;  // at the end of the table there is no record to change
     std::vector<unsigned char> bytes = t->record;
     std::vector<std::pair<const dbf::Field*, dbf::Cell>> memos;
-    for (const auto& [number, value] : values) {
-        if (number < 1 || static_cast<std::size_t>(number) > t->header.fields.size()) return Fail(kErrNoVariable);
-        const dbf::Field& f = t->header.fields[static_cast<std::size_t>(number - 1)];
-        dbf::Cell c;
-        if (int err = ToCell(f, value, &c)) {
-            if (err == kErrNotNull) return Fail(err, "Field " + f.name + " does not accept null values.");
-            return Fail(err);
-        }
-        if (c.type == 'M') memos.emplace_back(&f, std::move(c));
-        else if (!dbf::Encode(t->header, f, c, bytes.data())) return Fail(kErrOverflow);
-    }
+    if (int err = Fit(*t, values, &bytes, &memos)) return err;
     if (t->readOnly) return ReadOnly(*t);
     for (auto& [f, c] : memos) {
         if (!c.text.empty()) {
@@ -386,6 +376,34 @@ int Tables::Replace(int area, const std::vector<std::pair<int, Value>>& values, 
     t->dirty = false;
     if (int err = WriteRecord(*t, bytes, t->recno)) return err;
     return Changed(*t, t->recno);
+}
+
+// Puts the values into `bytes`, a record of `t`, except memo texts, which
+// go to `memos`; answers the error of the first value that does not fit.
+int Tables::Fit(Table& t, const std::vector<std::pair<int, Value>>& values, std::vector<unsigned char>* bytes,
+                std::vector<std::pair<const dbf::Field*, dbf::Cell>>* memos) {
+    for (const auto& [number, value] : values) {
+        if (number < 1 || static_cast<std::size_t>(number) > t.header.fields.size()) return Fail(kErrNoVariable);
+        const dbf::Field& f = t.header.fields[static_cast<std::size_t>(number - 1)];
+        dbf::Cell c;
+        if (int err = ToCell(f, value, &c)) {
+            if (err == kErrNotNull) return Fail(err, "Field " + f.name + " does not accept null values.");
+            return Fail(err);
+        }
+        if (c.type == 'M') memos->emplace_back(&f, std::move(c));
+        else if (!dbf::Encode(t.header, f, c, bytes->data())) return Fail(kErrOverflow);
+    }
+    return 0;
+}
+
+int Tables::Append(int area, const std::vector<std::pair<int, Value>>& values) {
+    Table* t = At(area);
+    if (!t) return Fail(kErrNoTable);
+    std::vector<unsigned char> blank = dbf::BlankRecord(t->header);
+    std::vector<std::pair<const dbf::Field*, dbf::Cell>> memos;
+    if (int err = Fit(*t, values, &blank, &memos)) return err;
+    if (int err = AppendBlank(area)) return err;
+    return values.empty() ? 0 : Replace(area, values);
 }
 
 int Tables::Commit(int area) {

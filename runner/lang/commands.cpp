@@ -20,7 +20,7 @@ const Table& TheTable() {
         Table t;
         for (std::span<const Command> topic :
              {FlowCommands(), DataCommands(), ProgramCommands(), SystemCommands(), EventCommands(),
-              TableCommands(), ScanCommands(), TextCommands(), ProcedureCommands(), SettingCommands(), DllCommands(),
+              TableCommands(), RecordCommands(), ScanCommands(), TextCommands(), ProcedureCommands(), SettingCommands(), DllCommands(),
               ClassCommands(), WindowCommands()})
             for (const Command& c : topic) {
                 t.all.push_back(&c);

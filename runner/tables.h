@@ -10,7 +10,8 @@
 // last record; skipping back from the first record sets the beginning and
 // stays on it. GO, GO TOP and GO BOTTOM clear both. With an order set, the
 // pointer moves in the order of its keys; with SET DELETED ON, deleted
-// records are passed over.
+// records are passed over, and so are the records a filter does not pass
+// (GO n still reaches them).
 //
 // Sharing and locks: a table opened exclusively keeps its file to itself.
 // Shared tables lock byte ranges of the table file: the byte at
@@ -96,6 +97,8 @@ struct Table {
     std::vector<Tag> tags;
     int order = -1;                     // the tag that orders the table; -1: record order
     std::function<bool()> locateFor;    // LOCATE's condition, for CONTINUE
+    std::function<bool()> filter;       // SET FILTER: the records the pointer stops at
+    std::string filterText;             // ... as written, for FILTER()
 };
 
 struct Tables {
@@ -195,7 +198,7 @@ private:
     int Load(Table& t, std::uint32_t record);
     int Settle(Table& t);
     int AtEnd(Table& t);
-    bool Visible(Table& t, std::uint32_t record);
+    bool Visible(int area, Table& t, std::uint32_t record);
     int WriteRecord(Table& t, const std::vector<unsigned char>& bytes, std::uint32_t record);
     int Changed(Table& t, std::uint32_t record);
     int Truncate(Table& t, std::uint32_t records);

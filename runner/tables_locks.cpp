@@ -105,7 +105,7 @@ int Tables::Seek(int area, const Value& key, bool* found) {
         const IndexKey& k = it->first;
         const bool match = want.isText ? k.text.compare(0, want.text.size(), want.text) == 0 : !(want < k);
         if (!match) break;
-        if (!Visible(*t, it->second)) continue;
+        if (!Visible(area, *t, it->second)) continue;
         *found = true;
         t->found = true;
         return Load(*t, it->second);

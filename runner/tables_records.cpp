@@ -159,12 +159,35 @@ int Tables::AtEnd(Table& t) {
     return 0;
 }
 
-bool Tables::Visible(Table& t, std::uint32_t record) {
-    if (!hideDeleted) return true;
-    unsigned char flag = ' ';
-    if (record == t.recno && !t.record.empty()) flag = t.record[0];
-    else ReadFileAt(t.file, t.header.RecordAt(record), &flag, 1);
-    return flag != '*';
+bool Tables::Visible(int area, Table& t, std::uint32_t record) {
+    const bool here = record == t.recno && !t.record.empty();
+    if (hideDeleted) {
+        unsigned char flag = ' ';
+        if (here) flag = t.record[0];
+        else ReadFileAt(t.file, t.header.RecordAt(record), &flag, 1);
+        if (flag == '*') return false;
+    }
+    if (!t.filter) return true;
+    // The filter sees the record as the current one of its work area; the
+    // pointer comes back after. A filter that fails passes a record over.
+    const std::uint32_t recno = t.recno;
+    const bool bof = t.bof, eof = t.eof;
+    std::vector<unsigned char> bytes = t.record;
+    const bool dirty = t.dirty;
+    const int saved = current;
+    bool pass = false;
+    t.dirty = false;  // the pending changes stay in `bytes`, written when the pointer moves on
+    if (here || Load(t, record) == 0) {
+        current = Area(area);
+        try {
+            pass = t.filter();
+        } catch (...) {
+            pass = false;
+        }
+    }
+    current = saved;
+    t.recno = recno, t.bof = bof, t.eof = eof, t.record = std::move(bytes), t.dirty = dirty;
+    return pass;
 }
 
 namespace {
@@ -244,7 +267,7 @@ int Tables::GoEnd(int area, int direction) {
     Refresh(*t);
     Walk w{*t, Order(area, *t)};
     std::uint32_t r = w.Step(0, direction);
-    while (r && !Visible(*t, r)) r = w.Step(r, direction);
+    while (r && !Visible(area, *t, r)) r = w.Step(r, direction);
     if (!r) {
         AtEnd(*t);
         t->bof = true;
@@ -273,7 +296,7 @@ int Tables::Skip(int area, std::int64_t count) {
         if (t->eof) return Fail(kErrEnd);
         for (; count > 0; --count) {
             std::uint32_t r = w.Step(t->recno, 1);
-            while (r && !Visible(*t, r)) r = w.Step(r, 1);
+            while (r && !Visible(area, *t, r)) r = w.Step(r, 1);
             if (!r) return AtEnd(*t);
             if (int err = Load(*t, r)) return err;
         }
@@ -282,7 +305,7 @@ int Tables::Skip(int area, std::int64_t count) {
     if (t->bof) return Fail(kErrBeginning);
     for (; count < 0; ++count) {
         std::uint32_t r = w.Step(t->eof ? 0 : t->recno, -1);
-        while (r && !Visible(*t, r)) r = w.Step(r, -1);
+        while (r && !Visible(area, *t, r)) r = w.Step(r, -1);
         if (!r) {
             t->bof = true;
             if (t->eof) t->recno = t->header.records + 1;

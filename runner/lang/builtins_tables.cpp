@@ -1,6 +1,7 @@
 // Built-in functions: the tables (runner/tables.h). EOF, BOF, RECNO,
-// RECCOUNT, FOUND, DELETED, ALIAS, SELECT, USED, DBF, FIELD, FCOUNT, RLOCK
-// (and LOCK), FLOCK, ISRLOCKED, ISFLOCKED, ISEXCLUSIVE, ISREADONLY.
+// RECCOUNT, FOUND, DELETED, ALIAS, SELECT, USED, DBF, FILTER, FIELD,
+// FCOUNT, RLOCK (and LOCK), FLOCK, ISRLOCKED, ISFLOCKED, ISEXCLUSIVE,
+// ISREADONLY.
 //
 // The work area argument is a number or an alias; without it the current
 // work area is meant. An alias no table has is error 13; a work area
@@ -87,6 +88,10 @@ const Builtin kTable[] = {
     {"ALIAS", 0, 1, [](Args& a) {
          Table* t = TableArg(a, 0);
          return C(t ? t->alias : "");
+     }},
+    {"FILTER", 0, 1, [](Args& a) {
+         Table* t = TableArg(a, 0);
+         return C(t ? t->filterText : "");
      }},
     {"DBF", 0, 1, [](Args& a) {
          Table* t = TableArg(a, 0);

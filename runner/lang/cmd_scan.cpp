@@ -1,5 +1,6 @@
 // Commands: walking and finding records. SCAN ... ENDSCAN, LOCATE and
-// CONTINUE, COUNT and SUM, INDEX ON ... TAG, SET ORDER TO, SEEK.
+// CONTINUE, COUNT and SUM, INDEX ON ... TAG, SET ORDER TO, SEEK, SET
+// FILTER TO.
 #include <algorithm>
 
 #include "runner/host.h"
@@ -21,6 +22,11 @@ struct SetOrder {
 };
 struct SeekKey {
     ExprP key;
+    NameArg in;
+};
+struct Filter {
+    ExprP condition;  // null: no filter
+    std::string text;
     NameArg in;
 };
 // COUNT and SUM: the expressions summed (none for COUNT), the records they
@@ -77,6 +83,23 @@ void ParseSetOrder(ExprParser& p, Stmt& s) {
     o.in = ParseClauses(p, kClauseIn).in;
     p.ExpectEnd();
     s.payload = o;
+}
+
+// SET FILTER TO [condition] [IN alias]
+void ParseSetFilter(ExprParser& p, Stmt& s) {
+    Filter f;
+    p.Relex(true);
+    if (!p.Word("TO")) p.Fail();
+    p.Relex(true);
+    if (!p.AtEnd() && !(p.cur().kind == Tok::Ident && KeyIs(p.cur().text, "IN"))) {
+        const std::size_t from = p.cur().pos;
+        f.condition = p.Expression();
+        f.text = p.text().substr(from, p.cur().pos - from);
+        f.text.erase(f.text.find_last_not_of(" \t") + 1);
+    }
+    f.in = ParseClauses(p, kClauseIn).in;
+    p.ExpectEnd();
+    s.payload = f;
 }
 
 void ParseSeek(ExprParser& p, Stmt& s) {
@@ -264,6 +287,28 @@ Flow ExecSetOrder(Interpreter& in, const Stmt& s) {
     return Flow::Next;
 }
 
+// The condition is tried once on the current record (blank fields at the
+// end of the table), so that a condition that cannot run or is no logical
+// value fails here and not at every move.
+Flow ExecSetFilter(Interpreter& in, const Stmt& s) {
+    const Filter& f = s.As<Filter>();
+    Tables& tables = in.host().tables;
+    const int area = tables.Area(AreaOf(in, f.in));
+    Table* t = tables.At(area);
+    if (!t) Raise(52);
+    if (f.condition) {
+        const int saved = tables.current;
+        tables.current = area;
+        const Value v = in.Eval(*f.condition);
+        tables.current = saved;
+        if (v.type != 'L') Raise(kErrDataType);
+    }
+    t->filterText = f.text;
+    t->filter = nullptr;
+    if (f.condition) t->filter = [&in, cond = f.condition]() { return Truth(in.Eval(*cond)); };
+    return Flow::Next;
+}
+
 Flow ExecSeek(Interpreter& in, const Stmt& s) {
     const SeekKey& k = s.As<SeekKey>();
     bool found = false;
@@ -281,6 +326,7 @@ const Command kCommands[] = {
     {"INDEX", nullptr, ParseIndex, ExecIndex, nullptr, 0},
     {"SET", "ORDER", ParseSetOrder, ExecSetOrder, nullptr, 0},
     {"SEEK", nullptr, ParseSeek, ExecSeek, nullptr, 0},
+    {"SET", "FILTER", ParseSetFilter, ExecSetFilter, nullptr, 0},
 };
 
 }  // namespace

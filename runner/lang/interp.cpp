@@ -74,10 +74,12 @@ Interpreter::Interpreter(Host& host) : host_(host) {
 Interpreter::~Interpreter() {
     host_.hooks = savedHooks_;
     // The tables keep no code of this interpreter: its tags' keys and
-    // LOCATE conditions go with it.
+    // LOCATE conditions and filters go with it.
     host_.tables.keyCompiler = nullptr;
     for (auto& [area, t] : host_.tables.open) {
         t.locateFor = nullptr;
+        t.filter = nullptr;
+        t.filterText.clear();
         t.tags.clear();
         t.order = -1;
     }

@@ -91,3 +91,32 @@ CATCH TO e
 ENDTRY
 USE
 ? FILETOSTR("orders.dbf") + FILETOSTR("orders.fpt") == before
+* A filter: the pointer stops only at the records it passes, in any order.
+CREATE CURSOR nums (n I)
+FOR i = 1 TO 10
+  INSERT INTO nums VALUES (i)
+ENDFOR
+limit = 8
+SET FILTER TO n % 2 = 0 AND n < limit
+GO BOTTOM
+? n, FILTER()
+SKIP -1
+limit = 5
+GO BOTTOM
+? n
+GO 3
+? n, DBF_RECCOUNT()
+INDEX ON -n TAG back
+COUNT TO evens
+? evens
+SCAN
+  ?? n
+ENDSCAN
+TRY
+  SET FILTER TO nosuch > 1
+CATCH TO e
+  ? e.ErrorNo, FILTER()
+ENDTRY
+SET FILTER TO
+COUNT TO all
+? all, FILTER() == ""

@@ -1,10 +1,12 @@
-// Commands: whole records to and from memory. INSERT INTO, SCATTER and
-// GATHER.
+// Commands: whole records to and from memory. INSERT INTO, SCATTER,
+// GATHER, COPY TO ARRAY and APPEND FROM ARRAY.
 //
 //   INSERT INTO table [(field, ...)] VALUES (expression, ...)
 //   INSERT INTO table FROM MEMVAR | FROM ARRAY array
 //   SCATTER [FIELDS field, ...] [MEMO] [BLANK] MEMVAR | TO array
 //   GATHER MEMVAR | FROM array [FIELDS field, ...] [MEMO]
+//   COPY TO ARRAY array [FIELDS field, ...] [scope] [FOR] [WHILE]
+//   APPEND FROM ARRAY array [FIELDS field, ...]
 //
 // INSERT adds a record to the table open under that alias, or opens the
 // table file in the lowest free work area first (the current work area
@@ -22,6 +24,14 @@
 // with BLANK) the values are the fields' blanks. GATHER MEMVAR takes the
 // fields that have a variable of their name, GATHER FROM the elements there
 // are; at the end of the table it changes nothing.
+//
+// COPY TO ARRAY and APPEND FROM ARRAY leave memo fields out. COPY makes the
+// array one row per record (every record without scope or FOR) and one
+// column per field, whatever it was before; with no record chosen the
+// array is left as it is. APPEND adds a record for each row of a
+// two-dimensional array, one for a one-dimensional array, the elements
+// pairing with the fields in order; a row with a value that does not fit
+// its field stops the command there (the rows before it stay added).
 #include "runner/host.h"
 #include "runner/lang/builtins.h"
 #include "runner/lang/interp.h"
@@ -124,6 +134,38 @@ void ParseTransfer(ExprParser& p, Stmt& s, bool scatter) {
     if (!target) p.Fail();
     s.payload = t;
 }
+// COPY TO ARRAY and APPEND FROM ARRAY; other forms of COPY TO and APPEND
+// FROM are not available.
+struct ArrayCopy {
+    std::string array;
+    std::vector<std::string> fields;
+    Clauses clauses;
+};
+void ParseArrayCopy(ExprParser& p, Stmt& s, bool copy) {
+    ArrayCopy c;
+    p.Relex(true);
+    if (!p.Word("ARRAY")) ParseUnavailable(p, s);
+    p.Relex(true);
+    c.array = UpperAscii(p.Name());
+    // FIELDS before or after the clauses, which come together.
+    const unsigned allowed = copy ? kClauseScope | kClauseFor | kClauseWhile : 0;
+    auto any = [](const Clauses& k) { return k.Has(kClauseScope) || k.Has(kClauseFor) || k.Has(kClauseWhile); };
+    c.clauses = ParseClauses(p, allowed);
+    p.Relex(true);
+    if (p.Word("FIELDS")) {
+        c.fields = FieldNames(p);
+        Clauses after = ParseClauses(p, allowed);
+        if (any(after)) {
+            if (any(c.clauses)) p.Fail();
+            c.clauses = after;
+        }
+    }
+    p.ExpectEnd();
+    s.payload = c;
+}
+void ParseCopyTo(ExprParser& p, Stmt& s) { ParseArrayCopy(p, s, true); }
+void ParseAppendFrom(ExprParser& p, Stmt& s) { ParseArrayCopy(p, s, false); }
+
 void ParseScatter(ExprParser& p, Stmt& s) { ParseTransfer(p, s, true); }
 void ParseGather(ExprParser& p, Stmt& s) { ParseTransfer(p, s, false); }
 
@@ -250,10 +292,58 @@ Flow ExecGather(Interpreter& in, const Stmt& s) {
     return Flow::Next;
 }
 
+Flow ExecCopyTo(Interpreter& in, const Stmt& s) {
+    const ArrayCopy& c = s.As<ArrayCopy>();
+    Tables& tables = in.host().tables;
+    const int area = tables.Area(AreaOf(in, NameArg{}));
+    if (!tables.At(area)) Raise(52);
+    const std::vector<int> numbers = Chosen(in, area, c.fields, false);
+    std::vector<Value> values;
+    long rows = 0;
+    TableLoop(in, area, c.clauses, Clauses::Scope::All, [&]() {
+        for (int n : numbers) {
+            Value v;
+            CheckTable(in, tables.Read(area, n, &v));
+            values.push_back(std::move(v));
+        }
+        ++rows;
+        return Flow::Next;
+    });
+    if (rows == 0 || numbers.empty()) return Flow::Next;
+    VarP a = in.FindVariable(c.array);
+    if (!a) {
+        in.AssignName(c.array, Value::Logical(false));
+        a = in.FindVariable(c.array);
+    }
+    a->items.clear();
+    Shape(*a, rows, static_cast<long>(numbers.size()));
+    std::move(values.begin(), values.end(), a->items.begin());
+    return Flow::Next;
+}
+
+Flow ExecAppendFrom(Interpreter& in, const Stmt& s) {
+    const ArrayCopy& c = s.As<ArrayCopy>();
+    Tables& tables = in.host().tables;
+    const int area = tables.Area(AreaOf(in, NameArg{}));
+    if (!tables.At(area)) Raise(52);
+    const std::vector<int> numbers = Chosen(in, area, c.fields, false);
+    const VarP a = ArrayNamed(in, c.array);
+    const std::size_t width = a->cols ? static_cast<std::size_t>(a->cols) : a->items.size();
+    for (std::size_t row = 0; row * width < a->items.size(); ++row) {
+        std::vector<std::pair<int, Value>> values;
+        for (std::size_t i = 0; i < numbers.size() && i < width; ++i)
+            values.emplace_back(numbers[i], a->items[row * width + i]);
+        CheckTable(in, tables.Append(area, values));
+    }
+    return Flow::Next;
+}
+
 const Command kCommands[] = {
     {"INSERT", nullptr, ParseInsert, ExecInsert, nullptr, 0},
     {"SCATTER", nullptr, ParseScatter, ExecScatter, nullptr, 0},
     {"GATHER", nullptr, ParseGather, ExecGather, nullptr, 0},
+    {"COPY", "TO", ParseCopyTo, ExecCopyTo, nullptr, 0},
+    {"APPEND", "FROM", ParseAppendFrom, ExecAppendFrom, nullptr, 0},
 };
 
 }  // namespace

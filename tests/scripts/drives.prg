@@ -1,7 +1,6 @@
 * An inventory of the machine's drives, as a host program takes it: each
 * letter with its kind, whether it is ready, its file system and whether it
-* has room; then the answers for a drive that is not there and for texts
-* that are no drive letter. The test prefix has a drive of each kind.
+* has room. The test prefix has a drive of each kind.
 lcDrives = SYS_DRISTR()
 ? 'Drives:', lcDrives, SYS_GETNUMDRIVES() = LEN(lcDrives)
 FOR i = 1 TO LEN(lcDrives)
@@ -28,14 +27,3 @@ FOR i = 1 TO LEN(lcDrives)
        SYS_VOLUMESERIAL(lcRoot) = SYS_VOLUME(lcRoot, 2), SYS_LASTERROR()
   ENDIF
 ENDFOR
-
-* Q: is not there.
-? SYS_DOESDRIVEEXIST('q'), SYS_ISDRIVEREADY('Q'), SYS_DRIVETYPE('Q:\'), SYS_DISKSPACE('Q:\')
-? '[' + SYS_VOLUMENAME('Q:\') + ']', SYS_LASTERROR(), SYS_LASTERROR()
-* A letter beyond Z, a lower-case letter, a path instead of a letter.
-? SYS_DOESDRIVEEXIST('['), SYS_DOESDRIVEEXIST('c'), SYS_DOESDRIVEEXIST('C:\windows')
-? SYS_DRIVETYPE('C:\windows'), SYS_DRIVETYPE('c:'), SYS_VOLUME('C:\windows', 5), SYS_LASTERROR()
-
-* The current drive follows the first letter.
-? SYS_SETDRI('f:\anywhere'), SYS_CURDRI(), SYS_SETDRI('Q'), SYS_CURDRI()
-? SYS_SETDRI('c'), SYS_GETDRI(), SYS_MAKEDRIVE(6), MIS_MAKEDRIVE(0)

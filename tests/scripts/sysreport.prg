@@ -1,0 +1,22 @@
+* A report of the system, as a support screen of a host program shows it.
+* The answers that differ from machine to machine are checked, not shown.
+? 'Windows', SYS_WINMAJ(), SYS_WINMIN(), SYS_OS(4), SYS_ISNT()
+? 'Same build', SYS_WINBUILD() = SYS_OS(3), VARTYPE(SYS_OS(5)), SYS_OS(9)
+? 'Processor', INLIST(SYS_PROCESSORARCHITECTURE(), 'Intel', 'Unknown'), ;
+  SYS_NUMBEROFPROCESSORS() > 0, SYS_PAGESIZE()
+? 'Memory', BETWEEN(SYS_GLOBALMEMORYSTATUS(), 0, 100), SYS_GLOBALMEMORYSTATUS(2) > 0
+? 'Power', SYS_ACLINESTATUS(), SYS_BATTERYFLAG(), SYS_BATTERYLIFEPERCENT(), SYS_BATTERYLIFETIME()
+? 'Folders', LOWER(SYS_WINDIR()), LOWER(SYS_SYSDIR()), RIGHT(SYS_GETTEMPPATH(), 1)
+? 'Program', LOWER(JUSTFNAME(SYS_EXENAME())), SYS_MODULENAME(0) == SYS_EXENAM(), ;
+  SYS_GETHINSTANCE() = SYS_MODULEHANDLE('')
+? 'SYSTEM.INI', '[' + SYS_SWAP() + SYS_NETWOR() + SYS_MOUSE() + SYS_DISPLA() + ']'
+? 'Screen', SYS_GETSYSTEMMETRICS(0) > 0, SYS_GETSYSCOLOR(5), SYS_ISPEN()
+? 'Locale', SYS_GETTHREADLOCALE() > 0, SYS_ISVALIDLOCALE(1033, 2), SYS_ISVALIDLOCALE(39321, 2)
+? 'Zone', SYS_GETTIMEZONEINFORMATION(3), '/', SYS_GETTIMEZONEINFORMATION(9)
+? 'Clock', GETWORDCOUNT(SYS_GETLOCALTIME(), '-')
+STORE 0 TO y, mo, d, h, mi, s, ms
+= SYS_SPLITTIME(@y, @mo, @d, @h, @mi, @s, @ms)
+? 'Split', y > 2000, BETWEEN(mo, 1, 12), BETWEEN(d, 1, 31), BETWEEN(h, 0, 23)
+? 'Binary', SYS_GETBINARYTYPE(SYS_WINDIR() + '\win.ini')
+? 'Domain', SYS_LOOKUPDOMAIN('Administrators')
+? 'Equipment', SYS_EQUIP(), SYS_NUMFLO(), SYS_ISDMA(), SYS_ISDISK(), SYS_NUMPRN()

@@ -165,9 +165,19 @@ public:
         if (t.size() >= 2 && t[0].IsWord("DO") && t[1].kind == Tok::Ident && !KeyIs(t[1].text, "WHILE") &&
             !KeyIs(t[1].text, "CASE") && !KeyIs(t[1].text, "FORM") && !KeyIs(t[1].text, "EVENTS"))
             DoTarget(t);
+        // CREATE TABLE/CURSOR name (field C(10), ...) holds no calls; nor do
+        // INSERT INTO name (fields) VALUES (...) in its table and VALUES
+        // words, nor a query's aggregates.
+        if (!t.empty() && t[0].IsWord("CREATE")) return;
+        const bool insert = !t.empty() && t[0].IsWord("INSERT");
+        const bool query = !t.empty() && t[0].IsWord("SELECT");
         for (std::size_t i = 0; i + 1 < t.size(); ++i) {
             if (t[i].kind != Tok::Ident || !t[i + 1].IsOp("(")) continue;
             if (i > 0 && (t[i - 1].IsOp(".") || t[i - 1].IsOp("->") || t[i - 1].IsOp("@"))) continue;
+            if (insert && (t[i].IsWord("VALUES") || (i > 0 && t[i - 1].IsWord("INTO")))) continue;
+            if (query && (t[i].IsWord("COUNT") || t[i].IsWord("SUM") || t[i].IsWord("AVG") ||
+                          t[i].IsWord("MIN") || t[i].IsWord("MAX")))
+                continue;
             // The word after a verb (PROCEDURE name(a, b), DIMENSION a(3) ...) is
             // no call, but for the verbs that take an expression.
             if (i == 1 && t[0].kind == Tok::Ident && !IsCallingVerb(t[0].text)) continue;

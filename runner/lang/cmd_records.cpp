@@ -83,18 +83,7 @@ void ParseInsert(ExprParser& p, Stmt& s) {
     Insert ins;
     p.Relex(true);
     if (!p.Word("INTO")) p.Fail();
-    p.Relex(true);
-    if (p.cur().kind == Tok::Ident) {
-        // A table name written out ends at a blank or at its field list.
-        const std::string& text = p.text();
-        std::size_t i = p.cur().pos;
-        while (i < text.size() && text[i] != ' ' && text[i] != '\t' && text[i] != '(') ++i;
-        ins.table.present = true;
-        ins.table.literal = text.substr(p.cur().pos, i - p.cur().pos);
-        p.Rewind(i);
-    } else {
-        ins.table = p.NameArgument();
-    }
+    ins.table = TableName(p);
     if (p.cur().IsOp("(")) {
         p.Next();
         ins.fields = FieldNames(p);
@@ -200,9 +189,23 @@ VarP ArrayNamed(Interpreter& in, const std::string& name) {
     return v;
 }
 
-// The work area of INSERT's table: the one open under its alias, else the
-// table file opened in the lowest free work area.
-int InsertArea(Interpreter& in, const NameArg& table) {
+}  // namespace
+
+NameArg TableName(ExprParser& p) {
+    p.Relex(true);
+    if (p.cur().kind != Tok::Ident) return p.NameArgument();
+    // A table name written out ends at a blank or at a parenthesis.
+    const std::string& text = p.text();
+    std::size_t i = p.cur().pos;
+    while (i < text.size() && text[i] != ' ' && text[i] != '\t' && text[i] != '(') ++i;
+    NameArg name;
+    name.present = true;
+    name.literal = text.substr(p.cur().pos, i - p.cur().pos);
+    p.Rewind(i);
+    return name;
+}
+
+int TableArea(Interpreter& in, const NameArg& table) {
     Tables& tables = in.host().tables;
     const std::string name = in.NameText(table);
     if (int area = tables.Find(UpperAscii(name))) return area;
@@ -214,10 +217,12 @@ int InsertArea(Interpreter& in, const NameArg& table) {
     return area;
 }
 
+namespace {
+
 Flow ExecInsert(Interpreter& in, const Stmt& s) {
     const Insert& ins = s.As<Insert>();
     Tables& tables = in.host().tables;
-    const int area = InsertArea(in, ins.table);
+    const int area = TableArea(in, ins.table);
     const int count = static_cast<int>(tables.At(area)->header.fields.size());
     std::vector<std::pair<int, Value>> values;
     if (ins.from == Source::Values) {

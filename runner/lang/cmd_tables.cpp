@@ -254,8 +254,10 @@ void ParseSkip(ExprParser& p, Stmt& s) {
     s.payload = k;
 }
 
-// SELECT n, SELECT alias, SELECT 0 (the lowest free work area).
+// SELECT n, SELECT alias, SELECT 0 (the lowest free work area); SELECT ...
+// FROM is a query.
 void ParseSelect(ExprParser& p, Stmt& s) {
+    if (IsQuery(p)) return ParseQuery(p, s);
     p.Relex(true);
     NameArg a = p.NameArgument();
     if (!a.present) p.Fail();
@@ -315,6 +317,7 @@ Flow ExecUse(Interpreter& in, const Stmt& s) {
 }
 
 Flow ExecSelect(Interpreter& in, const Stmt& s) {
+    if (!s.Get<NameArg>()) return ExecQuery(in, s);
     in.host().tables.current = AreaOf(in, s.As<NameArg>());
     return Flow::Next;
 }

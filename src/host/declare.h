@@ -403,6 +403,22 @@ inline constexpr Decl Fn{&Adapt<F, Decimals>, Signature<decltype(F)>::types.data
 
 constexpr Decl Raw(Handler handler) { return {handler, nullptr}; }
 
+// A row that answers first and acts after: Get's value goes back to the
+// host, then the parameters are read for Set, which takes them and returns
+// nothing. A parameter that fails on its way in (a text that cannot be made
+// zero-terminated: error 182) then ends the call after the answer, and Set
+// does not run. Written AnswerThen<Get, Set>.
+template <auto Get, auto Set, int Decimals>
+void AdaptAnswerThen(ParamBlock* p) {
+    static_assert(Signature<decltype(Get)>::count == 0, "Get takes no parameters");
+    static_assert(std::is_void_v<typename Signature<decltype(Set)>::Result>, "Set answers nothing");
+    Return<Decimals>(Get(), std::tuple<>{}, p);
+    Adapt<Set, Decimals>(p);
+}
+template <auto Get, auto Set, int Decimals = -1>
+inline constexpr Decl AnswerThen{&AdaptAnswerThen<Get, Set, Decimals>,
+                                 Signature<decltype(Set)>::types.data()};
+
 // A plain function whose first parameter is a context the host call does not
 // pass (the companion's calendar, the system's time zone): the handler gets it
 // from `Context()`. Written Fn<WithContext<F, Context>>.

@@ -91,7 +91,6 @@ bool VerInit();
 // A property function answers either the value it stores (the desktop, font
 // and help texts) or the value the field held before the call (every other
 // field).
-enum class Answer { Stored, Previous };
 
 // One field of one record: Record() is the record, Member the field.
 template <auto Record, auto Member>
@@ -99,14 +98,22 @@ auto& FieldOf() {
     return Record().*Member;
 }
 
-// A text is taken up to its first zero byte.
-template <auto Record, auto Member, Answer A>
-std::string TextProperty(Opt<const char*> value) {
+// A text is taken up to its first zero byte. The texts that answer the
+// value before the call are a pair, TextOf and SetText, so that the answer
+// goes back before the new text is read (AnswerThen in host/declare.h).
+template <auto Record, auto Member>
+std::string StoredText(Opt<const char*> value) {
     auto& field = FieldOf<Record, Member>();
-    std::string previous = field.Get();
-    if (!value.present) return previous;
-    field.Set(value.value);
-    return A == Answer::Stored ? field.Get() : previous;
+    if (value.present) field.Set(value.value);
+    return field.Get();
+}
+template <auto Record, auto Member>
+std::string TextOf() {
+    return FieldOf<Record, Member>().Get();
+}
+template <auto Record, auto Member>
+void SetText(Opt<const char*> value) {
+    if (value.present) FieldOf<Record, Member>().Set(value.value);
 }
 
 // Numbers, integers and logicals answer the value before the call.

@@ -14,21 +14,25 @@ FAMILY(Setting, "Settings records",
 // decimals and result type.
 #define SETTING_STORED "The field as it is after the call: the value given, cut to the capacity."
 #define SETTING_PREVIOUS "The field as it was before the call; a value given is stored after."
-#define SETTING_TEXT(row, capacity, what, answer, sample, printed, ...)                   \
+#define SETTING_TEXT(row, capacity, what, answer, errors_, sample, printed, ...)          \
     ROW(row, ".C",                                                                       \
         DOC(.summary = "The " what ", and stores a new one.",                            \
             .params = "cValue: optional, the new " what "; its first " #capacity         \
                       " characters are kept",                                            \
             .returns = "C", .result = answer,                                            \
-            .errors = "Error 182 when memory runs out.",                                 \
+            .errors = errors_,                                                           \
             .example = sample, .output = printed),                                       \
         __VA_ARGS__)
 #define STORED_TEXT(row, record, member, capacity, what, sample, printed)                 \
-    SETTING_TEXT(row, capacity, what, SETTING_STORED, sample, printed,                   \
-                 Fn<TextProperty<&record, &record##Record::member, Answer::Stored>>)
+    SETTING_TEXT(row, capacity, what, SETTING_STORED,                                    \
+                 "Error 182 when memory runs out; nothing is stored.", sample, printed,  \
+                 Fn<StoredText<&record, &record##Record::member>>)
 #define PREVIOUS_TEXT(row, record, member, capacity, what, sample, printed)               \
-    SETTING_TEXT(row, capacity, what, SETTING_PREVIOUS, sample, printed,                 \
-                 Fn<TextProperty<&record, &record##Record::member, Answer::Previous>>)
+    SETTING_TEXT(row, capacity, what, SETTING_PREVIOUS,                                  \
+                 "Error 182, after the answer went back, when memory runs out; nothing "  \
+                 "is stored.", sample, printed,                                          \
+                 AnswerThen<TextOf<&record, &record##Record::member>,                     \
+                            SetText<&record, &record##Record::member>>)
 #define SETTING_VALUE(row, types, param, record, member, type, places, letter, what,      \
                       sample, printed)                                                   \
     ROW(row, types,                                                                      \

@@ -2,6 +2,7 @@
 // each row reaches its own field, with the answer order and the result
 // record its kind has, and the version strings of the project's own DLLs.
 #include <string>
+#include <utility>
 
 #include "dll_test.h"
 #include "host/version.h"
@@ -23,10 +24,41 @@ TEST_F(SettingsTest, TextsCutToTheirFields) {
     EXPECT_EQ(Text("USERCOMPANY", {}), "Acme");
     Text("VER_COPYRIGHTS", {C(std::string(100, 'c'))});
     EXPECT_EQ(Text("VER_CPYRIG", {}), std::string(70, 'c'));
-    Text("VER_DATE", {C(std::string(30, 'd'))});
-    EXPECT_EQ(Text("VER_DATE", {}), std::string(20, 'd'));
-    EXPECT_EQ(Text("DSK_TITLE", {C(std::string(300, 't'))}), std::string(264, 't'));
-    EXPECT_EQ(Text("FNT_NAME", {C(std::string(50, 'f'))}), std::string(42, 'f'));
+    const std::pair<const char*, std::size_t> fields[] = {
+        {"DSK_CARGO", 256}, {"DSK_TITLE", 264}, {"DSK_FILL", 64},    {"DSK_CENTER", 64},
+        {"FNT_CARGO", 256}, {"FNT_NAME", 42},   {"HLP_CARGO", 256},  {"HLP_TOPIC", 282},
+        {"USR_CARGO", 256}, {"USR_NAME", 60},   {"USR_CMPANY", 61},  {"VER_CARGO", 256},
+        {"VER_NAME", 60},   {"VER_AUTHOR", 40}, {"VER_CPYRIG", 70},  {"VER_INI", 64},
+        {"VER_DATE", 20}};
+    for (const auto& [name, capacity] : fields) {
+        Text(name, {C(std::string(400, 'x'))});
+        EXPECT_EQ(Text(name, {}), std::string(capacity, 'x')) << name;
+    }
+}
+
+// A text that cannot be made zero-terminated (error 182) stores nothing;
+// a field that answers its value before the call has answered it already.
+TEST_F(SettingsTest, TextsWithoutMemoryComeAfterOrBeforeTheAnswer) {
+    Text("USR_NAME", {C("old")});
+    Text("DSK_TITLE", {C("old")});
+    auto starved = [&](const char* name) {
+        host.hostile = true;
+        host.resizeCount = 0;
+        host.faults.failResizeAt = 1;
+        run::Outcome o = host.Call(name, {C("new")});
+        host.hostile = HostileRun();
+        host.faults.failResizeAt = 0;
+        return o;
+    };
+    run::Outcome previous = starved("USR_NAME");
+    EXPECT_EQ(previous.error, 182);
+    ASSERT_EQ(previous.returns.size(), 1u);
+    EXPECT_EQ(previous.value().text, "old");
+    run::Outcome stored = starved("DSK_TITLE");
+    EXPECT_EQ(stored.error, 182);
+    EXPECT_TRUE(stored.returns.empty());
+    EXPECT_EQ(Text("USR_NAME", {}), "old");
+    EXPECT_EQ(Text("DSK_TITLE", {}), "old");
 }
 
 TEST_F(SettingsTest, InitClearsItsOwnRecordButTheUsersLevel) {

@@ -2,32 +2,38 @@
 #pragma once
 
 #include <cstdint>
+#include <exception>
 
 #include "host/services.h"
 
 namespace tarvo {
 
 // A channel a handler opened: closed (HostFileClose channel, 1) when it goes
-// out of scope, on every way out, an abort included. -1 is no channel.
+// out of scope, on every way out. An abort the host raises while closing
+// ends the request like any other, unless the handler is already being left
+// by an abort (the channel is gone either way). -1 is no channel.
 struct HeldChannel {
     std::int32_t number = -1;
     explicit HeldChannel(std::int32_t n) : number(n) {}
-    ~HeldChannel() { Close(); }
+    ~HeldChannel() noexcept(false) {
+        if (number == -1) return;
+        const std::int32_t n = number;
+        number = -1;
+        if (std::uncaught_exceptions() == unwinding_) {
+            HostFileClose(n);
+            return;
+        }
+        try {
+            HostFileClose(n);
+        } catch (...) {
+        }
+    }
     HeldChannel(const HeldChannel&) = delete;
     HeldChannel& operator=(const HeldChannel&) = delete;
     bool open() const { return number != -1; }
-    // Answers whether the host closed it; an abort the host raises while
-    // closing is not passed on (the channel is gone either way).
-    bool Close() noexcept {
-        if (number == -1) return true;
-        const std::int32_t n = number;
-        number = -1;
-        try {
-            return HostFileClose(n) == 0;
-        } catch (...) {
-            return false;
-        }
-    }
+
+private:
+    int unwinding_ = std::uncaught_exceptions();
 };
 
 // The length of the file behind a channel, its position kept: remember the

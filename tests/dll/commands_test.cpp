@@ -94,12 +94,29 @@ TEST_F(CommandsTest, FailuresGoToTheCommandLog) {
     EXPECT_EQ(ReadAll(log), "16 ... BAD 1\r\n16 ... BAD 2\r\n16 ... BAD 3\r\n")
         << "an existing log is appended to, and closed when another is set";
     EXPECT_EQ(ReadAll(At("other.log")), "16 ... BAD 4\r\n");
+    // The host aborting the close of the old log ends the call there: no
+    // answer, and the new log is not made.
+    host.trace.clear();
+    Logical("DDA_SETLOG", {C(At("other.log"))});
+    std::size_t close = 0;
+    while (close < host.trace.size() && host.trace[close].code != kSvcHostFileClose) ++close;
+    ASSERT_LT(close, host.trace.size());
+    host.faults.abortAtService = static_cast<int>(close) + 1;
+    run::Outcome aborted = host.Call("DDA_SETLOG", {C(At("third.log"))});
+    host.faults.abortAtService = 0;
+    EXPECT_EQ(aborted.error, 1);
+    EXPECT_FALSE(aborted.hasValue());
+    EXPECT_FALSE(Exists(At("third.log")));
+    EXPECT_EQ(Text("DDA_GETLOG", {}), At("third.log"));
+    EXPECT_FALSE(Logical("DDA_EXECUTE", {C("BAD 5")})) << "and logs nothing";
+    EXPECT_EQ(ReadAll(At("other.log")), "16 ... BAD 4\r\n");
+    host.channels.CloseAll();  // the host kept the channel it refused to close
 
     // A name is kept to 511 characters; one the host cannot open logs nothing.
     const std::string long_name(600, 'n');
     EXPECT_TRUE(Logical("DDA_SETLOG", {C(long_name)}));
     EXPECT_EQ(Text("DDA_GETLOG", {}), std::string(511, 'n'));
-    EXPECT_FALSE(Logical("DDA_EXECUTE", {C("BAD 5")}));
+    EXPECT_FALSE(Logical("DDA_EXECUTE", {C("BAD 6")}));
     EXPECT_EQ(host.channels.open(), 0);
 }
 
@@ -215,6 +232,10 @@ TEST_F(CommandsTest, EvaluationKeepsTheLastError) {
     EXPECT_EQ(Int("DDA_EXTENDEDERROR", {}), 10) << "the host's answer for the error";
     EXPECT_EQ(Text("DDA_EXTENDEDERRORMESSAGE", {}), "Error text 10.");
     EXPECT_EQ(Count(), 4) << "every evaluation counts";
+    EXPECT_EQ(Int("DDA_EVALUA", {C("6 * 7")}), 42);
+    EXPECT_EQ(Int("DDA_ERROR", {}), 0) << "a success clears the error";
+    EXPECT_EQ(Int("DDA_EXTENDEDERROR", {}), 0);
+    EXPECT_EQ(Text("DDA_EXTENDEDERRORMESSAGE", {}), "");
     Logical("DDA_SETLOG", {C("")});
     EXPECT_EQ(ReadAll(At("eval.log")), "10 ... 1 +\r\n");
 }

@@ -155,6 +155,7 @@ int Tables::AtEnd(Table& t) {
     if (int err = Settle(t)) return err;
     t.recno = t.header.records + 1;
     t.eof = true;
+    t.bof = false;
     t.record.clear();
     return 0;
 }

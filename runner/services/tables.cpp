@@ -6,7 +6,8 @@
 // LockRecord's second argument says what to lock: 0 the current record, a
 // positive number that record, a negative one the whole table. A locator of
 // ReplaceField names a field by its number (from 1) in its work area; one of
-// a memory variable (work area -1) stores into the variable instead.
+// a memory variable (work area -1) stores into the variable instead; one
+// of a table at its end answers 4 (REPLACE there quietly does nothing).
 #include <windows.h>
 
 #include <cstring>
@@ -51,6 +52,8 @@ void ServeTables(ServiceCall& call) {
             host.variables.values[id] = v;
             return call.Answer(0);
         }
+        const Table* t = tables.At(field->workArea);
+        if (t && t->eof) return call.Answer(4);
         std::int32_t number;
         std::memcpy(&number, field->reference, 4);
         return call.Answer(tables.Replace(field->workArea, {{number, v}}));

@@ -23,13 +23,10 @@ bool StatusBit(Opt<std::int32_t> area) { return Has(Area(area), Bit); }
 bool DbfCommit(Opt<std::int32_t> area) { return WriteRecord(Area(area)) == 0; }
 bool DbfSeek(AnyRecord key) { return SeekKey(key.value) != 0; }
 
-// One answer goes back per record appended.
+// One answer goes back per append; what an answer means is the host's, so
+// every one of them is asked for.
 void DbfAppend(Opt<std::int32_t> count, Opt<std::int32_t> area) {
-    for (std::int32_t i = 0; i < count.or_else(1); ++i) {
-        const std::int32_t answer = AppendRecord(Area(area), -1);
-        ReturnInteger(answer);
-        if (answer != 0) return;
-    }
+    for (std::int32_t i = 0; i < count.or_else(1); ++i) ReturnInteger(AppendRecord(Area(area), -1));
 }
 
 bool DbfLock(Opt<std::int32_t> what, Opt<std::int32_t>) { return LockRecord(-1, what.or_else(0)) != 0; }

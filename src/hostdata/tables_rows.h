@@ -80,8 +80,10 @@ ROW("DBF_SEEK", "?", DOC(
     .params = "eKey: the key, of the order's type",
     .returns = "L",
     .result = ".T. when found: the pointer is then on the first record of that key (a text key "
-              "finds the first key that starts with it); .F. with the pointer at the end.",
-    .errors = "None of its own: without a table or an order the host answers \"not found\".",
+              "finds the first key that starts with it); .F. with the pointer at the end when the "
+              "key is not there, .F. with the pointer where it was when there is no table, no "
+              "order, or a key of another type than the order's.",
+    .errors = "None of its own: the host's refusals answer \"not found\".",
     .example = "CREATE CURSOR t (name C(10))\n"
                "APPEND BLANK\nREPLACE name WITH 'ant'\nAPPEND BLANK\nREPLACE name WITH 'bee'\n"
                "INDEX ON name TAG name\n"
@@ -89,15 +91,17 @@ ROW("DBF_SEEK", "?", DOC(
     .output = ".T.          2 .F. .T."), Fn<DbfSeek>)
 ALIAS("DBF_LOOKUP", "DBF_SEEK")
 ALIAS("DBF_SEARCH", "DBF_SEEK")
-ROW("DBF_APPEND", ".I,.I", DOC(
+ROW_NOFUZZ("DBF_APPEND", ".I,.I",
+           "a random count appends records, or sends answers, up to two billion times", DOC(
     .summary = "Appends blank records to a table.",
     .params = "nCount: how many (left out: 1)\n"
               "nWorkArea: the work area (-1 or left out: the current one)",
     .returns = "I",
     .result = "The host's answer to the last append (0 in tarvo-run, or its error number); one "
-              "answer goes back for each record appended. Nothing at all for a count below 1.",
-    .notes = "The appending stops at the first answer that is not 0 (no table, a read-only "
-             "table, a table another holds locked), which is then the result.",
+              "answer goes back for each append. Nothing at all for a count below 1.",
+    .notes = "The host is asked nCount times whatever it answers, since what an answer means "
+             "is the host's: with no table, a read-only table or a table another holds "
+             "locked, each append answers tarvo-run's error number and appends nothing.",
     .example = "CREATE CURSOR t (a I)\n? DBF_APPEND(3), RECCOUNT(), RECNO()",
     .output = "         0          3          3"), Fn<DbfAppend>)
 ROW("DBF_LOCK", ".I,.I", DOC(
@@ -121,7 +125,8 @@ ROW("DBF_REPLAC", "R,?", DOC(
               "number too wide for the field, a record another holds locked, the end of the "
               "table).",
     .notes = "In network mode (NET_SETNET) the current record of the current work area is "
-             "locked first and unlocked afterwards; when the lock cannot be had nothing is "
+             "locked first and the work area unlocked afterwards, which also lets go of any "
+             "lock the program held there before; when the lock cannot be had nothing is "
              "stored and the answer is .F.",
     .example = "CREATE CURSOR t (name C(10), n N(5))\nAPPEND BLANK\n"
                "? DBF_REPLAC(@t.name, 'Smith'), DBF_REPLAC(@t.n, 'text'), t.name",

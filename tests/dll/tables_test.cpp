@@ -47,6 +47,12 @@ TEST_F(TablesTest, LastAndFirstRecordTestsKeepThePointer) {
     ASSERT_EQ(host.tables.Skip(1, 1), 0);
     EXPECT_TRUE(Flag("DBF_BOT")) << "the end of a one-record table";
     EXPECT_TRUE(host.tables.At(1)->eof) << "and the pointer is back at the end";
+    ASSERT_EQ(host.tables.Go(1, 1), 0);
+    ASSERT_EQ(host.tables.Skip(1, -1), 0);
+    ASSERT_EQ(host.tables.Skip(1, 1), 0);
+    EXPECT_EQ(host.tables.Status(1) & 3, 2) << "the end reached from the beginning";
+    EXPECT_TRUE(Flag("DBF_EOT"));
+    EXPECT_EQ(Recno(), 1u) << "back on the only record";
 
     for (int i = 0; i < 2; ++i) ASSERT_EQ(host.tables.AppendBlank(1), 0);
     for (std::uint32_t r : {1u, 2u, 3u}) {
@@ -62,8 +68,8 @@ TEST_F(TablesTest, LastAndFirstRecordTestsKeepThePointer) {
     EXPECT_EQ(Recno(), 3u) << "from the end back to the last record";
 }
 
-// DBF_APPEND sends one answer per record, none for a count below 1, and
-// stops at the host's first error.
+// DBF_APPEND sends one answer per append, none for a count below 1, and
+// asks the host again after an error.
 TEST_F(TablesTest, AppendAnswersOncePerRecord) {
     Table(0);
     run::Outcome o = host.Call("DBF_APPEND", {Value::Int(0)});
@@ -72,8 +78,8 @@ TEST_F(TablesTest, AppendAnswersOncePerRecord) {
     ASSERT_EQ(o.returns.size(), 3u);
     EXPECT_EQ(o.value().integer, 0);
     EXPECT_EQ(host.tables.RecCount(1), 3u);
-    o = host.Call("DBF_APPEND", {Value::Int(1000000), Value::Int(7)});
-    ASSERT_EQ(o.returns.size(), 1u) << "no table in work area 7";
+    o = host.Call("DBF_APPEND", {Value::Int(2), Value::Int(7)});
+    ASSERT_EQ(o.returns.size(), 2u) << "no table in work area 7";
     EXPECT_EQ(o.value().integer, 52);
 }
 
@@ -99,6 +105,10 @@ TEST_F(TablesTest, NetworkModeReplaceNeedsTheLock) {
     ASSERT_TRUE(host.tables.LockRecord(2, 1));
     EXPECT_FALSE(host.Call("DBF_REPLACE", {field, run::ByValue(Value::Char("x"))}).value().logical)
         << "without network mode the write's own lock fails too";
+    host.tables.Unlock(2);
+    ASSERT_EQ(host.tables.Skip(1, 1), 0);
+    EXPECT_FALSE(host.Call("DBF_REPLACE", {field, run::ByValue(Value::Char("x"))}).value().logical)
+        << "the end of the table";
 }
 
 // A second tarvo-run process holds record 1 locked until told to let go:

@@ -5,8 +5,9 @@
 
 #include <windows.h>
 
-#include <functional>
+#include <sstream>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "files_test.h"
@@ -39,6 +40,29 @@ inline constexpr PrefixDrive kPrefixDrives[] = {
 inline constexpr char kMissingDrive = 'Q';
 
 inline Value L(bool b) { return Value::Logical(b); }
+
+// What the stand-ins of Windows functions were asked, a line a call: the
+// function's name and its arguments as text (numbers in decimal, texts as
+// they are, other pointers in hex), joined by "|".
+inline std::vector<std::string> g_asked;
+template <typename T>
+std::string ArgText(T v) {
+    if constexpr (std::is_integral_v<T>) {
+        return std::to_string(v);
+    } else if constexpr (std::is_convertible_v<T, const char*>) {
+        return v ? std::string(v) : "(null)";
+    } else {
+        std::ostringstream o;
+        o << "0x" << std::hex << reinterpret_cast<std::uintptr_t>(v);
+        return o.str();
+    }
+}
+template <typename... A>
+void Note(const char* function, A... args) {
+    std::string line = function;
+    ((line += "|" + ArgText(args)), ...);
+    g_asked.push_back(line);
+}
 
 class SystemTest : public DllTest {
   protected:

@@ -31,27 +31,16 @@ TEST_F(SystemInfoWin95Test, VersionOfWindows95) {
     EXPECT_EQ(Int("SYS_DOSMIN", {}), static_cast<std::int32_t>((GetVersion() >> 16) & 0xFF));
 }
 
-// The DOS request through VWIN32, made here the same way: Wine answers it
-// but leaves bit 15 of the flags set, so both give -1.
-std::int32_t DirectMediaType(int drive) {
+// The DOS request goes through the VWIN32 device. 32-bit Wine as Windows 95
+// has it and answers, but leaves bit 15 of the flags set, which counts as a
+// failure; 64-bit Wine has no such device. -1 either way, as for a text
+// that names no drive.
+TEST_F(SystemInfoWin95Test, MediaTypeThroughVwin32) {
     HANDLE device = CreateFileA("\\\\.\\vwin32", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (device == INVALID_HANDLE_VALUE) return -1;
-    static unsigned char block[36];
-    DWORD r[7] = {static_cast<DWORD>(drive), static_cast<DWORD>(reinterpret_cast<std::uintptr_t>(block)), 0x0860,
-                  0x440D, 0, 0, 0x8000};
-    DWORD got = 0;
-    const BOOL ok = DeviceIoControl(device, 1, r, sizeof r, r, sizeof r, &got, nullptr);
-    CloseHandle(device);
-    return !ok || (r[6] & 0x8000) ? -1 : block[6];
-}
-
-TEST_F(SystemInfoWin95Test, MediaTypeThroughVwin32) {
-    for (const char* drive : {"C", "a:", "Z:\\"}) {
-        const int number = (drive[0] & ~0x20) - '@';
-        EXPECT_EQ(Ask("SYS_MEDIATYPE", {C(drive)}), AnswerOf(DirectMediaType(number))) << drive;
-    }
-    EXPECT_EQ(Ask("SYS_MEDIATYPE", {C("")}), "I -1");
+    EXPECT_EQ(device != INVALID_HANDLE_VALUE, sizeof(void*) == 4);
+    if (device != INVALID_HANDLE_VALUE) CloseHandle(device);
+    for (const char* drive : {"C", "a:", "Z:\\", ""}) EXPECT_EQ(Ask("SYS_MEDIATYPE", {C(drive)}), "I -1") << drive;
 }
 
 TEST_F(SystemInfoWin95Test, RealProcessListsUnderWine) {
@@ -65,7 +54,6 @@ TEST_F(SystemInfoWin95Test, RealProcessListsUnderWine) {
     CloseHandle(all);
     if (anyModule) GTEST_SKIP() << "a snapshot that names modules: not Wine's";
     EXPECT_EQ(Ask("SYS_PROCESSES", {}), "C ");
-    EXPECT_EQ(Ask("SYS_PROCESSES", {I(32)}), "C ");
     EXPECT_EQ(Ask("SYS_PROCESSESID", {}), "C ");
 }
 
@@ -91,7 +79,10 @@ HANDLE WINAPI FakeSnapshot(DWORD flags, DWORD process) {
     g_made.push_back(h);
     return h;
 }
-BOOL Process(HANDLE h, PROCESSENTRY32* pe) {
+// The entries of a snapshot, from the first on; an entry of another size
+// than the system's is refused.
+BOOL Process(HANDLE h, PROCESSENTRY32* pe, bool first) {
+    if (first) g_cursor[h] = 0;
     const std::size_t i = g_cursor[h]++;
     if (i >= g_processes.size() || pe->dwSize != sizeof *pe) return FALSE;
     pe->th32ProcessID = g_processes[i].id;
@@ -99,15 +90,13 @@ BOOL Process(HANDLE h, PROCESSENTRY32* pe) {
     lstrcpynA(pe->szExeFile, g_processes[i].exe.c_str(), MAX_PATH);
     return TRUE;
 }
-BOOL WINAPI FakeProcessFirst(HANDLE h, PROCESSENTRY32* pe) {
-    g_cursor[h] = 0;
-    return Process(h, pe);
-}
-BOOL WINAPI FakeProcessNext(HANDLE h, PROCESSENTRY32* pe) { return Process(h, pe); }
-BOOL Module(HANDLE h, MODULEENTRY32* me) {
+BOOL WINAPI FakeProcessFirst(HANDLE h, PROCESSENTRY32* pe) { return Process(h, pe, true); }
+BOOL WINAPI FakeProcessNext(HANDLE h, PROCESSENTRY32* pe) { return Process(h, pe, false); }
+BOOL Module(HANDLE h, MODULEENTRY32* me, bool first) {
     const DWORD id = g_snapshots[h];
     for (const FakeProcess& p : g_processes) {
         if (p.id != id) continue;
+        if (first) g_cursor[h] = 0;
         const std::size_t i = g_cursor[h]++;
         if (i >= p.modules.size() || me->dwSize != sizeof *me) return FALSE;
         me->th32ModuleID = p.modules[i].first;
@@ -119,11 +108,8 @@ BOOL Module(HANDLE h, MODULEENTRY32* me) {
     }
     return FALSE;
 }
-BOOL WINAPI FakeModuleFirst(HANDLE h, MODULEENTRY32* me) {
-    g_cursor[h] = 0;
-    return Module(h, me);
-}
-BOOL WINAPI FakeModuleNext(HANDLE h, MODULEENTRY32* me) { return Module(h, me); }
+BOOL WINAPI FakeModuleFirst(HANDLE h, MODULEENTRY32* me) { return Module(h, me, true); }
+BOOL WINAPI FakeModuleNext(HANDLE h, MODULEENTRY32* me) { return Module(h, me, false); }
 
 FARPROC WINAPI FakeGetProcAddress(HMODULE module, LPCSTR name) {
     const std::string n = HIWORD(reinterpret_cast<ULONG_PTR>(name)) ? name : "";
@@ -176,16 +162,14 @@ class ProcessesWin95Test : public SystemWin95Test {
     std::string dir_;
 };
 
+// A 32-bit program is one whose file is its main module's, in any case; a
+// 16-bit one is named from its NE header when the file can be read.
 TEST_F(ProcessesWin95Test, NamesKindsAndFilters) {
     EXPECT_EQ(Ask("SYS_PROCESSES", {}), "C ONE.EXE(32-bit)^OLDAPP(16-bit)^mod16.dll(16-bit)^two.exe(32-bit)");
     ExpectSnapshotsClosed();
-    EXPECT_EQ(Ask("SYS_PROCESSES", {I(32)}), "C ONE.EXE^two.exe");
     EXPECT_EQ(Ask("SYS_PROCESSES", {I(16)}), "C OLDAPP^mod16.dll");
-    EXPECT_EQ(Ask("SYS_PROCESSES", {I(64)}), "C ");
     EXPECT_EQ(Ask("SYS_PROCESSESID", {}), "C 100^200^300^-16");
     ExpectSnapshotsClosed();
-    g_processes.resize(1);
-    EXPECT_EQ(Ask("SYS_PROCESSES", {}), "C ONE.EXE(32-bit)");  // no "^" after the last
 }
 
 TEST_F(ProcessesWin95Test, MissingToolHelpAndSnapshots) {
@@ -207,37 +191,28 @@ TEST_F(ProcessesWin95Test, MissingToolHelpAndSnapshots) {
 
 // --- the clock and the ports ---------------------------------------------------
 
-SYSTEMTIME g_set = {};
-int g_tokens = 0;
 BOOL WINAPI FakeSetLocalTime(const SYSTEMTIME* t) {
-    g_set = *t;
+    Note("SetLocalTime", t->wYear, t->wMonth, t->wDay, t->wHour, t->wMinute, t->wSecond, t->wMilliseconds);
     return TRUE;
 }
 BOOL WINAPI CountingOpenProcessToken(HANDLE process, DWORD access, HANDLE* token) {
-    ++g_tokens;
+    Note("OpenProcessToken");
     return OpenProcessToken(process, access, token);
 }
 
 class ActionsWin95Test : public SystemWin95Test {};
 
+// No privilege is asked for: no token is opened.
 TEST_F(ActionsWin95Test, ClockWithoutPrivileges) {
-    g_tokens = 0;
+    g_asked.clear();
     Stand("KERNEL32.dll", "SetLocalTime", &FakeSetLocalTime);
     Stand("ADVAPI32.dll", "OpenProcessToken", &CountingOpenProcessToken);
     EXPECT_EQ(Ask("SYS_SETLOCALTIME", {I(1999), I(12), I(31), I(23), I(59), I(58), I(7)}), "L .T.");
-    EXPECT_EQ(g_set.wYear, 1999);
-    EXPECT_EQ(g_set.wSecond, 58);
-    EXPECT_EQ(g_set.wMilliseconds, 7);
-    EXPECT_EQ(g_tokens, 0);
+    EXPECT_EQ(g_asked, (std::vector<std::string>{"SetLocalTime|1999|12|31|23|59|58|7"}));
 }
 
 // A stand-in for the ports, as Windows 95's drivers are: the port read
 // answers 0xA5, writes are recorded.
-struct PortLog {
-    int reads = 0, writes = 0;
-    WORD port = 0;
-    BYTE written = 0;
-} g_ports;
 LONG CALLBACK StandInPorts(EXCEPTION_POINTERS* e) {
     if (e->ExceptionRecord->ExceptionCode != EXCEPTION_PRIV_INSTRUCTION) return EXCEPTION_CONTINUE_SEARCH;
     CONTEXT* c = e->ContextRecord;
@@ -252,32 +227,25 @@ LONG CALLBACK StandInPorts(EXCEPTION_POINTERS* e) {
     const WORD port = static_cast<WORD>(c->Edx);
 #endif
     if (op == 0xEC) {  // IN AL, DX
-        ++g_ports.reads;
+        Note("IN", port);
         ax = (ax & ~0xFFull) | 0xA5;
     } else if (op == 0xEE) {  // OUT DX, AL
-        ++g_ports.writes;
-        g_ports.written = static_cast<BYTE>(ax);
+        Note("OUT", port, static_cast<BYTE>(ax));
     } else {
         return EXCEPTION_CONTINUE_SEARCH;
     }
-    g_ports.port = port;
     ip += 1;
     return EXCEPTION_CONTINUE_EXECUTION;
 }
 
 TEST_F(ActionsWin95Test, PortsThroughAStandIn) {
-    g_ports = {};
+    g_asked.clear();
     void* ports = AddVectoredExceptionHandler(1, StandInPorts);
     EXPECT_EQ(Ask("SYS_INP", {I(0x10379)}), "I -91");  // 0xA5, signed; the port's low 16 bits
-    EXPECT_EQ(g_ports.port, 0x379);
     EXPECT_EQ(Ask("SYS_OUTP", {I(0x378), C("Ab")}), "L .T.");
-    EXPECT_EQ(g_ports.port, 0x378);
-    EXPECT_EQ(g_ports.written, 'A');
     EXPECT_EQ(Ask("SYS_OUTP", {I(0x378), C("")}), "L .T.");
-    EXPECT_EQ(g_ports.written, 0);
     RemoveVectoredExceptionHandler(ports);
-    EXPECT_EQ(g_ports.reads, 1);
-    EXPECT_EQ(g_ports.writes, 2);
+    EXPECT_EQ(g_asked, (std::vector<std::string>{"IN|889", "OUT|888|65", "OUT|888|0"}));
 }
 
 // Without a stand-in of the test's: 32-bit Wine as Windows 95 stands in for

@@ -10,19 +10,6 @@
 
 namespace tarvo::test {
 
-struct FindWindowOfClass {
-    const char* cls;
-    HWND found = nullptr;
-    static BOOL CALLBACK Each(HWND h, LPARAM p) {
-        auto* f = reinterpret_cast<FindWindowOfClass*>(p);
-        char name[64] = "";
-        GetClassNameA(h, name, sizeof name);
-        if (!IsWindowVisible(h) || lstrcmpA(name, f->cls) != 0) return TRUE;
-        f->found = h;
-        return FALSE;
-    }
-};
-
 // Runs `call` on this thread while a driver thread waits for a visible
 // window of class `windowClass` belonging to this thread and passes it to
 // `answer`. `*seen` tells whether one appeared.
@@ -31,16 +18,17 @@ auto WithDriver(const char* windowClass, std::function<void(HWND)> answer, bool*
     const DWORD thread = GetCurrentThreadId();
     *seen = false;
     std::thread driver([=] {
-        FindWindowOfClass find{windowClass};
-        for (int i = 0; i < 300 && !find.found; ++i) {
-            EnumThreadWindows(thread, FindWindowOfClass::Each, reinterpret_cast<LPARAM>(&find));
-            if (!find.found) Sleep(10);
+        HWND found = nullptr;
+        for (int i = 0; i < 300 && !found; ++i) {
+            for (HWND h = nullptr; !found && (h = FindWindowExA(nullptr, h, windowClass, nullptr)) != nullptr;)
+                if (GetWindowThreadProcessId(h, nullptr) == thread && IsWindowVisible(h)) found = h;
+            if (!found) Sleep(10);
         }
-        if (!find.found) return;
+        if (!found) return;
         *seen = true;
-        answer(find.found);
-        for (int i = 0; i < 100 && IsWindow(find.found) && IsWindowVisible(find.found); ++i) Sleep(10);
-        if (IsWindow(find.found) && IsWindowVisible(find.found)) PostMessageA(find.found, WM_CLOSE, 0, 0);
+        answer(found);
+        for (int i = 0; i < 100 && IsWindow(found) && IsWindowVisible(found); ++i) Sleep(10);
+        if (IsWindow(found) && IsWindowVisible(found)) PostMessageA(found, WM_CLOSE, 0, 0);
     });
     auto result = call();
     driver.join();

@@ -27,8 +27,8 @@ trap 'rm -rf "$work"' EXIT
 cd "$work"
 mkdir run
 cd run
-timeout --kill-after=10 100 "$TARVO_WINE" "$TARVO_WIN_DIR/tarvo-run.exe" "Z:$prg" \
-  >"$work/stdout.raw" 2>"$work/stderr.raw" </dev/null
+tarvo_run_once_more "$work/stdout.raw" "$work/stderr.raw" \
+  timeout --kill-after=10 100 "$TARVO_WINE" "$TARVO_WIN_DIR/tarvo-run.exe" "Z:$prg"
 rc=$?
 mv "$work/stdout.raw" "$work/stdout"
 mv "$work/stderr.raw" "$work/stderr"

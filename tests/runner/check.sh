@@ -14,7 +14,7 @@ trap 'rm -rf "$work"' EXIT
 cp "$root"/tests/runner/check_app/*.prg "$work/"
 failed=0
 run() {  # run ARGS...: tarvo-run in the scratch folder; sets rc, out
-  (cd "$work" && "$TARVO_WINE" "$TARVO_WIN_DIR/tarvo-run.exe" "$@" >out 2>err </dev/null)
+  (cd "$work" && tarvo_run_once_more out err "$TARVO_WINE" "$TARVO_WIN_DIR/tarvo-run.exe" "$@")
   rc=$?
   out=$(tr -d '\r' <"$work/out")
 }
@@ -31,6 +31,7 @@ tools.prg:7: STR_PROPR is no function of TARVO.fll, no built-in function of tarv
 2 programs checked: 8 things would fail, in 2 of them."
 if [ "$rc" -ne 1 ] || [ "$out" != "$expected" ]; then
   echo "FAIL: the application: exit code $rc (expected 1)"
+  sed 's/^/  stderr: /' "$work/err"
   diff <(printf '%s\n' "$expected") <(printf '%s\n' "$out") | sed 's/^/  /'
   failed=1
 fi

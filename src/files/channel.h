@@ -19,13 +19,10 @@ struct HeldChannel {
         if (number == -1) return;
         const std::int32_t n = number;
         number = -1;
-        if (std::uncaught_exceptions() == unwinding_) {
-            HostFileClose(n);
-            return;
-        }
         try {
             HostFileClose(n);
         } catch (...) {
+            if (std::uncaught_exceptions() == unwinding_) throw;
         }
     }
     HeldChannel(const HeldChannel&) = delete;

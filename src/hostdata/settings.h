@@ -88,18 +88,15 @@ bool HlpInit();
 bool UsrInit();
 bool VerInit();
 
-// A property function answers either the value it stores (the desktop, font
-// and help texts) or the value the field held before the call (every other
-// field).
-
 // One field of one record: Record() is the record, Member the field.
 template <auto Record, auto Member>
 auto& FieldOf() {
     return Record().*Member;
 }
 
-// A text is taken up to its first zero byte. The texts that answer the
-// value before the call are a pair, TextOf and SetText, so that the answer
+// A text is taken up to its first zero byte. The desktop, font and help
+// texts answer the value they store; the other texts answer the value
+// before the call, so they are a pair, TextOf and SetText, so that the answer
 // goes back before the new text is read (AnswerThen in host/declare.h).
 template <auto Record, auto Member>
 std::string StoredText(Opt<const char*> value) {
